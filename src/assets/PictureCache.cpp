@@ -1,0 +1,24 @@
+#include "assets/PictureCache.h"
+
+#include <cmath>
+
+#include "assets/Artwork.h"
+
+namespace yunuri::assets {
+
+std::uint32_t PictureCache::key(Picture picture, qreal devicePixelRatio) {
+  const auto ratio = static_cast<std::uint32_t>(std::lround(devicePixelRatio * 100));
+  return (ratio << 16) | (static_cast<std::uint32_t>(picture.kind) << 13) |
+         (static_cast<std::uint32_t>(picture.array) << 8) | picture.index;
+}
+
+const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
+  const std::uint32_t k = key(picture, devicePixelRatio);
+  auto it = cache_.find(k);
+  if (it == cache_.end()) {
+    it = cache_.emplace(k, QPixmap::fromImage(renderPicture(picture, devicePixelRatio))).first;
+  }
+  return it->second;
+}
+
+}  // namespace yunuri::assets

@@ -1,0 +1,39 @@
+#include <array>
+#include <string_view>
+
+#include "devices/Devices.h"
+#include "window/StartUp.h"
+
+namespace yunuri {
+namespace {
+
+constexpr int kCloseButton = 9;
+
+// The player keeps no state: every button always reports the same thing, naming the player as a whole.
+constexpr std::array<std::string_view, 9> kCdMdMessages = {
+    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",
+    "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
+    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
+    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
+    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",
+    "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
+    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",
+    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
+    "ゆぬり～  ｢CD/MD｣が停止しました｡",
+};
+
+}  // namespace
+
+void SWp2_MouseDown(Form1& f, int Index) {
+  if (Index < 0 || Index > kCloseButton) return;
+  f.Light(ArrayId::SWp2, Index);
+  if (Index < kCloseButton) f.SetCaption(kCdMdMessages[static_cast<std::size_t>(Index)]);
+}
+
+void SWp2_MouseUp(Form1& f, int Index, Release how) {
+  if (Index < 0 || Index > kCloseButton) return;
+  f.Clear(ArrayId::SWp2, Index);
+  if (Index == kCloseButton && how == Release::Normal) RequestPopupClosed(f, 1);
+}
+
+}  // namespace yunuri

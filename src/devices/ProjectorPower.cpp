@@ -1,0 +1,45 @@
+#include "devices/Devices.h"
+#include "devices/Projectors.h"
+#include "window/StartUp.h"
+
+namespace yunuri {
+namespace {
+
+constexpr int kCloseButton = 4;
+
+bool warmingOrOn(Byte v) { return v >= kWarmUpStart && v <= kProjectorOn; }
+bool offOrCooling(Byte v) { return v == kProjectorOff || (v >= kCoolDownStart && v <= kCoolDownLast); }
+
+}  // namespace
+
+void SWp1_MouseDown(Form1& f, int Index) {
+  if (Index == kCloseButton) {
+    f.Light(ArrayId::SWp1, kCloseButton);
+    return;
+  }
+  if (Index < 0 || Index > 3) return;
+  const ProjectorSide& p = kProjectors[static_cast<std::size_t>(Index / 2)];
+  Byte& phase = f.state.*p.phase;
+  const bool isOn = Index == p.onButton;
+  // A press the phase does not allow is silent: no picture, no caption, no state change.
+  if (isOn && offOrCooling(phase)) {
+    f.Light(ArrayId::SWp1, p.onButton);
+    f.Clear(ArrayId::SWp1, p.offButton);
+    phase = kWarmUpStart;
+    f.SetCaption(p.warming);
+  } else if (!isOn && warmingOrOn(phase)) {
+    f.Light(ArrayId::SWp1, p.offButton);
+    f.Clear(ArrayId::SWp1, p.onButton);
+    phase = kCoolDownStart;
+    f.SetCaption(p.cooling);
+  }
+}
+
+void SWp1_MouseUp(Form1& f, int Index, Release how) {
+  // ON and OFF stay lit: they show the projector's phase.
+  if (Index != kCloseButton) return;
+  f.Clear(ArrayId::SWp1, kCloseButton);
+  if (how == Release::Normal) RequestPopupClosed(f, 0);
+}
+
+}  // namespace yunuri

@@ -1,0 +1,52 @@
+#include <array>
+#include <string_view>
+
+#include "routing/Routing.h"
+#include "state/Byte.h"
+
+namespace yunuri {
+namespace {
+
+// Indexed by source: the remote panel that comes into the remote area, and what the caption reports.
+constexpr std::array<int, 12> kPanelOfSource = {0, 1, 1, 1, 1, 1, 2, 3, 4, 1, 5, 1};
+
+constexpr std::array<std::string_view, 12> kMonitorMessages = {
+    "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡",
+    "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
+};
+
+constexpr int kSourceCount = 12;
+
+}  // namespace
+
+void SWm_MouseDown(Form1& f, int Index) {
+  if (Index < 0 || Index >= kSourceCount) return;
+  PanelState& s = f.state;
+  s.MonitorSource = static_cast<Byte>(Index);
+
+  for (s.LoopIndex = 0; s.LoopIndex < kSourceCount; s.LoopIndex = byteAdd(s.LoopIndex, 1)) {
+    if (s.LoopIndex == Index) {
+      f.Light(ArrayId::SWm, s.LoopIndex);
+    } else {
+      f.Clear(ArrayId::SWm, s.LoopIndex);
+    }
+  }
+
+  const auto shown = static_cast<std::size_t>(kPanelOfSource[static_cast<std::size_t>(Index)]);
+  for (std::size_t i = 0; i < s.PanelShown.size(); ++i) s.PanelShown[i] = i == shown ? 1 : 0;
+  s.PanelMoving.fill(1);
+
+  f.SetCaption(kMonitorMessages[static_cast<std::size_t>(Index)]);
+}
+
+}  // namespace yunuri

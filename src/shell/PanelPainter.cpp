@@ -1,0 +1,77 @@
+#include "shell/PanelPainter.h"
+
+#include <QFontMetricsF>
+#include <array>
+
+#include "assets/Artwork.h"
+
+namespace yunuri {
+namespace {
+
+constexpr std::array<BoxId, kBoxCount> kBoxesBottomFirst = {
+    BoxId::MET,    BoxId::POP0,   BoxId::POP1,   BoxId::POP2,   BoxId::Sousa0, BoxId::Sousa1,
+    BoxId::Sousa2, BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5, BoxId::KABE,
+};
+
+QRectF rectOf(const DirtyRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+void drawPicture(QPainter& p, assets::PictureCache& cache, qreal ratio, Picture picture, QPointF at) {
+  if (picture.isNone()) return;
+  p.drawPixmap(at, cache.get(picture, ratio));
+}
+
+void drawImages(QPainter& p, const Form1& form, assets::PictureCache& cache, qreal ratio, ArrayId id,
+                QPointF origin, const QRectF& area) {
+  for (const Image& image : form.Elements(id)) {
+    if (image.picture.isNone()) continue;
+    const QPointF at = origin + QPointF(image.bounds.left, image.bounds.top);
+    if (!area.intersects(QRectF(at, QSizeF(image.bounds.width, image.bounds.height)))) continue;
+    drawPicture(p, cache, ratio, image.picture, at);
+  }
+}
+
+void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
+  const QFont font = assets::meterFont();
+  const QFontMetricsF metrics(font);
+  p.setFont(font);
+  for (const MeterOp& op : canvas.ops) {
+    const QColor colour(op.color.r, op.color.g, op.color.b);
+    if (op.kind == MeterOp::Kind::Box) {
+      const QRectF box = QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)).normalized();
+      p.fillRect(box.translated(origin), colour);
+    } else {
+      // The text position is the top left of the text.
+      p.setPen(colour);
+      p.drawText(origin + QPointF(op.x1, op.y1 + metrics.ascent()), QString::fromStdString(op.text));
+    }
+  }
+}
+
+}  // namespace
+
+void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qreal ratio, const QRectF& area) {
+  p.save();
+  p.setClipRect(area.intersected(QRectF(0, 0, kWindowWidth, kWindowHeight)));
+  drawPicture(p, cache, ratio, Picture::base(BasePicture::MainPanel), {0, 0});
+  for (ArrayId id : {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs, ArrayId::MES}) {
+    drawImages(p, form, cache, ratio, id, {0, 0}, area);
+  }
+
+  for (BoxId id : kBoxesBottomFirst) {
+    const PictureBox& box = form.Box(id);
+    const QRectF r = rectOf(form.WindowRect(box));
+    if (!box.Visible || !r.intersects(area)) continue;
+    p.save();
+    p.setClipRect(r.intersected(area), Qt::IntersectClip);
+    drawPicture(p, cache, ratio, box.picture, r.topLeft());
+    if (id == BoxId::MET) drawMeter(p, form.METDrawing, r.topLeft());
+    for (int a = 0; a < kArrayCount; ++a) {
+      const ArrayLayout& l = arrayLayout(static_cast<ArrayId>(a));
+      if (l.container == Container::Box && l.box == id) drawImages(p, form, cache, ratio, l.id, r.topLeft(), area);
+    }
+    p.restore();
+  }
+  p.restore();
+}
+
+}  // namespace yunuri

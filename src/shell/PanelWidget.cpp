@@ -1,0 +1,127 @@
+#include "shell/PanelWidget.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "assets/Artwork.h"
+#include "shell/PanelPainter.h"
+#include "tick/Tick.h"
+
+namespace yunuri {
+namespace {
+
+MouseButton buttonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::Other;
+  }
+}
+
+QPoint pixelOf(const QPointF& p) { return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))}; }
+
+}  // namespace
+
+PanelWidget::PanelWidget(Form1& form, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      form_(form) {
+  setFixedSize(kWindowWidth, kWindowHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setWindowTitle(QString::fromStdString(form_.Caption()));
+  setWindowIcon(assets::windowIcon());
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
+  updatePointer({0, 0});
+}
+
+void PanelWidget::startTimer1() {
+  if (!form_.Timer1.Enabled) return;
+  timer_.start(form_.Timer1.Interval);
+}
+
+void PanelWidget::tick() {
+  Timer1_Timer(form_);
+  sync();
+}
+
+void PanelWidget::sync() {
+  if (form_.TakeCaptionChanged()) setWindowTitle(QString::fromStdString(form_.Caption()));
+  for (const DirtyRect& r : form_.TakeDirty()) {
+    update(QRectF(r.left, r.top, r.width, r.height).toAlignedRect());
+  }
+  if (underMouse()) updatePointer(mapFromGlobal(QCursor::pos()));
+}
+
+void PanelWidget::updatePointer(QPoint at) {
+  const Pointer want = form_.PointerAt(at.x(), at.y());
+  if (want == pointer_ && testAttribute(Qt::WA_SetCursor)) return;
+  pointer_ = want;
+  switch (want) {
+    case Pointer::ClosedHand: setCursor(assets::closedHandCursor()); break;
+    case Pointer::PointingFinger: setCursor(assets::pointingFingerCursor()); break;
+    case Pointer::Arrow: setCursor(Qt::ArrowCursor); break;
+  }
+}
+
+void PanelWidget::paintEvent(QPaintEvent* event) {
+  ++paintCount_;
+  QPainter painter(this);
+  paintPanel(painter, form_, cache_, devicePixelRatioF(), event->rect());
+}
+
+void PanelWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = pixelOf(event->position());
+  form_.MouseDown(at.x(), at.y(), buttonOf(event->button()));
+  sync();
+}
+
+void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint at = pixelOf(event->position());
+  form_.MouseUp(at.x(), at.y(), buttonOf(event->button()));
+  sync();
+}
+
+void PanelWidget::mouseMoveEvent(QMouseEvent* event) { updatePointer(pixelOf(event->position())); }
+
+void PanelWidget::loseCapture() {
+  if (!form_.Holding()) return;
+  form_.CaptureLost();
+  sync();
+}
+
+void PanelWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) loseCapture();
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) loseCapture();
+  QWidget::changeEvent(event);
+}
+
+void PanelWidget::hideEvent(QHideEvent* event) {
+  loseCapture();
+  QWidget::hideEvent(event);
+}
+
+bool PanelWidget::event(QEvent* event) {
+  if (event->type() == QEvent::UngrabMouse) loseCapture();
+  return QWidget::event(event);
+}
+
+void PanelWidget::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    if (const QScreen* s = screen()) {
+      const QRect area = s->availableGeometry();
+      QRect frame = frameGeometry();
+      frame.moveCenter(area.center());
+      move(frame.topLeft());
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+}  // namespace yunuri

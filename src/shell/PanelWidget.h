@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "assets/PictureCache.h"
+#include "window/Form1.h"
+
+namespace yunuri {
+
+// The panel's window: paints the model, hands mouse input and the tick to it and shows what it changed.
+class PanelWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PanelWidget(Form1& form, QWidget* parent = nullptr);
+
+  // Starts the tick as Timer1 says (start-up sets it up last).
+  void startTimer1();
+  // Runs one tick now, as the timer does.
+  void tick();
+  // How many times the panel has been painted; tests count repaints with it.
+  int paintCount() const { return paintCount_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // After every input or tick: repaint what the core touched, set the caption, follow the pointer.
+  void sync();
+  void updatePointer(QPoint at);
+  void loseCapture();
+
+  Form1& form_;
+  assets::PictureCache cache_;
+  QTimer timer_;
+  Pointer pointer_ = Pointer::Arrow;
+  bool centred_ = false;
+  int paintCount_ = 0;
+};
+
+}  // namespace yunuri

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/App.h"
+#include "window/Form1.h"
+#include "window/StartUp.h"
+
+namespace yunuri::test {
+
+// Records what the panel asks of the platform.
+class FakeApp : public App {
+ public:
+  bool prevInstance = false;
+  std::vector<std::string> calls;
+
+  bool PrevInstance() override {
+    calls.emplace_back("PrevInstance");
+    return prevInstance;
+  }
+  void MsgBoxCritical(std::string_view text, std::string_view title) override {
+    calls.push_back("MsgBox:" + std::string(title) + ":" + std::string(text));
+  }
+  void End() override { calls.emplace_back("End"); }
+};
+
+// A started panel, with helpers that click like a user: press and release at the centre of a control.
+struct Panel {
+  FakeApp app;
+  Form1 f{app};
+
+  Panel() { Form_Load(f); }
+
+  // The centre of element i in window coordinates, as it stands now.
+  std::pair<int, int> centre(ArrayId id, int i) const {
+    const DirtyRect r = f.WindowRect(f.Element(id, i));
+    return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
+  }
+  void press(ArrayId id, int i) {
+    const auto [x, y] = centre(id, i);
+    f.MouseDown(x, y, MouseButton::Left);
+  }
+  void release(ArrayId id, int i) {
+    const auto [x, y] = centre(id, i);
+    f.MouseUp(x, y, MouseButton::Left);
+  }
+  void click(ArrayId id, int i) {
+    press(id, i);
+    release(id, i);
+  }
+  void clickAt(int x, int y) {
+    f.MouseDown(x, y, MouseButton::Left);
+    f.MouseUp(x, y, MouseButton::Left);
+  }
+  void dismissNotice() { clickAt(200, 150); }
+  void ticks(int n);
+};
+
+}  // namespace yunuri::test

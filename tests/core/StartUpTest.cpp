@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "FakeApp.h"
+
+namespace yunuri::test {
+namespace {
+
+TEST(StartUp, SetsTheRoomUpAndLaysTheNoticeOverThePanel) {
+  Panel p;
+  const PanelState& s = p.f.state;
+  EXPECT_EQ(s.VolumeLevel, 50);
+  EXPECT_EQ(s.LeftProjectorState, 100);
+  EXPECT_EQ(s.RightProjectorState, 100);
+  EXPECT_EQ(s.LoopIndex, 6);
+  EXPECT_EQ(s.MonitorSource, 0);
+  EXPECT_EQ(s.MuteOn + s.VolumeHeld + s.VolumeDirection, 0);
+  EXPECT_EQ(s.PowerPopupOpen + s.PowerPopupMoving + s.CdMdPopupOpen + s.CdMdPopupMoving + s.ExitPopupOpen +
+                s.ExitPopupMoving,
+            0);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(s.PanelShown[i], 0);
+    EXPECT_EQ(s.PanelMoving[i], 0);
+  }
+  EXPECT_EQ(p.f.Caption(), "ゆぬり～");
+  EXPECT_TRUE(p.f.Timer1.Enabled);
+  EXPECT_EQ(p.f.Timer1.Interval, 100);
+  EXPECT_EQ(p.app.calls, std::vector<std::string>{"PrevInstance"});
+}
+
+TEST(StartUp, ParksEverySliderOutOfView) {
+  Panel p;
+  const float parkedTops[] = {-210, -218, -198};
+  const float lefts[] = {109, 204, 300};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(p.f.POP[k].Top, parkedTops[k]);
+    EXPECT_EQ(p.f.POP[k].Left, lefts[k]);
+  }
+  for (const PictureBox& panel : p.f.Sousa) {
+    EXPECT_EQ(panel.Left, -91);
+    EXPECT_EQ(panel.Top, 85);
+  }
+  EXPECT_EQ(p.f.KABE.Left, 0);
+  EXPECT_EQ(p.f.KABE.Top, 0);
+  EXPECT_TRUE(p.f.KABE.Visible);
+}
+
+TEST(StartUp, LightsVideoOffBothProjectorOnButtonsAndBothScreenLabels) {
+  Panel p;
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(p.f.SWm[i].picture, i == 0 ? p.f.SWmd[0] : Picture::none()) << i;
+  EXPECT_EQ(p.f.SWp1[0].picture, p.f.SWp1d[0]);
+  EXPECT_EQ(p.f.SWp1[2].picture, p.f.SWp1d[2]);
+  EXPECT_TRUE(p.f.SWp1[1].picture.isNone());
+  EXPECT_TRUE(p.f.SWp1[3].picture.isNone());
+  EXPECT_TRUE(p.f.SWp1[4].picture.isNone());
+  EXPECT_EQ(p.f.MES[0].picture, p.f.MESd[0]);
+  EXPECT_EQ(p.f.MES[1].picture, p.f.MESd[0]);
+}
+
+TEST(StartUp, DrawsTheMeterAtHalfWithoutClearingFirst) {
+  Panel p;
+  const std::vector<MeterOp> expected = {
+      {MeterOp::Kind::Box, 0, 77, 15, 38.5F, {255, 128, 0}, {}},
+      {MeterOp::Kind::Text, 0, 30.5F, 0, 0, {255, 255, 255}, " 50"},
+      {MeterOp::Kind::Text, 6, 38.5F, 0, 0, {255, 255, 255}, "%"},
+  };
+  EXPECT_EQ(p.f.METDrawing.ops, expected);
+}
+
+TEST(StartUp, ASecondCopyShowsTheCautionBoxAndEndsBeforeAnythingElse) {
+  FakeApp app;
+  app.prevInstance = true;
+  Form1 f(app);
+  EXPECT_FALSE(Form_Load(f));
+  EXPECT_EQ(app.calls, (std::vector<std::string>{"PrevInstance", "MsgBox:CAUTION!!:「ゆぬり～」は既に開かれています｡",
+                                                 "End"}));
+  EXPECT_TRUE(f.Ended());
+  EXPECT_FALSE(f.Timer1.Enabled);
+  EXPECT_EQ(f.state.VolumeLevel, 0);
+}
+
+TEST(Notice, ClickHidesItOnceAndBringsInTheSelectADevicePanel) {
+  Panel p;
+  p.dismissNotice();
+  EXPECT_FALSE(p.f.KABE.Visible);
+  EXPECT_EQ(p.f.state.PanelShown[0], 1);
+  EXPECT_EQ(p.f.state.PanelMoving[0], 1);
+  EXPECT_EQ(p.f.Caption(), "ゆぬり～");
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(p.f.state.PanelMoving[i], 0);
+}
+
+TEST(Notice, OnlyAPrimaryClickOnItDismissesIt) {
+  Panel p;
+  p.f.MouseDown(200, 150, MouseButton::Right);
+  p.f.MouseUp(200, 150, MouseButton::Right);
+  EXPECT_TRUE(p.f.KABE.Visible);
+  p.f.MouseDown(200, 150, MouseButton::Left);
+  p.f.MouseUp(500, 150, MouseButton::Left);  // released off the window
+  EXPECT_TRUE(p.f.KABE.Visible);
+  p.f.MouseDown(200, 150, MouseButton::Left);
+  p.f.CaptureLost();
+  EXPECT_TRUE(p.f.KABE.Visible);
+}
+
+TEST(Notice, CoversEveryButtonUntilDismissed) {
+  Panel p;
+  p.press(ArrayId::SWm, 3);
+  EXPECT_EQ(p.f.state.MonitorSource, 0);
+  EXPECT_TRUE(p.f.SWm[3].picture.isNone());
+  ASSERT_TRUE(p.f.HeldTarget().has_value());
+  EXPECT_EQ(p.f.HeldTarget()->kind, Target::Kind::Notice);
+}
+
+}  // namespace
+}  // namespace yunuri::test
