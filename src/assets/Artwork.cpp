@@ -12,13 +12,14 @@
 namespace yunuri::assets {
 namespace {
 
-const std::array<const char*, 12> kSourceNames = {"映像OFF", "デスクトップPC", "ノートPC", "ワイヤレスPC",
-                                                   "書画カメラ", "RGB入力", "DVD/VTR", "世界対応VTR",
-                                                   "DVD", "スタンドカメラ", "ドームカメラ", "ビデオ入力"};
+const std::array<const char*, 12> kSourceNames = {
+    "映像OFF", "デスクトップPC", "ノートPC", "ワイヤレスPC",   "書画カメラ",   "RGB入力",
+    "DVD/VTR", "世界対応VTR",    "DVD",      "スタンドカメラ", "ドームカメラ", "ビデオ入力"};
 
 QString buttonLabel(ArrayId id, int i) {
   switch (id) {
-    case ArrayId::SWm: return QString::fromUtf8(kSourceNames[static_cast<std::size_t>(i)]);
+    case ArrayId::SWm:
+      return QString::fromUtf8(kSourceNames[static_cast<std::size_t>(i)]);
     case ArrayId::SWu: {
       static const std::array<const char*, 3> k = {"プロジェクタ電源", "CD/MD操作", "終了"};
       return QString::fromUtf8(k[static_cast<std::size_t>(i)]);
@@ -27,9 +28,12 @@ QString buttonLabel(ArrayId id, int i) {
       static const std::array<const char*, 3> k = {"▲", "▼", "MUTE"};
       return QString::fromUtf8(k[static_cast<std::size_t>(i)]);
     }
-    case ArrayId::SWs: return QString::fromUtf8("送出");
-    case ArrayId::MES: return QString::fromUtf8(kSourceNames[static_cast<std::size_t>(i)]);
-    default: return QString::number(i);
+    case ArrayId::SWs:
+      return QString::fromUtf8("送出");
+    case ArrayId::MES:
+      return QString::fromUtf8(kSourceNames[static_cast<std::size_t>(i)]);
+    default:
+      return QString::number(i);
   }
 }
 
@@ -71,7 +75,8 @@ void paintButtonsOf(QPainter& p, BoxId box, bool onWindow) {
     const auto id = static_cast<ArrayId>(a);
     const ArrayLayout& l = arrayLayout(id);
     if (!l.isButton) continue;
-    if (onWindow ? l.container != Container::Window : (l.container != Container::Box || l.box != box)) continue;
+    if (onWindow ? l.container != Container::Window : (l.container != Container::Box || l.box != box))
+      continue;
     for (int i = 0; i < static_cast<int>(l.elements.size()); ++i) {
       const Rect r = paintedRect(id, i);
       paintButton(p, id, i, QRectF(r.left, r.top, r.width, r.height), false);
@@ -106,11 +111,14 @@ void paintBase(QPainter& p, BasePicture b, QSize size) {
       p.setPen(QColor(60, 60, 60));
       p.drawRect(all.adjusted(0, 0, -1, -1));
       if (n >= static_cast<int>(BasePicture::Pop0)) {
-        paintButtonsOf(p, static_cast<BoxId>(static_cast<int>(BoxId::POP0) + n - static_cast<int>(BasePicture::Pop0)),
-                       false);
+        paintButtonsOf(
+            p, static_cast<BoxId>(static_cast<int>(BoxId::POP0) + n - static_cast<int>(BasePicture::Pop0)),
+            false);
       } else {
-        paintButtonsOf(p, static_cast<BoxId>(static_cast<int>(BoxId::Sousa0) + n - static_cast<int>(BasePicture::Sousa0)),
-                       false);
+        paintButtonsOf(
+            p,
+            static_cast<BoxId>(static_cast<int>(BoxId::Sousa0) + n - static_cast<int>(BasePicture::Sousa0)),
+            false);
       }
       break;
     }
@@ -128,7 +136,8 @@ BoxId boxOf(BasePicture b) {
 
 QSize pictureSize(Picture picture) {
   switch (picture.kind) {
-    case Picture::Kind::None: return {};
+    case Picture::Kind::None:
+      return {};
     case Picture::Kind::Base: {
       const auto b = static_cast<BasePicture>(picture.index);
       if (b == BasePicture::MainPanel) return {kWindowWidth, kWindowHeight};
@@ -157,7 +166,9 @@ QImage renderPicture(Picture picture, qreal devicePixelRatio) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   switch (picture.kind) {
-    case Picture::Kind::Base: paintBase(p, static_cast<BasePicture>(picture.index), size); break;
+    case Picture::Kind::Base:
+      paintBase(p, static_cast<BasePicture>(picture.index), size);
+      break;
     case Picture::Kind::Lit:
       paintButton(p, picture.array, picture.index, QRectF(QPointF(0, 0), size), true);
       break;
@@ -168,12 +179,15 @@ QImage renderPicture(Picture picture, qreal devicePixelRatio) {
       p.setPen(QColor(255, 230, 0));
       p.drawText(QRectF(QPointF(0, 0), size), Qt::AlignCenter, buttonLabel(ArrayId::MES, picture.index));
       break;
-    case Picture::Kind::None: break;
+    case Picture::Kind::None:
+      break;
   }
   return image;
 }
 
-QFont meterFont() { return font(9); }
+QFont meterFont() {
+  return font(9);
+}
 
 QIcon windowIcon() {
   QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
@@ -186,7 +200,11 @@ QIcon windowIcon() {
   return QIcon(QPixmap::fromImage(icon));
 }
 
-QCursor closedHandCursor() { return QCursor(Qt::ClosedHandCursor); }
-QCursor pointingFingerCursor() { return QCursor(Qt::PointingHandCursor); }
+QCursor closedHandCursor() {
+  return QCursor(Qt::ClosedHandCursor);
+}
+QCursor pointingFingerCursor() {
+  return QCursor(Qt::PointingHandCursor);
+}
 
 }  // namespace yunuri::assets

@@ -13,7 +13,8 @@ enum : int { kUp = 0, kDown = 1, kMute = 2 };
 constexpr std::string_view kLouder = "ゆぬり～  室内の音声が大きくなりました｡";
 constexpr std::string_view kSofter = "ゆぬり～  室内の音声が小さくなりました｡";
 constexpr std::string_view kMuted = "ゆぬり～  MUTE中です｡";
-constexpr std::string_view kSilenced = "ゆぬり～  室内の音声が消えました｡";  // muting, and the floor of the ramp
+constexpr std::string_view kSilenced =
+    "ゆぬり～  室内の音声が消えました｡";  // muting, and the floor of the ramp
 constexpr std::string_view kUnmuted = "ゆぬり～  音声MUTEが解除されました｡";
 constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大になりました｡";
 
@@ -69,7 +70,8 @@ void SWv_MouseDown(Form1& f, int Index) {
       // leave it the wrong colour after a quick click.
       MeterRepaint(f);
       break;
-    default: return;
+    default:
+      return;
   }
   s.VolumeHeld = 1;
 }

@@ -11,14 +11,10 @@ constexpr int kCloseButton = 9;
 
 // The player keeps no state: every button always reports the same thing, naming the player as a whole.
 constexpr std::array<std::string_view, 9> kCdMdMessages = {
-    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
+    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",      "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
+    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
+    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",  "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
+    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
     "ゆぬり～  ｢CD/MD｣が停止しました｡",
 };
 

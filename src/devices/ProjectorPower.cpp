@@ -7,8 +7,12 @@ namespace {
 
 constexpr int kCloseButton = 4;
 
-bool warmingOrOn(Byte v) { return v >= kWarmUpStart && v <= kProjectorOn; }
-bool offOrCooling(Byte v) { return v == kProjectorOff || (v >= kCoolDownStart && v <= kCoolDownLast); }
+bool warmingOrOn(Byte v) {
+  return v >= kWarmUpStart && v <= kProjectorOn;
+}
+bool offOrCooling(Byte v) {
+  return v == kProjectorOff || (v >= kCoolDownStart && v <= kCoolDownLast);
+}
 
 }  // namespace
 

@@ -28,10 +28,8 @@ constexpr std::array<std::string_view, 16> kDvdVtrMessages = {
 };
 
 constexpr std::array<std::string_view, 5> kWorldVtrMessages = {
-    "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
+    "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡", "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
+    "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",   "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
     "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
 };
 
@@ -76,13 +74,29 @@ void release(Form1& f, ArrayId remote, int Index) {
 
 }  // namespace
 
-void SWr1_MouseDown(Form1& f, int Index) { press(f, ArrayId::SWr1, kDvdVtrMessages, Index); }
-void SWr2_MouseDown(Form1& f, int Index) { press(f, ArrayId::SWr2, kWorldVtrMessages, Index); }
-void SWr3_MouseDown(Form1& f, int Index) { press(f, ArrayId::SWr3, kDvdMessages, Index); }
-void SWr4_MouseDown(Form1& f, int Index) { press(f, ArrayId::SWr4, kDomeCameraMessages, Index); }
-void SWr1_MouseUp(Form1& f, int Index, Release /*how*/) { release(f, ArrayId::SWr1, Index); }
-void SWr2_MouseUp(Form1& f, int Index, Release /*how*/) { release(f, ArrayId::SWr2, Index); }
-void SWr3_MouseUp(Form1& f, int Index, Release /*how*/) { release(f, ArrayId::SWr3, Index); }
-void SWr4_MouseUp(Form1& f, int Index, Release /*how*/) { release(f, ArrayId::SWr4, Index); }
+void SWr1_MouseDown(Form1& f, int Index) {
+  press(f, ArrayId::SWr1, kDvdVtrMessages, Index);
+}
+void SWr2_MouseDown(Form1& f, int Index) {
+  press(f, ArrayId::SWr2, kWorldVtrMessages, Index);
+}
+void SWr3_MouseDown(Form1& f, int Index) {
+  press(f, ArrayId::SWr3, kDvdMessages, Index);
+}
+void SWr4_MouseDown(Form1& f, int Index) {
+  press(f, ArrayId::SWr4, kDomeCameraMessages, Index);
+}
+void SWr1_MouseUp(Form1& f, int Index, Release /*how*/) {
+  release(f, ArrayId::SWr1, Index);
+}
+void SWr2_MouseUp(Form1& f, int Index, Release /*how*/) {
+  release(f, ArrayId::SWr2, Index);
+}
+void SWr3_MouseUp(Form1& f, int Index, Release /*how*/) {
+  release(f, ArrayId::SWr3, Index);
+}
+void SWr4_MouseUp(Form1& f, int Index, Release /*how*/) {
+  release(f, ArrayId::SWr4, Index);
+}
 
 }  // namespace yunuri

@@ -13,7 +13,9 @@ constexpr std::array<BoxId, kBoxCount> kBoxesBottomFirst = {
     BoxId::Sousa2, BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5, BoxId::KABE,
 };
 
-QRectF rectOf(const DirtyRect& r) { return {r.left, r.top, r.width, r.height}; }
+QRectF rectOf(const DirtyRect& r) {
+  return {r.left, r.top, r.width, r.height};
+}
 
 void drawPicture(QPainter& p, assets::PictureCache& cache, qreal ratio, Picture picture, QPointF at) {
   if (picture.isNone()) return;
@@ -49,7 +51,8 @@ void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
 
 }  // namespace
 
-void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qreal ratio, const QRectF& area) {
+void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qreal ratio,
+                const QRectF& area) {
   p.save();
   p.setClipRect(area.intersected(QRectF(0, 0, kWindowWidth, kWindowHeight)));
   drawPicture(p, cache, ratio, Picture::base(BasePicture::MainPanel), {0, 0});
@@ -67,7 +70,8 @@ void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
     if (id == BoxId::MET) drawMeter(p, form.METDrawing, r.topLeft());
     for (int a = 0; a < kArrayCount; ++a) {
       const ArrayLayout& l = arrayLayout(static_cast<ArrayId>(a));
-      if (l.container == Container::Box && l.box == id) drawImages(p, form, cache, ratio, l.id, r.topLeft(), area);
+      if (l.container == Container::Box && l.box == id)
+        drawImages(p, form, cache, ratio, l.id, r.topLeft(), area);
     }
     p.restore();
   }

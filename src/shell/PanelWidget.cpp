@@ -15,14 +15,20 @@ namespace {
 
 MouseButton buttonOf(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return MouseButton::Other;
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::Other;
   }
 }
 
-QPoint pixelOf(const QPointF& p) { return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))}; }
+QPoint pixelOf(const QPointF& p) {
+  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
 
 }  // namespace
 
@@ -63,9 +69,15 @@ void PanelWidget::updatePointer(QPoint at) {
   if (want == pointer_ && testAttribute(Qt::WA_SetCursor)) return;
   pointer_ = want;
   switch (want) {
-    case Pointer::ClosedHand: setCursor(assets::closedHandCursor()); break;
-    case Pointer::PointingFinger: setCursor(assets::pointingFingerCursor()); break;
-    case Pointer::Arrow: setCursor(Qt::ArrowCursor); break;
+    case Pointer::ClosedHand:
+      setCursor(assets::closedHandCursor());
+      break;
+    case Pointer::PointingFinger:
+      setCursor(assets::pointingFingerCursor());
+      break;
+    case Pointer::Arrow:
+      setCursor(Qt::ArrowCursor);
+      break;
   }
 }
 
@@ -87,7 +99,9 @@ void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
   sync();
 }
 
-void PanelWidget::mouseMoveEvent(QMouseEvent* event) { updatePointer(pixelOf(event->position())); }
+void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
+  updatePointer(pixelOf(event->position()));
+}
 
 void PanelWidget::loseCapture() {
   if (!form_.Holding()) return;

@@ -1,10 +1,10 @@
 #include "shell/QtApp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QApplication>
 #include <QWidget>
 
 namespace yunuri {
@@ -22,7 +22,8 @@ bool QtApp::PrevInstance() {
 }
 
 void QtApp::MsgBoxCritical(std::string_view text, std::string_view title) {
-  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+  QMessageBox box(QMessageBox::Critical,
+                  QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
   box.exec();
 }

@@ -21,7 +21,8 @@ bool haveDisplay() {
 
 int main(int argc, char** argv) {
   if (!haveDisplay()) {
-    std::fputs("yunuri: the panel needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n", stderr);
+    std::fputs("yunuri: the panel needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+               stderr);
     return 1;
   }
   QApplication application(argc, argv);

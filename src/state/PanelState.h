@@ -7,8 +7,9 @@ namespace yunuri {
 
 using Byte = std::uint8_t;
 
-// The simulated room. Every handler and the tick read and write these fields directly; the window owns the one
-// instance. All fields are zero when the window is created; start-up sets the three that do not start at 0.
+// The simulated room. Every handler and the tick read and write these fields directly; the window owns the
+// one instance. All fields are zero when the window is created; start-up sets the three that do not start at
+// 0.
 struct PanelState {
   Byte LoopIndex = 0;  // shared loop counter of start-up, the source buttons and the tick's panel pass
   Byte MonitorSource = 0;
@@ -28,7 +29,8 @@ struct PanelState {
   Byte RightProjectorState = 0;
 };
 
-// The wanted and moving bytes of one slider: rest out (0, 0), coming in (1, 1), rest in (1, 0), going out (0, 1).
+// The wanted and moving bytes of one slider: rest out (0, 0), coming in (1, 1), rest in (1, 0), going out (0,
+// 1).
 struct SliderBytes {
   Byte& wanted;
   Byte& moving;
@@ -37,9 +39,12 @@ struct SliderBytes {
 // Popup k: 0 projector power, 1 CD/MD, 2 exit confirmation.
 inline SliderBytes PopupBytes(PanelState& s, int k) {
   switch (k) {
-    case 0: return {s.PowerPopupOpen, s.PowerPopupMoving};
-    case 1: return {s.CdMdPopupOpen, s.CdMdPopupMoving};
-    default: return {s.ExitPopupOpen, s.ExitPopupMoving};
+    case 0:
+      return {s.PowerPopupOpen, s.PowerPopupMoving};
+    case 1:
+      return {s.CdMdPopupOpen, s.CdMdPopupMoving};
+    default:
+      return {s.ExitPopupOpen, s.ExitPopupMoving};
   }
 }
 

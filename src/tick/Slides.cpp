@@ -35,7 +35,8 @@ void SlideTick(Form1& f) {
     if (bytes.moving != 1) continue;
     PictureBox& pop = f.POP[static_cast<std::size_t>(k)];
     const BoxLayout& l = boxLayout(pop.id);
-    f.SetTop(pop, slide(pop.Top, static_cast<float>(-l.height), static_cast<float>(l.openTop), kPopupStep, bytes));
+    f.SetTop(pop,
+             slide(pop.Top, static_cast<float>(-l.height), static_cast<float>(l.openTop), kPopupStep, bytes));
     // The top button shows where its popup is heading.
     if (bytes.wanted == 1) {
       f.Light(ArrayId::SWu, k);
@@ -49,8 +50,8 @@ void SlideTick(Form1& f) {
     if (s.PanelMoving[i] != 1) continue;
     PictureBox& panel = f.Sousa[i];
     const BoxLayout& l = boxLayout(panel.id);
-    f.SetLeft(panel, slide(panel.Left, static_cast<float>(-l.width), static_cast<float>(l.openLeft), kPanelStep,
-                           {s.PanelShown[i], s.PanelMoving[i]}));
+    f.SetLeft(panel, slide(panel.Left, static_cast<float>(-l.width), static_cast<float>(l.openLeft),
+                           kPanelStep, {s.PanelShown[i], s.PanelMoving[i]}));
   }
 }
 

@@ -9,8 +9,8 @@
 
 namespace yunuri {
 
-// A windowless image element: a rectangle on its container that shows a picture or nothing. With no picture it
-// is transparent but still takes the mouse.
+// A windowless image element: a rectangle on its container that shows a picture or nothing. With no picture
+// it is transparent but still takes the mouse.
 struct Image {
   ArrayId array;
   std::uint8_t index;
@@ -49,8 +49,8 @@ struct MeterOp {
   friend bool operator==(const MeterOp&, const MeterOp&) = default;
 };
 
-// What has been drawn on MET since it was last cleared, in drawing order. The shell replays it over the meter's
-// background picture.
+// What has been drawn on MET since it was last cleared, in drawing order. The shell replays it over the
+// meter's background picture.
 struct MeterCanvas {
   float CurrentX = 0;
   float CurrentY = 0;

@@ -9,7 +9,8 @@ namespace {
 template <std::size_t N>
 void initArray(std::array<Image, N>& images, ArrayId id) {
   const auto& rects = arrayLayout(id).elements;
-  for (std::size_t i = 0; i < N; ++i) images[i] = {id, static_cast<std::uint8_t>(i), rects[i], Picture::none()};
+  for (std::size_t i = 0; i < N; ++i)
+    images[i] = {id, static_cast<std::uint8_t>(i), rects[i], Picture::none()};
 }
 
 template <std::size_t N>
@@ -19,16 +20,16 @@ void initTwins(std::array<Picture, N>& twins, ArrayId id) {
 
 PictureBox makeBox(BoxId id) {
   const BoxLayout& l = boxLayout(id);
-  return {id, static_cast<float>(l.left), static_cast<float>(l.top), l.width, l.height, true,
-          Picture::base(l.picture)};
+  return {id,   static_cast<float>(l.left), static_cast<float>(l.top), l.width, l.height,
+          true, Picture::base(l.picture)};
 }
 
 }  // namespace
 
 Form1::Form1(App& app)
     : KABE(makeBox(BoxId::KABE)),
-      Sousa{makeBox(BoxId::Sousa0), makeBox(BoxId::Sousa1), makeBox(BoxId::Sousa2), makeBox(BoxId::Sousa3),
-            makeBox(BoxId::Sousa4), makeBox(BoxId::Sousa5)},
+      Sousa{makeBox(BoxId::Sousa0), makeBox(BoxId::Sousa1), makeBox(BoxId::Sousa2),
+            makeBox(BoxId::Sousa3), makeBox(BoxId::Sousa4), makeBox(BoxId::Sousa5)},
       POP{makeBox(BoxId::POP0), makeBox(BoxId::POP1), makeBox(BoxId::POP2)},
       MET(makeBox(BoxId::MET)),
       app_(app),
@@ -73,55 +74,89 @@ void Form1::SetCaption(std::string_view text) {
 
 std::span<Image> Form1::Elements(ArrayId id) {
   switch (id) {
-    case ArrayId::SWm: return SWm;
-    case ArrayId::SWu: return SWu;
-    case ArrayId::SWv: return SWv;
-    case ArrayId::SWs: return SWs;
-    case ArrayId::MES: return MES;
-    case ArrayId::SWp1: return SWp1;
-    case ArrayId::SWp2: return SWp2;
-    case ArrayId::SWp3: return SWp3;
-    case ArrayId::SWr1: return SWr1;
-    case ArrayId::SWr2: return SWr2;
-    case ArrayId::SWr3: return SWr3;
-    case ArrayId::SWr4: return SWr4;
+    case ArrayId::SWm:
+      return SWm;
+    case ArrayId::SWu:
+      return SWu;
+    case ArrayId::SWv:
+      return SWv;
+    case ArrayId::SWs:
+      return SWs;
+    case ArrayId::MES:
+      return MES;
+    case ArrayId::SWp1:
+      return SWp1;
+    case ArrayId::SWp2:
+      return SWp2;
+    case ArrayId::SWp3:
+      return SWp3;
+    case ArrayId::SWr1:
+      return SWr1;
+    case ArrayId::SWr2:
+      return SWr2;
+    case ArrayId::SWr3:
+      return SWr3;
+    case ArrayId::SWr4:
+      return SWr4;
   }
   return {};
 }
 
-std::span<const Image> Form1::Elements(ArrayId id) const { return const_cast<Form1*>(this)->Elements(id); }
+std::span<const Image> Form1::Elements(ArrayId id) const {
+  return const_cast<Form1*>(this)->Elements(id);
+}
 
 Picture Form1::Twin(ArrayId id, int index) const {
   const auto i = static_cast<std::size_t>(index);
   switch (id) {
-    case ArrayId::SWm: return SWmd[i];
-    case ArrayId::SWu: return SWud[i];
-    case ArrayId::SWv: return SWvd[i];
-    case ArrayId::SWs: return SWsd;
-    case ArrayId::MES: return MESd[i];
-    case ArrayId::SWp1: return SWp1d[i];
-    case ArrayId::SWp2: return SWp2d[i];
-    case ArrayId::SWp3: return SWp3d[i];
-    case ArrayId::SWr1: return SWr1d[i];
-    case ArrayId::SWr2: return SWr2d[i];
-    case ArrayId::SWr3: return SWr3d[i];
-    case ArrayId::SWr4: return SWr4d[i];
+    case ArrayId::SWm:
+      return SWmd[i];
+    case ArrayId::SWu:
+      return SWud[i];
+    case ArrayId::SWv:
+      return SWvd[i];
+    case ArrayId::SWs:
+      return SWsd;
+    case ArrayId::MES:
+      return MESd[i];
+    case ArrayId::SWp1:
+      return SWp1d[i];
+    case ArrayId::SWp2:
+      return SWp2d[i];
+    case ArrayId::SWp3:
+      return SWp3d[i];
+    case ArrayId::SWr1:
+      return SWr1d[i];
+    case ArrayId::SWr2:
+      return SWr2d[i];
+    case ArrayId::SWr3:
+      return SWr3d[i];
+    case ArrayId::SWr4:
+      return SWr4d[i];
   }
   return Picture::none();
 }
 
 PictureBox& Form1::Box(BoxId id) {
   switch (id) {
-    case BoxId::MET: return MET;
-    case BoxId::POP0: return POP[0];
-    case BoxId::POP1: return POP[1];
-    case BoxId::POP2: return POP[2];
-    case BoxId::KABE: return KABE;
-    default: return Sousa[static_cast<std::size_t>(id) - static_cast<std::size_t>(BoxId::Sousa0)];
+    case BoxId::MET:
+      return MET;
+    case BoxId::POP0:
+      return POP[0];
+    case BoxId::POP1:
+      return POP[1];
+    case BoxId::POP2:
+      return POP[2];
+    case BoxId::KABE:
+      return KABE;
+    default:
+      return Sousa[static_cast<std::size_t>(id) - static_cast<std::size_t>(BoxId::Sousa0)];
   }
 }
 
-const PictureBox& Form1::Box(BoxId id) const { return const_cast<Form1*>(this)->Box(id); }
+const PictureBox& Form1::Box(BoxId id) const {
+  return const_cast<Form1*>(this)->Box(id);
+}
 
 void Form1::SetPicture(Image& image, Picture picture) {
   if (image.picture == picture) return;
@@ -149,7 +184,9 @@ void Form1::SetVisible(PictureBox& box, bool visible) {
   MarkDirty(WindowRect(box));
 }
 
-void Form1::MeterChanged() { MarkDirty(WindowRect(MET)); }
+void Form1::MeterChanged() {
+  MarkDirty(WindowRect(MET));
+}
 
 DirtyRect Form1::WindowRect(const PictureBox& box) const {
   return {box.Left, box.Top, static_cast<float>(box.Width), static_cast<float>(box.Height)};
@@ -183,7 +220,9 @@ std::vector<DirtyRect> Form1::TakeDirty() {
   return out;
 }
 
-bool Form1::TakeCaptionChanged() { return std::exchange(captionChanged_, false); }
+bool Form1::TakeCaptionChanged() {
+  return std::exchange(captionChanged_, false);
+}
 
 void Form1::End() {
   if (ended_) return;

@@ -8,9 +8,13 @@ namespace {
 constexpr int kButtonW = 33;  // every popup and remote button
 constexpr int kButtonH = 21;
 
-constexpr BasePicture basePicture(int number) { return static_cast<BasePicture>(number); }
+constexpr BasePicture basePicture(int number) {
+  return static_cast<BasePicture>(number);
+}
 
-constexpr Rect btn(int left, int top) { return {left, top, kButtonW, kButtonH}; }
+constexpr Rect btn(int left, int top) {
+  return {left, top, kButtonW, kButtonH};
+}
 
 // Monitor source buttons on the arc; SWm(9) is two pixels larger than its siblings.
 constexpr std::array<Rect, 12> kSWm = {{
@@ -35,7 +39,8 @@ constexpr std::array<Rect, 2> kMES = {{{346, 116, 50, 15}, {346, 170, 50, 15}}};
 
 constexpr std::array<Rect, 5> kSWp1 = {{btn(10, 64), btn(49, 64), btn(10, 101), btn(49, 101), btn(30, 185)}};
 constexpr std::array<Rect, 10> kSWp2 = {{btn(10, 56), btn(49, 56), btn(11, 82), btn(50, 82), btn(11, 108),
-                                         btn(50, 108), btn(11, 133), btn(50, 133), btn(11, 159), btn(29, 193)}};
+                                         btn(50, 108), btn(11, 133), btn(50, 133), btn(11, 159),
+                                         btn(29, 193)}};
 constexpr std::array<Rect, 2> kSWp3 = {{btn(29, 134), btn(29, 172)}};
 
 constexpr std::array<Rect, 16> kSWr1 = {{btn(9, 26), btn(49, 26), btn(9, 49), btn(49, 49), btn(9, 72),
@@ -84,9 +89,13 @@ constexpr int kSourcePillHeight = 19;
 
 }  // namespace
 
-const BoxLayout& boxLayout(BoxId id) { return kBoxes[static_cast<int>(id)]; }
+const BoxLayout& boxLayout(BoxId id) {
+  return kBoxes[static_cast<int>(id)];
+}
 
-const ArrayLayout& arrayLayout(ArrayId id) { return kArrays[static_cast<int>(id)]; }
+const ArrayLayout& arrayLayout(ArrayId id) {
+  return kArrays[static_cast<int>(id)];
+}
 
 Size litSize(ArrayId id, int index) {
   if (id == ArrayId::SWm) return {kSourcePillWidth, kSourcePillHeight};

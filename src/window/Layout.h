@@ -25,16 +25,16 @@ struct Size {
 inline constexpr int kWindowWidth = 400;
 inline constexpr int kWindowHeight = 300;
 
-// Where a picture box sits when it is in view and when it is parked out of it. The remote panels move along x,
-// the popups along y; MET and KABE do not move after start-up.
+// Where a picture box sits when it is in view and when it is parked out of it. The remote panels move along
+// x, the popups along y; MET and KABE do not move after start-up.
 struct BoxLayout {
   BoxId id;
   int width;
   int height;
-  int left;        // the Left start-up gives it
-  int top;         // the Top start-up gives it
-  int openLeft;    // in view
-  int openTop;     // in view
+  int left;      // the Left start-up gives it
+  int top;       // the Top start-up gives it
+  int openLeft;  // in view
+  int openTop;   // in view
   BasePicture picture;
 };
 
@@ -45,15 +45,15 @@ enum class Container : std::uint8_t { Window, Box };
 struct ArrayLayout {
   ArrayId id;
   Container container;
-  BoxId box;                 // when container is Box
+  BoxId box;                       // when container is Box
   std::span<const Rect> elements;  // bounds relative to the container
-  bool isButton;             // MES is a label, every other array a button array
+  bool isButton;                   // MES is a label, every other array a button array
 };
 
 const ArrayLayout& arrayLayout(ArrayId id);
 
-// The size of the lit picture of button i (for MES: of label i). Equal to the element's size except for SWm(9),
-// whose element is two pixels larger than its 77 x 19 picture.
+// The size of the lit picture of button i (for MES: of label i). Equal to the element's size except for
+// SWm(9), whose element is two pixels larger than its 77 x 19 picture.
 Size litSize(ArrayId id, int index);
 
 // The rectangle (relative to the container) at which the button is painted under its element, which is also

@@ -1,5 +1,5 @@
-// Mouse routing: which control a point falls on, in the window's z-order, and which handler a press or release
-// of it runs. The element that takes a press keeps the mouse until the release.
+// Mouse routing: which control a point falls on, in the window's z-order, and which handler a press or
+// release of it runs. The element that takes a press keeps the mouse until the release.
 #include <array>
 
 #include "audio/Volume.h"
@@ -48,7 +48,9 @@ bool within(float x, float y, float left, float top, float width, float height) 
   return x >= left && x < left + width && y >= top && y < top + height;
 }
 
-const Handlers& handlersOf(ArrayId id) { return kHandlers[static_cast<std::size_t>(id)]; }
+const Handlers& handlersOf(ArrayId id) {
+  return kHandlers[static_cast<std::size_t>(id)];
+}
 
 }  // namespace
 
@@ -59,8 +61,8 @@ Target Form1::HitTest(int x, int y) const {
 
   for (BoxId id : kBoxesTopFirst) {
     const PictureBox& box = Box(id);
-    if (!box.Visible || !within(fx, fy, box.Left, box.Top, static_cast<float>(box.Width),
-                                static_cast<float>(box.Height))) {
+    if (!box.Visible ||
+        !within(fx, fy, box.Left, box.Top, static_cast<float>(box.Width), static_cast<float>(box.Height))) {
       continue;
     }
     if (id == BoxId::KABE) return {Target::Kind::Notice};
@@ -89,11 +91,15 @@ Target Form1::HitTest(int x, int y) const {
 Pointer Form1::PointerAt(int x, int y) const {
   const Target t = HitTest(x, y);
   switch (t.kind) {
-    case Target::Kind::Background: return Pointer::ClosedHand;
-    case Target::Kind::Notice: return Pointer::PointingFinger;
-    case Target::Kind::Element: return arrayLayout(t.array).isButton ? Pointer::PointingFinger : Pointer::Arrow;
+    case Target::Kind::Background:
+      return Pointer::ClosedHand;
+    case Target::Kind::Notice:
+      return Pointer::PointingFinger;
+    case Target::Kind::Element:
+      return arrayLayout(t.array).isButton ? Pointer::PointingFinger : Pointer::Arrow;
     case Target::Kind::Box:
-    case Target::Kind::Outside: return Pointer::Arrow;
+    case Target::Kind::Outside:
+      return Pointer::Arrow;
   }
   return Pointer::Arrow;
 }

@@ -10,7 +10,19 @@ enum class ArrayId : std::uint8_t { SWm, SWu, SWv, SWs, MES, SWp1, SWp2, SWp3, S
 inline constexpr int kArrayCount = 12;
 
 // The picture boxes. Their z-order, top first: KABE, Sousa(5)..Sousa(0), POP(2)..POP(0), MET.
-enum class BoxId : std::uint8_t { MET, POP0, POP1, POP2, Sousa0, Sousa1, Sousa2, Sousa3, Sousa4, Sousa5, KABE };
+enum class BoxId : std::uint8_t {
+  MET,
+  POP0,
+  POP1,
+  POP2,
+  Sousa0,
+  Sousa1,
+  Sousa2,
+  Sousa3,
+  Sousa4,
+  Sousa5,
+  KABE
+};
 inline constexpr int kBoxCount = 11;
 
 // The numbered base pictures: the window background, the notice, the six remote cards, the three popups and
@@ -23,8 +35,8 @@ enum class BasePicture : std::uint8_t {
   Meter = 12,
 };
 
-// What an image element or picture box shows: nothing, a base picture, the lit twin of a button, or one of the
-// twelve screen labels (MESd).
+// What an image element or picture box shows: nothing, a base picture, the lit twin of a button, or one of
+// the twelve screen labels (MESd).
 struct Picture {
   enum class Kind : std::uint8_t { None, Base, Lit, Label };
   Kind kind = Kind::None;
@@ -32,7 +44,9 @@ struct Picture {
   std::uint8_t index = 0;        // BasePicture number, button index, or label index
 
   static constexpr Picture none() { return {}; }
-  static constexpr Picture base(BasePicture b) { return {Kind::Base, ArrayId::SWm, static_cast<std::uint8_t>(b)}; }
+  static constexpr Picture base(BasePicture b) {
+    return {Kind::Base, ArrayId::SWm, static_cast<std::uint8_t>(b)};
+  }
   static constexpr Picture lit(ArrayId a, int i) { return {Kind::Lit, a, static_cast<std::uint8_t>(i)}; }
   static constexpr Picture label(int i) { return {Kind::Label, ArrayId::MES, static_cast<std::uint8_t>(i)}; }
 

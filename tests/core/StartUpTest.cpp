@@ -71,8 +71,8 @@ TEST(StartUp, ASecondCopyShowsTheCautionBoxAndEndsBeforeAnythingElse) {
   app.prevInstance = true;
   Form1 f(app);
   EXPECT_FALSE(Form_Load(f));
-  EXPECT_EQ(app.calls, (std::vector<std::string>{"PrevInstance", "MsgBox:CAUTION!!:「ゆぬり～」は既に開かれています｡",
-                                                 "End"}));
+  EXPECT_EQ(app.calls, (std::vector<std::string>{
+                           "PrevInstance", "MsgBox:CAUTION!!:「ゆぬり～」は既に開かれています｡", "End"}));
   EXPECT_TRUE(f.Ended());
   EXPECT_FALSE(f.Timer1.Enabled);
   EXPECT_EQ(f.state.VolumeLevel, 0);
