@@ -194,8 +194,8 @@ DirtyRect Form1::WindowRect(const PictureBox& box) const {
 
 DirtyRect Form1::WindowRect(const Image& image) const {
   const ArrayLayout& l = arrayLayout(image.array);
-  float x = static_cast<float>(image.bounds.left);
-  float y = static_cast<float>(image.bounds.top);
+  auto x = static_cast<float>(image.bounds.left);
+  auto y = static_cast<float>(image.bounds.top);
   if (l.container == Container::Box) {
     const PictureBox& box = Box(l.box);
     x += box.Left;
