@@ -21,11 +21,14 @@ constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大に
 constexpr Byte kMaxLevel = 100;
 constexpr float kMeterWidth = 15;
 constexpr float kMeterHeight = 77;
+constexpr double kMeterHeightExact = kMeterHeight;
 constexpr Rgb kBarColour{255, 128, 0};
 constexpr Rgb kMutedBarColour{192, 192, 192};
 
+// Worked out in double and rounded once to the control's single precision, so that the top edge is the
+// nearest single to 77 - 0.77 x level (in single precision throughout, level 99 would land at 0.770004).
 void drawBar(Form1& f, Rgb colour) {
-  const float top = kMeterHeight - kMeterHeight / 100 * static_cast<float>(f.state.VolumeLevel);
+  const auto top = static_cast<float>(kMeterHeightExact - kMeterHeightExact / 100 * f.state.VolumeLevel);
   f.METDrawing.LineBoxFilled(0, kMeterHeight, kMeterWidth, top, colour);
 }
 

@@ -1,12 +1,11 @@
 #include <array>
 #include <string_view>
 
+#include "devices/Projectors.h"
 #include "routing/Routing.h"
 
 namespace yunuri {
 namespace {
-
-constexpr Byte kProjectorOn = 100;
 
 // Indexed by [screen][source]: 0 the left screen, 1 the right one.
 constexpr std::array<std::array<std::string_view, 12>, 2> kSendMessages = {{

@@ -1,0 +1,158 @@
+// The twelve monitor source buttons and the remote panels they bring into the remote area.
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+#include "FakeApp.h"
+
+namespace yunuri::test {
+namespace {
+
+struct Ready : Panel {
+  Ready() {
+    dismissNotice();
+    ticks(7);
+  }
+  int litSourceCount() const {
+    int n = 0;
+    for (const Image& b : f.SWm) n += b.picture.isNone() ? 0 : 1;
+    return n;
+  }
+};
+
+struct Source {
+  int index;
+  int panel;
+  std::string_view caption;
+};
+
+const Source kSources[] = {
+    {0, 0, "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡"},
+    {1, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"},
+    {2, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"},
+    {3, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"},
+    {4, 1, "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡"},
+    {5, 1, "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡"},
+    {6, 2, "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"},
+    {7, 3, "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡"},
+    {8, 4, "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡"},
+    {9, 1, "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"},
+    {10, 5, "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"},
+    {11, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"},
+};
+
+constexpr float kIn[] = {-76, -61, -46, -31, -16, -1, 4};
+constexpr float kOut[] = {-11, -26, -41, -56, -71, -86, -101, -91};
+
+TEST(MonitorSource, EachSourceLightsAloneWritesItsCaptionAndBringsInItsPanel) {
+  for (const Source& src : kSources) {
+    SCOPED_TRACE(src.index);
+    Ready p;
+    p.click(ArrayId::SWm, src.index);
+    const PanelState& s = p.f.state;
+    EXPECT_EQ(s.MonitorSource, src.index);
+    EXPECT_EQ(p.f.Caption(), src.caption);
+    EXPECT_EQ(p.litSourceCount(), 1);
+    EXPECT_EQ(p.f.SWm[src.index].picture, p.f.SWmd[src.index]);
+    EXPECT_EQ(s.LoopIndex, 12);
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(s.PanelShown[i], i == src.panel ? 1 : 0) << i;
+      EXPECT_EQ(s.PanelMoving[i], 1) << i;
+    }
+
+    p.ticks(1);
+    EXPECT_EQ(s.LoopIndex, 6);
+    p.ticks(7);
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(p.f.Sousa[i].Left, i == src.panel ? 4 : -91) << i;
+      EXPECT_EQ(s.PanelMoving[i], 0) << i;
+    }
+    EXPECT_EQ(p.f.Caption(), src.caption);  // slides write nothing
+  }
+}
+
+TEST(MonitorSource, OnePanelGoesOutWhileTheNextComesInOnTheSameTicks) {
+  Ready p;
+  // Video off's panel is in; walk through every panel so each one comes in and then goes out.
+  const int sourceOfPanel[] = {0, 1, 6, 7, 8, 10};
+  int shown = 0;
+  for (int next : {1, 2, 3, 4, 5, 0}) {
+    SCOPED_TRACE(next);
+    p.click(ArrayId::SWm, sourceOfPanel[next]);
+    for (int t = 0; t < 8; ++t) {
+      p.ticks(1);
+      EXPECT_EQ(p.f.Sousa[shown].Left, kOut[t]) << "tick " << t + 1;
+      EXPECT_EQ(p.f.Sousa[next].Left, kIn[t < 7 ? t : 6]) << "tick " << t + 1;
+      if (t == 0) {
+        // The hidden panels are confirmed where they are in one tick.
+        for (int i = 0; i < 6; ++i) {
+          if (i == shown || i == next) continue;
+          EXPECT_EQ(p.f.Sousa[i].Left, -91) << i;
+          EXPECT_EQ(p.f.state.PanelMoving[i], 0) << i;
+        }
+      }
+    }
+    EXPECT_EQ(p.f.state.PanelMoving[shown], 0);
+    EXPECT_EQ(p.f.state.PanelMoving[next], 0);
+    shown = next;
+  }
+}
+
+TEST(MonitorSource, PressingTheSelectedSourceAgainConfirmsEverythingInOneTick) {
+  Ready p;
+  p.click(ArrayId::SWm, 6);
+  p.ticks(8);
+  p.click(ArrayId::SWv, 0);  // another caption in between
+  p.click(ArrayId::SWm, 6);
+  EXPECT_EQ(p.f.Caption(), "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡");
+  EXPECT_EQ(p.litSourceCount(), 1);
+  EXPECT_EQ(p.f.SWm[6].picture, p.f.SWmd[6]);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(p.f.state.PanelMoving[i], 1);
+  p.ticks(1);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(p.f.Sousa[i].Left, i == 2 ? 4 : -91) << i;
+    EXPECT_EQ(p.f.state.PanelMoving[i], 0) << i;
+  }
+}
+
+TEST(MonitorSource, ANewSourceMidSlideTurnsTheComingPanelBackFromWhereItIs) {
+  Ready p;
+  p.click(ArrayId::SWm, 6);
+  p.ticks(3);
+  ASSERT_EQ(p.f.Sousa[2].Left, -46);
+  p.click(ArrayId::SWm, 7);
+  const float dvdVtr[] = {-61, -76, -91, -91};
+  for (int t = 0; t < 4; ++t) {
+    p.ticks(1);
+    EXPECT_EQ(p.f.Sousa[2].Left, dvdVtr[t]) << "tick " << t + 1;
+    EXPECT_EQ(p.f.Sousa[3].Left, kIn[t]) << "tick " << t + 1;
+  }
+  EXPECT_EQ(p.f.state.PanelMoving[2], 0);
+
+  // And a panel on its way out comes back in from where it is.
+  p.click(ArrayId::SWm, 8);
+  p.ticks(2);
+  ASSERT_EQ(p.f.Sousa[3].Left, -61);
+  p.click(ArrayId::SWm, 7);
+  p.ticks(1);
+  EXPECT_EQ(p.f.Sousa[3].Left, -46);
+  p.ticks(4);
+  EXPECT_EQ(p.f.Sousa[3].Left, 4);
+  EXPECT_EQ(p.f.state.PanelMoving[3], 0);
+}
+
+TEST(MonitorSource, PanelsPopupsAndProjectorsAllAdvanceOnTheSameTick) {
+  Ready p;
+  p.f.state.LeftProjectorState = 1;  // warming up
+  p.click(ArrayId::SWm, 10);
+  p.click(ArrayId::SWu, 0);
+  p.ticks(1);
+  EXPECT_EQ(p.f.Sousa[5].Left, -76);
+  EXPECT_EQ(p.f.Sousa[0].Left, -11);
+  EXPECT_EQ(p.f.POP[0].Top, -180);
+  EXPECT_EQ(p.f.state.LeftProjectorState, 2);
+}
+
+}  // namespace
+}  // namespace yunuri::test

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "PanelReach.h"
+
+namespace yunuri::test {
+namespace {
+
+constexpr int kCdMdClose = 9;
+constexpr int kExecuteExit = 0;
+constexpr int kExitClose = 1;
+
+const std::array<const char*, 9> kCdMdCaptions = {
+    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",      "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
+    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
+    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",  "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
+    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
+    "ゆぬり～  ｢CD/MD｣が停止しました｡",
+};
+
+TEST(CdMdPopup, EveryButtonReportsOnPressAndLightsOnlyWhileHeld) {
+  ShownPanel p;
+  p.openPopup(kCdMdPopup);
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < static_cast<int>(kCdMdCaptions.size()); ++i) {
+      SCOPED_TRACE(i);
+      p.press(ArrayId::SWp2, i);
+      EXPECT_TRUE(p.lit(ArrayId::SWp2, i));
+      EXPECT_EQ(p.f.Caption(), kCdMdCaptions[i]);
+      p.ticks(2);
+      p.release(ArrayId::SWp2, i);
+      EXPECT_TRUE(p.dark(ArrayId::SWp2, i));
+      EXPECT_EQ(p.f.Caption(), kCdMdCaptions[i]);
+    }
+  }
+  p.click(ArrayId::SWp2, 1);  // MD, then play: the message names the player, not the medium
+  p.click(ArrayId::SWp2, 6);
+  EXPECT_EQ(p.f.Caption(), kCdMdCaptions[6]);
+}
+
+struct CloseButton {
+  int popup;
+  ArrayId array;
+  int index;
+  float openTop;
+  float parkedTop;
+};
+const std::array<CloseButton, 3> kCloseButtons = {{
+    {kPowerPopup, ArrayId::SWp1, 4, 26, -210},
+    {kCdMdPopup, ArrayId::SWp2, kCdMdClose, 26, -218},
+    {kExitPopup, ArrayId::SWp3, kExitClose, 53, -198},
+}};
+
+TEST(PopupClose, LightsOnPressAndClosesOnlyOnRelease) {
+  for (const CloseButton& c : kCloseButtons) {
+    SCOPED_TRACE(c.popup);
+    ShownPanel p;
+    p.openPopup(c.popup);
+    const std::string caption = p.f.Caption();
+    p.press(c.array, c.index);
+    EXPECT_TRUE(p.lit(c.array, c.index));
+    p.ticks(kSettleTicks);
+    EXPECT_EQ(p.f.POP[c.popup].Top, c.openTop);
+    EXPECT_TRUE(p.lit(ArrayId::SWu, c.popup));
+    p.release(c.array, c.index);
+    EXPECT_TRUE(p.dark(c.array, c.index));
+    EXPECT_EQ(p.f.Caption(), caption);
+    p.ticks(kSettleTicks);
+    EXPECT_EQ(p.f.POP[c.popup].Top, c.parkedTop);
+    EXPECT_TRUE(p.dark(ArrayId::SWu, c.popup));
+    const SliderBytes bytes = PopupBytes(p.f.state, c.popup);
+    EXPECT_EQ(bytes.wanted, 0);
+    EXPECT_EQ(bytes.moving, 0);
+  }
+}
+
+TEST(PopupClose, ALostPressOnlyDarkensTheButton) {
+  for (const CloseButton& c : kCloseButtons) {
+    SCOPED_TRACE(c.popup);
+    ShownPanel p;
+    p.openPopup(c.popup);
+    p.press(c.array, c.index);
+    p.f.CaptureLost();
+    EXPECT_TRUE(p.dark(c.array, c.index));
+    p.ticks(kSettleTicks);
+    EXPECT_EQ(p.f.POP[c.popup].Top, c.openTop);
+    EXPECT_EQ(PopupBytes(p.f.state, c.popup).wanted, 1);
+  }
+}
+
+const std::vector<std::string> kStartedOnly = {"PrevInstance"};
+const std::vector<std::string> kStartedAndEnded = {"PrevInstance", "End"};
+
+TEST(ExitConfirm, ExecuteExitEndsOnItsReleaseWhereverThePointerIs) {
+  ShownPanel p;
+  p.openPopup(kExitPopup);
+  const std::string caption = p.f.Caption();
+  p.press(ArrayId::SWp3, kExecuteExit);
+  EXPECT_TRUE(p.lit(ArrayId::SWp3, kExecuteExit));
+  p.ticks(5);
+  EXPECT_FALSE(p.f.Ended());
+  EXPECT_EQ(p.app.calls, kStartedOnly);
+  p.f.MouseUp(5, 5, MouseButton::Left);  // dragged off the button before letting go
+  EXPECT_TRUE(p.f.Ended());
+  EXPECT_EQ(p.app.calls, kStartedAndEnded);
+  EXPECT_EQ(p.f.Caption(), caption);
+}
+
+TEST(ExitConfirm, NothingMovesAfterTheEnd) {
+  ShownPanel p;
+  p.openPopup(kPowerPopup);
+  p.click(ArrayId::SWp1, 1);  // left projector cooling down
+  p.openPopup(kExitPopup);
+  p.click(ArrayId::SWu, kCdMdPopup);  // a popup on its way in
+  p.click(ArrayId::SWp3, kExecuteExit);
+  ASSERT_TRUE(p.f.Ended());
+
+  const Snapshot ended = snapshot(p.f);
+  p.ticks(200);
+  p.click(ArrayId::SWm, 3);
+  p.click(ArrayId::SWp1, 0);
+  p.press(ArrayId::SWv, 0);
+  p.f.CaptureLost();
+  p.click(ArrayId::SWp3, kExecuteExit);
+  EXPECT_EQ(snapshot(p.f), ended);
+  EXPECT_FALSE(p.f.Holding());
+  EXPECT_EQ(p.app.calls, kStartedAndEnded);
+}
+
+TEST(ExitConfirm, ALostPressOfExecuteExitEndsNothing) {
+  ShownPanel p;
+  p.openPopup(kExitPopup);
+  p.press(ArrayId::SWp3, kExecuteExit);
+  p.f.CaptureLost();
+  EXPECT_TRUE(p.dark(ArrayId::SWp3, kExecuteExit));
+  EXPECT_FALSE(p.f.Ended());
+  p.ticks(kSettleTicks);
+  EXPECT_EQ(p.app.calls, kStartedOnly);
+  p.click(ArrayId::SWp3, kExecuteExit);  // a real click still works
+  EXPECT_TRUE(p.f.Ended());
+}
+
+}  // namespace
+}  // namespace yunuri::test

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PanelReach.h"
+
+namespace yunuri::test {
+namespace {
+
+constexpr int kPhaseTicks = 99;
+
+struct Side {
+  const char* name;
+  ProjectorButtons buttons;
+  const char* warming;
+  const char* cooling;
+  const char* started;
+  const char* stopped;
+};
+
+const Side kLeft{"left",
+                 kLeftButtons,
+                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
+                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
+                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
+                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"};
+const Side kRight{"right",
+                  kRightButtons,
+                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
+                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
+                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
+                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"};
+const Side* const kSides[] = {&kLeft, &kRight};
+
+// A panel with the projector power popup open.
+struct PowerPanel : ShownPanel {
+  PowerPanel() { openPopup(kPowerPopup); }
+  Byte phase(const Side& s) const { return f.state.*s.buttons.phase; }
+  void drive(const Side& s, int value) { driveProjector(*this, s.buttons, value); }
+};
+
+// The ticks after the press on which the blinking button changes, and what it changes to.
+std::vector<std::pair<int, bool>> expectedBlink() {
+  std::vector<std::pair<int, bool>> changes;
+  for (int t = 4; t <= 94; t += 10) {
+    changes.emplace_back(t, false);
+    if (t + 5 < kPhaseTicks) changes.emplace_back(t + 5, true);
+  }
+  changes.emplace_back(kPhaseTicks, true);
+  return changes;
+}
+
+TEST(ProjectorPhase, BlinksForNinetyNineTicksThenSettlesWithItsMessage) {
+  for (const Side* s : kSides) {
+    for (const bool switchOn : {true, false}) {
+      SCOPED_TRACE(std::string(s->name) + (switchOn ? " ON" : " OFF"));
+      PowerPanel p;
+      if (switchOn) p.drive(*s, 0);
+      const int button = switchOn ? s->buttons.on : s->buttons.off;
+      const int partner = switchOn ? s->buttons.off : s->buttons.on;
+      const std::string start = switchOn ? s->warming : s->cooling;
+
+      p.click(ArrayId::SWp1, button);
+      EXPECT_TRUE(p.lit(ArrayId::SWp1, button));
+      EXPECT_TRUE(p.dark(ArrayId::SWp1, partner));
+      EXPECT_EQ(p.f.Caption(), start);
+      EXPECT_EQ(p.phase(*s), switchOn ? 1 : 101);
+
+      std::vector<std::pair<int, bool>> changes;
+      bool wasLit = true;
+      for (int t = 1; t <= kPhaseTicks; ++t) {
+        p.ticks(1);
+        const bool nowLit = p.lit(ArrayId::SWp1, button);
+        EXPECT_TRUE(nowLit || p.dark(ArrayId::SWp1, button)) << t;
+        if (nowLit != wasLit) changes.emplace_back(t, nowLit);
+        wasLit = nowLit;
+        EXPECT_TRUE(p.dark(ArrayId::SWp1, partner)) << t;
+        if (t < kPhaseTicks) {
+          EXPECT_EQ(p.f.Caption(), start) << t;
+        }
+      }
+      EXPECT_EQ(changes, expectedBlink());
+      EXPECT_EQ(p.f.Caption(), switchOn ? s->started : s->stopped);
+      EXPECT_EQ(p.phase(*s), switchOn ? 100 : 0);
+
+      const Snapshot settled = snapshot(p.f);
+      p.ticks(30);
+      EXPECT_EQ(snapshot(p.f), settled);
+    }
+  }
+}
+
+TEST(ProjectorPhase, APressThePhaseDoesNotAllowChangesNothing) {
+  struct Row {
+    bool on;
+    int value;
+  };
+  const Row rows[] = {{true, 100}, {true, 1},    {true, 50},   {true, 99},
+                      {false, 0},  {false, 101}, {false, 150}, {false, 199}};
+  for (const Side* s : kSides) {
+    for (const Row& r : rows) {
+      SCOPED_TRACE(std::string(s->name) + (r.on ? " ON at " : " OFF at ") + std::to_string(r.value));
+      PowerPanel p;
+      p.drive(*s, r.value);
+      const Snapshot before = snapshot(p.f);
+      const int button = r.on ? s->buttons.on : s->buttons.off;
+      p.press(ArrayId::SWp1, button);
+      EXPECT_EQ(snapshot(p.f), before);
+      p.release(ArrayId::SWp1, button);
+      EXPECT_EQ(snapshot(p.f), before);
+    }
+  }
+}
+
+// Switching the other way mid-phase starts the new phase from its beginning and never reports the old one.
+TEST(ProjectorPhase, ReversingMidPhaseRunsTheWholeNewPhase) {
+  struct Row {
+    int value;
+    bool on;
+  };
+  const Row rows[] = {{40, false}, {99, false}, {150, true}, {199, true}};
+  for (const Side* s : kSides) {
+    for (const Row& r : rows) {
+      SCOPED_TRACE(std::string(s->name) + " at " + std::to_string(r.value));
+      PowerPanel p;
+      p.drive(*s, r.value);
+      const int button = r.on ? s->buttons.on : s->buttons.off;
+      const int partner = r.on ? s->buttons.off : s->buttons.on;
+      const std::string start = r.on ? s->warming : s->cooling;
+
+      p.click(ArrayId::SWp1, button);
+      EXPECT_EQ(p.phase(*s), r.on ? 1 : 101);
+      EXPECT_TRUE(p.lit(ArrayId::SWp1, button));
+      EXPECT_TRUE(p.dark(ArrayId::SWp1, partner));
+      EXPECT_EQ(p.f.Caption(), start);
+
+      p.ticks(kPhaseTicks - 1);
+      EXPECT_EQ(p.f.Caption(), start);
+      EXPECT_EQ(p.phase(*s), r.on ? 99 : 199);
+      p.ticks(1);
+      EXPECT_EQ(p.f.Caption(), r.on ? s->started : s->stopped);
+      EXPECT_EQ(p.phase(*s), r.on ? 100 : 0);
+    }
+  }
+}
+
+TEST(ProjectorPhase, BothEndingOnOneTickLeaveTheRightMessage) {
+  for (const bool switchOn : {true, false}) {
+    SCOPED_TRACE(switchOn ? "ON" : "OFF");
+    PowerPanel p;
+    if (switchOn) {
+      p.drive(kLeft, 0);
+      p.drive(kRight, 0);
+    }
+    // Pressed right first, so that press order cannot explain the result.
+    p.click(ArrayId::SWp1, switchOn ? kRight.buttons.on : kRight.buttons.off);
+    p.click(ArrayId::SWp1, switchOn ? kLeft.buttons.on : kLeft.buttons.off);
+    p.ticks(kPhaseTicks);
+    EXPECT_EQ(p.f.Caption(), switchOn ? kRight.started : kRight.stopped);
+    EXPECT_EQ(p.phase(kLeft), switchOn ? 100 : 0);
+    EXPECT_EQ(p.phase(kRight), switchOn ? 100 : 0);
+  }
+}
+
+TEST(ProjectorPhase, EndMessageOutlastsTheVolumeLimitOfTheSameTick) {
+  PowerPanel p;
+  p.click(ArrayId::SWp1, kLeft.buttons.off);
+  p.ticks(48);
+  p.press(ArrayId::SWv, 0);  // volume up, held from 50
+  p.ticks(50);
+  ASSERT_EQ(p.f.state.VolumeLevel, 100);
+  ASSERT_EQ(p.phase(kLeft), 199);
+  p.ticks(1);
+  EXPECT_TRUE(p.dark(ArrayId::SWv, 0));
+  EXPECT_EQ(p.f.Caption(), kLeft.stopped);
+  EXPECT_EQ(p.phase(kLeft), 0);
+  p.ticks(1);
+  EXPECT_EQ(p.f.Caption(), "ゆぬり～  室内の音声が最大になりました｡");
+}
+
+TEST(ProjectorButtons, OnAndOffStayLitWhenLetGo) {
+  PowerPanel p;
+  p.press(ArrayId::SWp1, kLeft.buttons.off);
+  p.release(ArrayId::SWp1, kLeft.buttons.off);
+  EXPECT_TRUE(p.lit(ArrayId::SWp1, kLeft.buttons.off));
+  p.press(ArrayId::SWp1, kLeft.buttons.on);
+  p.f.CaptureLost();
+  EXPECT_TRUE(p.lit(ArrayId::SWp1, kLeft.buttons.on));
+  EXPECT_TRUE(p.dark(ArrayId::SWp1, kLeft.buttons.off));
+  EXPECT_EQ(p.phase(kLeft), 1);
+}
+
+TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
+  constexpr int kClose = 4;
+  PowerPanel p;
+  p.click(ArrayId::SWp1, kRight.buttons.off);
+  p.click(ArrayId::SWp1, kClose);
+  p.ticks(14);
+  ASSERT_LT(p.f.POP[0].Top, 0);
+  EXPECT_EQ(p.phase(kRight), 115);
+
+  p.openPopup(kPowerPopup);  // ten more ticks
+  EXPECT_EQ(p.phase(kRight), 125);
+  EXPECT_TRUE(p.dark(ArrayId::SWp1, kRight.buttons.off));
+  p.ticks(5);
+  EXPECT_TRUE(p.lit(ArrayId::SWp1, kRight.buttons.off));
+
+  p.click(ArrayId::SWp1, kClose);
+  p.ticks(kPhaseTicks - 29);
+  EXPECT_EQ(p.f.POP[0].Top, -210);
+  EXPECT_EQ(p.f.Caption(), kRight.stopped);
+  EXPECT_EQ(p.phase(kRight), 0);
+  EXPECT_TRUE(p.lit(ArrayId::SWp1, kRight.buttons.off));
+}
+
+}  // namespace
+}  // namespace yunuri::test

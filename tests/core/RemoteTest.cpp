@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PanelReach.h"
+
+namespace yunuri::test {
+namespace {
+
+constexpr int kDomeCameraSource = 10;
+constexpr int kDesktopPcSource = 1;
+
+struct Remote {
+  const char* name;
+  int source;
+  ArrayId buttons;
+  BoxId panel;
+  std::vector<std::string> captions;
+};
+
+const std::vector<Remote> kRemotes = {
+    {"DVD/VTR",
+     6,
+     ArrayId::SWr1,
+     BoxId::Sousa2,
+     {
+         "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
+         "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
+         "ゆぬり～  ｢DVD/VTR｣が巻戻しを開始しました｡",
+         "ゆぬり～  ｢DVD/VTR｣が早送りを開始しました｡",
+         "ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡",
+         "ゆぬり～  ｢DVD/VTR｣が一時停止しました｡",
+         "ゆぬり～  ｢DVD/VTR｣が停止しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡",
+         "ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
+         "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡",
+     }},
+    {"multi-standard VTR",
+     7,
+     ArrayId::SWr2,
+     BoxId::Sousa3,
+     {
+         "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡",
+         "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
+         "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",
+         "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
+         "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
+     }},
+    {"DVD",
+     8,
+     ArrayId::SWr3,
+     BoxId::Sousa4,
+     {
+         "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
+         "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
+         "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡",
+         "ゆぬり～  ｢DVD｣が早送りを開始しました｡",
+         "ゆぬり～  ｢DVD｣が再生を開始しました｡",
+         "ゆぬり～  ｢DVD｣が一時停止しました｡",
+         "ゆぬり～  ｢DVD｣が停止しました｡",
+         "ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡",
+         "ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡",
+         "ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡",
+         "ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡",
+         "ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡",
+         "ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
+         "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡",
+     }},
+    {"dome camera",
+     kDomeCameraSource,
+     ArrayId::SWr4,
+     BoxId::Sousa5,
+     {
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡",
+         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡",
+     }},
+};
+
+int litCount(const ShownPanel& p, ArrayId id) {
+  int n = 0;
+  for (const Image& image : p.f.Elements(id)) n += image.picture.isNone() ? 0 : 1;
+  return n;
+}
+
+bool inside(const PictureBox& box, int x, int y) {
+  const auto fx = static_cast<float>(x);
+  const auto fy = static_cast<float>(y);
+  return x >= 0 && fx >= box.Left && fx < box.Left + static_cast<float>(box.Width) && fy >= box.Top &&
+         fy < box.Top + static_cast<float>(box.Height);
+}
+
+TEST(Remote, EveryButtonReportsOnPressAndLightsOnlyWhileHeld) {
+  for (const Remote& r : kRemotes) {
+    SCOPED_TRACE(r.name);
+    ShownPanel p;
+    p.selectSource(r.source);
+    ASSERT_EQ(p.f.Elements(r.buttons).size(), r.captions.size());
+    // Twice over, so that each button follows a different one the second time and repeats its caption.
+    for (int pass = 0; pass < 2; ++pass) {
+      for (int i = 0; i < static_cast<int>(r.captions.size()); ++i) {
+        SCOPED_TRACE(i);
+        p.press(r.buttons, i);
+        EXPECT_TRUE(p.lit(r.buttons, i));
+        EXPECT_EQ(litCount(p, r.buttons), 1);
+        EXPECT_EQ(p.f.Caption(), r.captions[i]);
+        p.ticks(3);
+        EXPECT_TRUE(p.lit(r.buttons, i));
+        p.release(r.buttons, i);
+        EXPECT_EQ(litCount(p, r.buttons), 0);
+        EXPECT_EQ(p.f.Caption(), r.captions[i]);
+      }
+    }
+    p.press(r.buttons, 0);
+    p.f.CaptureLost();
+    EXPECT_EQ(litCount(p, r.buttons), 0);
+    EXPECT_EQ(p.f.Caption(), r.captions[0]);
+  }
+}
+
+TEST(Remote, ButtonsAreDeadOnceTheirPanelHasGone) {
+  for (const Remote& r : kRemotes) {
+    SCOPED_TRACE(r.name);
+    ShownPanel p;
+    p.selectSource(r.source);
+    std::vector<std::pair<int, int>> where;
+    where.reserve(r.captions.size());
+    for (int i = 0; i < static_cast<int>(r.captions.size()); ++i) where.push_back(p.centre(r.buttons, i));
+    p.selectSource(kDesktopPcSource);
+    const Snapshot before = snapshot(p.f);
+    for (const auto& [x, y] : where) {
+      p.clickAt(x, y);
+      EXPECT_EQ(snapshot(p.f), before) << x << "," << y;
+    }
+  }
+}
+
+TEST(Remote, ButtonsUnderAPanelSlidingOverThemAreNotReached) {
+  constexpr int kMidSlideTicks = 3;
+  for (const Remote& r : kRemotes) {
+    if (r.panel == BoxId::Sousa5) continue;  // the topmost remote: nothing slides over it
+    SCOPED_TRACE(r.name);
+    ShownPanel p;
+    p.selectSource(r.source);
+    p.click(ArrayId::SWm, kDomeCameraSource);
+    p.ticks(kMidSlideTicks);
+    int covered = 0;
+    for (int i = 0; i < static_cast<int>(r.captions.size()); ++i) {
+      const auto [x, y] = p.centre(r.buttons, i);
+      if (!inside(p.f.Box(r.panel), x, y) || !inside(p.f.Sousa[5], x, y)) continue;
+      ++covered;
+      p.press(r.buttons, i);
+      EXPECT_TRUE(p.dark(r.buttons, i)) << i;
+      EXPECT_NE(p.f.Caption(), r.captions[i]) << i;
+      p.release(r.buttons, i);
+    }
+    EXPECT_GT(covered, 0);
+  }
+}
+
+}  // namespace
+}  // namespace yunuri::test

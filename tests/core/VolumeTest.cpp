@@ -1,0 +1,222 @@
+// Volume up, down and MUTE held through ticks, and what the meter draws.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeApp.h"
+#include "audio/Volume.h"
+
+namespace yunuri::test {
+namespace {
+
+constexpr std::string_view kLouder = "ゆぬり～  室内の音声が大きくなりました｡";
+constexpr std::string_view kSofter = "ゆぬり～  室内の音声が小さくなりました｡";
+constexpr std::string_view kMutedNote = "ゆぬり～  MUTE中です｡";
+constexpr std::string_view kSilent = "ゆぬり～  室内の音声が消えました｡";
+constexpr std::string_view kUnmuted = "ゆぬり～  音声MUTEが解除されました｡";
+constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大になりました｡";
+
+constexpr Rgb kOrange{255, 128, 0};
+constexpr Rgb kGrey{192, 192, 192};
+constexpr Rgb kWhite{255, 255, 255};
+
+// What the meter should show for a level: the bar, the number with its leading blank, and the sign.
+std::vector<MeterOp> meter(int level, bool muted) {
+  const float x = level < 10 ? 3.0F : (level < 100 ? 0.0F : -3.0F);
+  return {
+      {MeterOp::Kind::Box, 0, 77, 15, static_cast<float>(77 - 0.77 * level), muted ? kGrey : kOrange, {}},
+      {MeterOp::Kind::Text, x, 30.5F, 0, 0, kWhite, " " + std::to_string(level)},
+      {MeterOp::Kind::Text, 6, 38.5F, 0, 0, kWhite, "%"},
+  };
+}
+
+struct Ready : Panel {
+  Ready() {
+    dismissNotice();
+    ticks(7);
+  }
+  const PanelState& s() const { return f.state; }
+  bool lit(int i) const { return f.SWv[i].picture == f.SWvd[i]; }
+  bool dark(int i) const { return f.SWv[i].picture.isNone(); }
+  const std::vector<MeterOp>& drawn() const { return f.METDrawing.ops; }
+  // Holds button i through n ticks, checking the level and the meter after each.
+  void holdThrough(int i, int n, int step, bool muted) {
+    for (int t = 0; t < n; ++t) {
+      const int expected = s().VolumeLevel + step;
+      ticks(1);
+      ASSERT_EQ(s().VolumeLevel, expected);
+      ASSERT_TRUE(lit(i));
+      ASSERT_EQ(drawn(), meter(expected, muted));
+    }
+  }
+};
+
+TEST(Volume, HoldingUpFrom50ReachesTheTopIn50TicksThenReportsItEveryTick) {
+  Ready p;
+  const std::vector<MeterOp> atStart = p.drawn();
+  p.press(ArrayId::SWv, 0);
+  EXPECT_EQ(p.f.Caption(), kLouder);
+  EXPECT_TRUE(p.lit(0));
+  EXPECT_EQ(p.s().VolumeHeld, 1);
+  EXPECT_EQ(p.s().VolumeDirection, 1);
+  EXPECT_EQ(p.drawn(), atStart);  // the press draws nothing
+
+  p.holdThrough(0, 50, +1, false);
+  EXPECT_EQ(p.f.Caption(), kLouder);
+  for (int t = 0; t < 3; ++t) {
+    p.f.SetCaption("ゆぬり～");  // to see the message written again
+    p.ticks(1);
+    EXPECT_EQ(p.s().VolumeLevel, 100);
+    EXPECT_TRUE(p.dark(0));
+    EXPECT_EQ(p.f.Caption(), kLoudest);
+    EXPECT_EQ(p.drawn(), meter(100, false));
+  }
+  p.release(ArrayId::SWv, 0);
+  EXPECT_EQ(p.s().VolumeHeld, 0);
+  EXPECT_EQ(p.s().VolumeDirection, 0);
+
+  // Pressing up at the top: the press's own message and picture, then the tick takes both back.
+  p.press(ArrayId::SWv, 0);
+  EXPECT_EQ(p.f.Caption(), kLouder);
+  EXPECT_TRUE(p.lit(0));
+  p.ticks(1);
+  EXPECT_TRUE(p.dark(0));
+  EXPECT_EQ(p.f.Caption(), kLoudest);
+}
+
+TEST(Volume, HoldingDownEmptiesTheBarAndReportsSilence) {
+  Ready p;
+  p.press(ArrayId::SWv, 1);
+  EXPECT_EQ(p.f.Caption(), kSofter);
+  EXPECT_EQ(p.s().VolumeDirection, 2);
+  p.holdThrough(1, 50, -1, false);
+  EXPECT_EQ(p.f.Caption(), kSofter);
+  p.ticks(2);
+  EXPECT_EQ(p.s().VolumeLevel, 0);
+  EXPECT_TRUE(p.dark(1));
+  EXPECT_EQ(p.f.Caption(), kSilent);
+  const MeterOp& bar = p.drawn().at(0);
+  EXPECT_EQ(bar.y1, 77);
+  EXPECT_EQ(bar.y2, 77);
+  p.release(ArrayId::SWv, 1);
+  EXPECT_TRUE(p.dark(1));
+}
+
+TEST(Volume, APressAndReleaseBetweenTicksLeavesLevelAndMeterAlone) {
+  Ready p;
+  const std::vector<MeterOp> atStart = p.drawn();
+  for (int i : {0, 1}) {
+    p.click(ArrayId::SWv, i);
+    EXPECT_TRUE(p.dark(i));
+    p.ticks(1);
+    EXPECT_EQ(p.s().VolumeLevel, 50);
+    EXPECT_EQ(p.drawn(), atStart);
+  }
+  EXPECT_EQ(p.f.Caption(), kSofter);
+
+  // MUTE shows the new colour at once, even when no tick sees it held.
+  p.click(ArrayId::SWv, 2);
+  EXPECT_EQ(p.drawn(), meter(50, true));
+  p.ticks(1);
+  EXPECT_EQ(p.s().VolumeLevel, 50);
+  p.click(ArrayId::SWv, 2);
+  EXPECT_EQ(p.drawn(), meter(50, false));
+}
+
+TEST(Volume, WhileMutedTheLevelStillRampsInGreyWithoutLimitMessages) {
+  Ready p;
+  p.click(ArrayId::SWv, 2);
+  p.press(ArrayId::SWv, 0);
+  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  p.holdThrough(0, 50, +1, true);
+  p.ticks(2);
+  EXPECT_EQ(p.s().VolumeLevel, 100);
+  EXPECT_TRUE(p.dark(0));
+  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  p.release(ArrayId::SWv, 0);
+
+  p.press(ArrayId::SWv, 1);
+  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  p.holdThrough(1, 100, -1, true);
+  p.ticks(2);
+  EXPECT_TRUE(p.dark(1));
+  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  p.release(ArrayId::SWv, 1);
+  EXPECT_TRUE(p.lit(2));
+  EXPECT_EQ(p.s().MuteOn, 1);
+}
+
+TEST(Volume, MuteTwiceMutesThenUnmutesAndItsButtonOutlivesTheRelease) {
+  Ready p;
+  p.press(ArrayId::SWv, 2);
+  EXPECT_EQ(p.s().MuteOn, 1);
+  EXPECT_EQ(p.s().VolumeHeld, 1);
+  EXPECT_EQ(p.s().VolumeDirection, 0);
+  EXPECT_EQ(p.f.Caption(), kSilent);
+  EXPECT_TRUE(p.lit(2));
+  p.ticks(2);  // held across ticks: redrawn, nothing ramps
+  EXPECT_EQ(p.s().VolumeLevel, 50);
+  EXPECT_EQ(p.drawn(), meter(50, true));
+  p.release(ArrayId::SWv, 2);
+  EXPECT_TRUE(p.lit(2));
+  EXPECT_EQ(p.s().VolumeHeld, 0);
+
+  p.press(ArrayId::SWv, 2);
+  EXPECT_EQ(p.s().MuteOn, 0);
+  EXPECT_EQ(p.f.Caption(), kUnmuted);
+  EXPECT_TRUE(p.dark(2));
+  EXPECT_EQ(p.drawn(), meter(50, false));
+  p.release(ArrayId::SWv, 2);
+  EXPECT_TRUE(p.dark(2));
+}
+
+struct MeterRow {
+  int level;
+  float x;
+  const char* number;
+  float barTop;
+};
+
+TEST(Volume, TheMeterDrawsBarNumberAndSignFromLevelAndMute) {
+  const MeterRow rows[] = {
+      {0, 3, " 0", 77},      {9, 3, " 9", 70.07F},  {10, 0, " 10", 69.3F},
+      {50, 0, " 50", 38.5F}, {99, 0, " 99", 0.77F}, {100, -3, " 100", 0},
+  };
+  for (const MeterRow& r : rows) {
+    for (Byte muted : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << "level " << r.level << " muted " << int{muted});
+      Ready p;
+      p.f.state.VolumeLevel = static_cast<Byte>(r.level);
+      p.f.state.MuteOn = muted;
+      MeterRepaint(p.f);
+      const std::vector<MeterOp> expected = {
+          {MeterOp::Kind::Box, 0, 77, 15, r.barTop, muted == 1 ? kGrey : kOrange, {}},
+          {MeterOp::Kind::Text, r.x, 30.5F, 0, 0, kWhite, r.number},
+          {MeterOp::Kind::Text, 6, 38.5F, 0, 0, kWhite, "%"},
+      };
+      EXPECT_EQ(p.drawn(), expected);  // the start-up drawing is gone
+    }
+  }
+}
+
+TEST(Volume, LosingTheMouseWhileHoldingEndsTheRampLikeARelease) {
+  Ready p;
+  p.press(ArrayId::SWv, 0);
+  p.ticks(3);
+  p.f.CaptureLost();
+  EXPECT_FALSE(p.f.Holding());
+  EXPECT_EQ(p.s().VolumeHeld, 0);
+  EXPECT_EQ(p.s().VolumeDirection, 0);
+  EXPECT_TRUE(p.dark(0));
+  const std::vector<MeterOp> drawn = p.drawn();
+  p.ticks(5);
+  EXPECT_EQ(p.s().VolumeLevel, 53);
+  EXPECT_EQ(p.drawn(), drawn);
+  const auto [x, y] = p.centre(ArrayId::SWv, 0);
+  p.f.MouseUp(x, y, MouseButton::Left);  // the late release finds nothing held
+  EXPECT_EQ(p.s().VolumeLevel, 53);
+}
+
+}  // namespace
+}  // namespace yunuri::test
