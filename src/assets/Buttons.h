@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+
+#include "assets/Symbols.h"
+#include "window/Picture.h"
+
+namespace yunuri::assets {
+
+// The colour family of a button at rest; every lit button is green.
+enum class Finish : std::uint8_t { Blue, Red, Olive, Orange, Slate, Green };
+enum class Shape : std::uint8_t { Pill, Circle };
+
+// What is printed on a button: a caption, or a symbol when `text` is empty.
+struct Face {
+  Shape shape;
+  Finish finish;
+  QString text;
+  Symbol symbol = Symbol::Play;
+  int pixels = 9;  // caption size
+};
+
+// The face of element i of a button array.
+Face buttonFace(ArrayId id, int index);
+
+// The one function that paints a button, unlit into the artwork under its element and lit into its twin's
+// picture, always at paintedRect's size, so that the two cannot drift apart. Paints nothing outside the
+// shape.
+void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit);
+
+// The soft shadow that seats a button in the artwork around it (never part of a lit picture).
+void paintButtonShadow(QPainter& p, ArrayId id, int index, const QRectF& box);
+
+// Paints every button of the arrays lying on `onWindow ? the window : box`, unlit, with shadows.
+void paintButtonsOn(QPainter& p, bool onWindow, BoxId box);
+
+// One button alone on a transparent image of its lit size at the given device pixel ratio.
+QImage renderButton(ArrayId id, int index, bool lit, qreal devicePixelRatio);
+
+}  // namespace yunuri::assets

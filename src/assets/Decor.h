@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace yunuri::assets {
+
+// Pieces shared by several pictures.
+
+// The maker's mark: a round emblem with sound waves and the word mark. `light` for dark ground.
+void paintLogo(QPainter& p, const QRectF& box, bool light);
+
+// A section heading: white letters on a dark brown tab with rounded ends.
+void paintHeading(QPainter& p, const QRectF& box, const QString& text, int pixels = 10);
+
+// A cream card with a soft rim, as the remote panels and the notice use.
+void paintCard(QPainter& p, const QRectF& box, qreal radius);
+
+// A drop shadow under a rounded rectangle.
+void paintSoftShadow(QPainter& p, const QRectF& box, qreal radius, int spread = 4);
+
+// A recessed slot: dark, with an inner shadow at the top and a light lip at the bottom.
+void paintWell(QPainter& p, const QRectF& box, qreal radius, const QColor& fill);
+
+}  // namespace yunuri::assets

@@ -1,0 +1,147 @@
+// The two panel pointers and the application icon, drawn as vector shapes at the pixel ratio asked for.
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QTransform>
+#include <array>
+
+#include "assets/Artwork.h"
+#include "assets/Fonts.h"
+#include "assets/Palette.h"
+
+namespace yunuri::assets {
+namespace {
+
+constexpr int kCursorSize = 32;
+constexpr QPoint kFingerTip(8, 1);
+constexpr QPoint kFistCentre(13, 14);
+constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QPainterPath rounded(const QRectF& r, qreal radius) {
+  QPainterPath path;
+  path.addRoundedRect(r, radius, radius);
+  return path;
+}
+
+QPainterPath fingerHand() {
+  QPainterPath hand = rounded(QRectF(6, 1, 4.6, 16), 2.3);
+  hand = hand.united(rounded(QRectF(10.2, 8.5, 4, 8), 2));
+  hand = hand.united(rounded(QRectF(14, 9.5, 4, 8), 2));
+  hand = hand.united(rounded(QRectF(17.6, 10.5, 3.8, 7.5), 1.9));
+  hand = hand.united(rounded(QRectF(6, 13, 15.4, 9.5), 3.5));
+  hand = hand.united(rounded(QRectF(8, 21, 11.5, 4.5), 1));
+  QTransform thumb;
+  thumb.translate(6.5, 17);
+  thumb.rotate(-38);
+  hand = hand.united(thumb.map(rounded(QRectF(-2, -8, 4.2, 9), 2.1)));
+  return hand.simplified();
+}
+
+QPainterPath fistHand() {
+  QPainterPath hand = rounded(QRectF(6.5, 10, 15.4, 11.5), 3.5);
+  for (int i = 0; i < 4; ++i) hand = hand.united(rounded(QRectF(7 + i * 3.6, 7.5, 3.8, 7), 1.9));
+  hand = hand.united(rounded(QRectF(4, 12, 5, 6.5), 2.5));
+  hand = hand.united(rounded(QRectF(9, 20.5, 11, 4.5), 1));
+  return hand.simplified();
+}
+
+QImage drawHand(const QPainterPath& hand, const std::vector<QLineF>& creases, qreal ratio) {
+  QImage image(QSize(kCursorSize, kCursorSize) * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(0.5, 0.5);
+  QLinearGradient g(0, 0, 0, 26);
+  g.setColorAt(0, Qt::white);
+  g.setColorAt(1, QColor(226, 226, 226));
+  p.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(g);
+  p.drawPath(hand);
+  p.setPen(QPen(QColor(0, 0, 0, 200), 0.8, Qt::SolidLine, Qt::RoundCap));
+  for (const QLineF& l : creases) p.drawLine(l);
+  return image;
+}
+
+qreal screenRatio() {
+  return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+void paintIcon(QPainter& p, qreal s) {
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF plate(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour::kFrame);
+  p.drawRoundedRect(plate, s * 0.2, s * 0.2);
+  QLinearGradient body(0, plate.top(), 0, plate.bottom());
+  body.setColorAt(0, colour::kPanelTop);
+  body.setColorAt(1, colour::kPanelBottom);
+  p.setBrush(body);
+  const qreal rim = qMax(1.0, s * 0.05);
+  p.drawRoundedRect(plate.adjusted(rim, rim, -rim, -rim), s * 0.16, s * 0.16);
+  // The big red button with the title's first letter.
+  const QRectF button(s * 0.2, s * 0.2, s * 0.6, s * 0.6);
+  QRadialGradient red(button.center() - QPointF(s * 0.1, s * 0.12), s * 0.42);
+  red.setColorAt(0, QColor(255, 120, 100));
+  red.setColorAt(1, QColor(170, 14, 12));
+  p.setBrush(red);
+  p.setPen(QPen(QColor(90, 6, 6), qMax(0.8, s * 0.02)));
+  p.drawEllipse(button);
+  QFont f = gothic(qMax(6, qRound(s * 0.4)), true);
+  QPainterPath letter;
+  letter.addText(0, 0, f, QString::fromUtf8("ゆ"));
+  const QRectF b = letter.boundingRect();
+  letter.translate(button.center() - b.center());
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawPath(letter);
+}
+
+}  // namespace
+
+QImage renderPointingFinger(qreal ratio) {
+  return drawHand(fingerHand(),
+                  {QLineF(10.4, 11, 10.4, 15), QLineF(14.1, 11.5, 14.1, 15.5), QLineF(17.7, 12.5, 17.7, 16)},
+                  ratio);
+}
+
+QImage renderClosedHand(qreal ratio) {
+  std::vector<QLineF> creases;
+  for (int i = 1; i < 4; ++i) creases.emplace_back(7 + i * 3.6, 9, 7 + i * 3.6, 13);
+  return drawHand(fistHand(), creases, ratio);
+}
+
+QPoint pointingFingerHotSpot() {
+  return kFingerTip;
+}
+QPoint closedHandHotSpot() {
+  return kFistCentre;
+}
+
+QCursor closedHandCursor() {
+  const QPoint hot = closedHandHotSpot();
+  return QCursor(QPixmap::fromImage(renderClosedHand(screenRatio())), hot.x(), hot.y());
+}
+
+QCursor pointingFingerCursor() {
+  const QPoint hot = pointingFingerHotSpot();
+  return QCursor(QPixmap::fromImage(renderPointingFinger(screenRatio())), hot.x(), hot.y());
+}
+
+QImage renderIcon(int pixels) {
+  QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  paintIcon(p, pixels);
+  return image;
+}
+
+QIcon windowIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(renderIcon(size)));
+  return icon;
+}
+
+}  // namespace yunuri::assets

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace yunuri::assets {
+
+// Draws one or more lines ('\n' separated) centred in `box` (or left-aligned), condensing them horizontally
+// when they are wider than the box, so long names keep their size and stay legible.
+void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                Qt::Alignment align = Qt::AlignCenter);
+
+// The same with a shadow one pixel down and right, for letters on busy or coloured ground.
+void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                        const QColor& colour, const QColor& shadow, qreal offset = 1.0);
+
+// Japanese running text wrapped to the box width; the size steps down until the text fits the box height.
+// Returns the height used.
+qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont font, Qt::Alignment align,
+                  int minPixels = 6, qreal lineSpacing = 1.15);
+
+// The horizontal factor drawFitted applies to the widest line (1 when the text fits as it is).
+qreal condenseFactor(const QRectF& box, const QString& text, const QFont& font);
+
+}  // namespace yunuri::assets

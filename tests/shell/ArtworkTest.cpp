@@ -1,0 +1,278 @@
+// The artwork against the layout: lit pictures sit exactly on the buttons painted under them, every picture
+// has its control's size, and a high-DPI render is drawn, not enlarged.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSet>
+#include <algorithm>
+#include <cstdlib>
+
+#include "assets/Artwork.h"
+#include "assets/Buttons.h"
+#include "assets/Fonts.h"
+#include "shell/PanelPainter.h"
+#include "window/Layout.h"
+#include "window/StartUp.h"
+
+namespace yunuri {
+namespace {
+
+struct Element {
+  ArrayId array;
+  int index;
+};
+
+std::vector<Element> allButtons() {
+  std::vector<Element> out;
+  for (int a = 0; a < kArrayCount; ++a) {
+    const ArrayLayout& l = arrayLayout(static_cast<ArrayId>(a));
+    if (!l.isButton) continue;
+    for (int i = 0; i < static_cast<int>(l.elements.size()); ++i) out.push_back({l.id, i});
+  }
+  return out;
+}
+
+std::string nameOf(const Element& e) {
+  return "array " + std::to_string(static_cast<int>(e.array)) + " element " + std::to_string(e.index);
+}
+
+// The base picture a button is painted into, and where (relative to that picture) its element lies.
+Picture containerPicture(const ArrayLayout& l) {
+  if (l.container == Container::Window) return Picture::base(BasePicture::MainPanel);
+  return Picture::base(boxLayout(l.box).picture);
+}
+
+int channelDistance(QRgb a, QRgb b) {
+  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+}
+
+QImage plain(const QImage& image) {
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(ArtworkPictures, EveryPictureHasItsControlSizeAtEveryRatio) {
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+    for (const Element& e : allButtons()) {
+      const Size s = litSize(e.array, e.index);
+      const QImage lit = assets::renderPicture(Picture::lit(e.array, e.index), ratio);
+      EXPECT_EQ(lit.deviceIndependentSize().toSize(), QSize(s.width, s.height))
+          << nameOf(e) << " at " << ratio;
+      EXPECT_EQ(lit.devicePixelRatio(), ratio);
+    }
+  }
+  EXPECT_EQ(assets::pictureSize(Picture::lit(ArrayId::SWm, 9)), QSize(77, 19));
+  EXPECT_EQ(assets::pictureSize(Picture::lit(ArrayId::SWu, 2)), QSize(49, 49));
+  EXPECT_EQ(assets::pictureSize(Picture::lit(ArrayId::SWs, 1)), QSize(39, 39));
+  EXPECT_EQ(assets::pictureSize(Picture::lit(ArrayId::SWr4, 7)), QSize(33, 21));
+  EXPECT_EQ(assets::pictureSize(Picture::label(10)), QSize(50, 15));
+  EXPECT_EQ(assets::pictureSize(Picture::base(BasePicture::MainPanel)), QSize(400, 300));
+  EXPECT_EQ(assets::pictureSize(Picture::base(BasePicture::Notice)), QSize(400, 300));
+  EXPECT_EQ(assets::pictureSize(Picture::base(BasePicture::Sousa0)), QSize(91, 212));
+  EXPECT_EQ(assets::pictureSize(Picture::base(BasePicture::Pop0)), QSize(91, 210));
+  EXPECT_EQ(assets::pictureSize(Picture::base(static_cast<BasePicture>(10))), QSize(91, 218));
+  EXPECT_EQ(assets::pictureSize(Picture::base(static_cast<BasePicture>(11))), QSize(91, 198));
+  EXPECT_EQ(assets::pictureSize(Picture::base(BasePicture::Meter)), QSize(15, 77));
+}
+
+TEST(ArtworkButtons, BackgroundShowsThePaintedButtonUnderEveryElement) {
+  std::map<int, QImage> bases;
+  for (const Element& e : allButtons()) {
+    const ArrayLayout& l = arrayLayout(e.array);
+    const Picture base = containerPicture(l);
+    auto it = bases.find(base.index);
+    if (it == bases.end()) it = bases.emplace(base.index, plain(assets::renderPicture(base, 1.0))).first;
+    const QImage button = plain(assets::renderButton(e.array, e.index, false, 1.0));
+    const Rect at = paintedRect(e.array, e.index);
+    int covered = 0;
+    int mismatched = 0;
+    for (int y = 0; y < button.height(); ++y) {
+      for (int x = 0; x < button.width(); ++x) {
+        const QRgb want = button.pixel(x, y);
+        if (qAlpha(want) != 255) continue;
+        ++covered;
+        if (channelDistance(want, it->second.pixel(at.left + x, at.top + y)) > 8) ++mismatched;
+      }
+    }
+    EXPECT_GT(covered, button.width() * button.height() / 2) << nameOf(e);
+    EXPECT_LE(mismatched, covered / 50) << nameOf(e) << ": the artwork under it is not its button";
+  }
+}
+
+TEST(ArtworkButtons, LitAndUnlitShapesLineUp) {
+  for (const qreal ratio : {1.0, 2.0}) {
+    for (const Element& e : allButtons()) {
+      const QImage unlit = plain(assets::renderButton(e.array, e.index, false, ratio));
+      const QImage lit = plain(assets::renderPicture(Picture::lit(e.array, e.index), ratio));
+      ASSERT_EQ(unlit.size(), lit.size()) << nameOf(e);
+      int worst = 0;
+      for (int y = 0; y < lit.height(); ++y) {
+        for (int x = 0; x < lit.width(); ++x) {
+          worst = std::max(worst, std::abs(qAlpha(lit.pixel(x, y)) - qAlpha(unlit.pixel(x, y))));
+        }
+      }
+      EXPECT_LE(worst, 2) << nameOf(e) << " at " << ratio;
+    }
+  }
+}
+
+TEST(ArtworkButtons, LitButtonsAreGreenAndTransparentOutsideTheirShape) {
+  for (const Element& e : allButtons()) {
+    const QImage lit = plain(assets::renderPicture(Picture::lit(e.array, e.index), 1.0));
+    EXPECT_EQ(qAlpha(lit.pixel(0, 0)), 0) << nameOf(e);
+    EXPECT_EQ(qAlpha(lit.pixel(lit.width() - 1, lit.height() - 1)), 0) << nameOf(e);
+    // Left of centre, below the caption's middle: body colour, not letters.
+    const QRgb body = lit.pixel(lit.width() / 2, lit.height() - 3);
+    EXPECT_GT(qGreen(body), qRed(body) + 40) << nameOf(e);
+    EXPECT_GT(qGreen(body), qBlue(body) + 40) << nameOf(e);
+  }
+}
+
+TEST(ArtworkButtons, CaptionsAreTheRoomsWords) {
+  const std::vector<std::string> sources = {"映像OFF",    "デスクトップPC", "ノートPC",     "ワイヤレスPC",
+                                            "書画カメラ", "RGB入力",        "DVD/VTR",      "世界対応VTR",
+                                            "DVD",        "スタンドカメラ", "ドームカメラ", "ビデオ入力"};
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(assets::buttonFace(ArrayId::SWm, i).text.toStdString(), sources[static_cast<std::size_t>(i)]);
+  }
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWu, 0).text.toStdString(), "プロジェクタ電源");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWu, 1).text.toStdString(), "CD/MD操作");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWu, 2).text.toStdString(), "終了");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWs, 0).text.toStdString(), "送出");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWv, 2).text.toStdString(), "MUTE");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWp3, 0).text.toStdString(), "終了実行");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWp2, 9).text.toStdString(), "×Close");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWr1, 9).text.toStdString(), "決定");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWr4, 5).text.toStdString(), "Zoom −");
+  // Symbol keys carry no caption.
+  EXPECT_TRUE(assets::buttonFace(ArrayId::SWr2, 2).text.isEmpty());
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWr2, 2).symbol, assets::Symbol::Play);
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWp2, 8).symbol, assets::Symbol::Stop);
+}
+
+TEST(ArtworkLabels, EveryNameFitsItsStripLegibly) {
+  for (int i = 0; i < 12; ++i) {
+    const QImage label = plain(assets::renderPicture(Picture::label(i), 2.0));
+    int left = label.width();
+    int right = -1;
+    int yellow = 0;
+    for (int y = 0; y < label.height(); ++y) {
+      for (int x = 0; x < label.width(); ++x) {
+        const QRgb c = label.pixel(x, y);
+        if (qAlpha(c) < 40) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        if (qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) > 180 && qBlue(c) < 120) ++yellow;
+      }
+    }
+    EXPECT_GT(left, 0) << "label " << i << " runs off its left edge";
+    EXPECT_LT(right, label.width() - 1) << "label " << i << " runs off its right edge";
+    // Letters of a readable size leave a good amount of solid yellow.
+    EXPECT_GT(yellow, 60) << "label " << i;
+    EXPECT_EQ(qAlpha(label.pixel(label.width() / 2, 0)), 0) << "label " << i << " has a ground";
+  }
+}
+
+// Distinct strong horizontal steps: a sharp render has many, an enlarged one smears them.
+int sharpEdges(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 1; x < image.width(); ++x) {
+      if (channelDistance(image.pixel(x, y), image.pixel(x - 1, y)) > 60) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(ArtworkHighDpi, TwiceTheRatioIsDrawnNotEnlarged) {
+  const QImage one = plain(assets::renderPicture(Picture::base(BasePicture::MainPanel), 1.0));
+  const QImage two = plain(assets::renderPicture(Picture::base(BasePicture::MainPanel), 2.0));
+  ASSERT_EQ(two.size(), one.size() * 2);
+  const QImage enlarged = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  EXPECT_GT(sharpEdges(two), sharpEdges(enlarged) * 5 / 4);
+  QSet<QRgb> colours2;
+  QSet<QRgb> colours1;
+  for (int y = 0; y < two.height(); ++y)
+    for (int x = 0; x < two.width(); ++x) colours2.insert(two.pixel(x, y));
+  for (int y = 0; y < one.height(); ++y)
+    for (int x = 0; x < one.width(); ++x) colours1.insert(one.pixel(x, y));
+  EXPECT_GT(colours2.size(), colours1.size());
+}
+
+TEST(ArtworkFonts, JapaneseGothicAndTheMeterSize) {
+  const QString family = assets::gothicFamily();
+  ASSERT_FALSE(family.isEmpty()) << "no Japanese font: install fonts-ipafont-gothic";
+  EXPECT_TRUE(family == "MS PGothic" || family == "IPAPGothic" || family == "Noto Sans CJK JP")
+      << family.toStdString();
+  EXPECT_EQ(assets::meterFont().pixelSize(), 9);
+  EXPECT_EQ(assets::meterFont().family(), family);
+}
+
+TEST(ArtworkDesktop, PointersAreSharpWithTheirHotSpotOnTheShape) {
+  for (const qreal ratio : {1.0, 2.0}) {
+    const QImage finger = plain(assets::renderPointingFinger(ratio));
+    const QImage fist = plain(assets::renderClosedHand(ratio));
+    EXPECT_EQ(finger.size(), QSize(32, 32) * ratio);
+    EXPECT_EQ(fist.devicePixelRatio(), ratio);
+    const QPoint tip = assets::pointingFingerHotSpot() * ratio;
+    // The tip of the finger: ink at the hot spot or just below it, nothing above the image's top rows.
+    EXPECT_GT(qAlpha(finger.pixel(tip + QPoint(0, static_cast<int>(ratio)))), 100);
+    const QPoint centre = assets::closedHandHotSpot() * ratio;
+    EXPECT_EQ(qAlpha(fist.pixel(centre)), 255);
+    EXPECT_EQ(qAlpha(finger.pixel(finger.width() - 1, 0)), 0);
+  }
+  const QList<QSize> sizes = assets::windowIcon().availableSizes();
+  for (const int s : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+  const QImage icon = plain(assets::renderIcon(48));
+  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(icon.pixel(24, 24)), 255);
+}
+
+class QuietApp : public App {
+ public:
+  bool PrevInstance() override { return false; }
+  void MsgBoxCritical(std::string_view, std::string_view) override {}
+  void End() override {}
+};
+
+QImage paint(const Form1& form) {
+  QImage image(kWindowWidth, kWindowHeight, QImage::Format_ARGB32);
+  image.fill(Qt::black);
+  QPainter p(&image);
+  assets::PictureCache cache;
+  paintPanel(p, form, cache, 1.0, QRectF(0, 0, kWindowWidth, kWindowHeight));
+  return image;
+}
+
+TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {
+  QuietApp app;
+  Form1 form(app);
+  Form_Load(form);
+  form.SetVisible(form.KABE, false);
+
+  // SWm(0) shows its lit picture at start; SWm(1) is bare, so the blue button of the artwork shows.
+  const QImage start = paint(form);
+  const QRgb lit = start.pixel(48, 76);
+  const QRgb bare = start.pixel(246, 52);
+  EXPECT_GT(qGreen(lit), qBlue(lit) + 40);
+  EXPECT_GT(qBlue(bare), qGreen(bare) + 40);
+
+  // The meter bar of level 50 fills the lower half of MET in orange; the upper half is the dark ground.
+  const QRgb bar = start.pixel(330, 292);
+  EXPECT_EQ(bar, qRgb(255, 128, 0));
+  const QRgb ground = start.pixel(341, 222);
+  EXPECT_LT(qRed(ground), 120);
+
+  // The exit popup moved into view lies over the top of the meter and shows its own picture there.
+  const BoxLayout& pop = boxLayout(BoxId::POP2);
+  form.SetTop(form.POP[2], static_cast<float>(pop.openTop));
+  const QImage open = paint(form);
+  const QImage popup = plain(assets::renderPicture(Picture::base(pop.picture), 1.0));
+  const QPoint onMeter(341, 222);
+  EXPECT_EQ(open.pixel(onMeter), popup.pixel(onMeter - QPoint(pop.openLeft, pop.openTop)));
+  EXPECT_NE(open.pixel(onMeter), start.pixel(onMeter));
+  EXPECT_EQ(open.pixel(330, 292), qRgb(255, 128, 0));
+}
+
+}  // namespace
+}  // namespace yunuri

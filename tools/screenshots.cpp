@@ -1,0 +1,195 @@
+// Renders the real panel (Form1 driven through its handlers, painted by the shell's painter) in its main
+// states to PNG files, at 100 % and 200 %. Needs no display: it runs on the offscreen platform.
+//
+//   yunuri-screenshots <directory>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/PanelPainter.h"
+#include "tick/Tick.h"
+#include "window/StartUp.h"
+
+namespace {
+
+using yunuri::ArrayId;
+using yunuri::Form1;
+
+constexpr int kSlideTicks = 20;  // long enough for any popup or panel to come to rest
+constexpr int kVolumeRampTicks = 55;
+constexpr int kWarmingTicks = 9;  // the ON button is lit on the tenth tick of the warm-up
+
+class QuietApp : public yunuri::App {
+ public:
+  bool PrevInstance() override { return false; }
+  void MsgBoxCritical(std::string_view, std::string_view) override {}
+  void End() override {}
+};
+
+// A started panel that a script clicks like a user does.
+struct Scene {
+  QuietApp app;
+  Form1 form{app};
+
+  Scene() { yunuri::Form_Load(form); }
+
+  void clickAt(int x, int y) {
+    form.MouseDown(x, y, yunuri::MouseButton::Left);
+    form.MouseUp(x, y, yunuri::MouseButton::Left);
+  }
+  QPoint centre(ArrayId id, int i) const {
+    const yunuri::DirtyRect r = form.WindowRect(form.Element(id, i));
+    return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
+  }
+  void press(ArrayId id, int i) {
+    const QPoint c = centre(id, i);
+    form.MouseDown(c.x(), c.y(), yunuri::MouseButton::Left);
+  }
+  void release(ArrayId id, int i) {
+    const QPoint c = centre(id, i);
+    form.MouseUp(c.x(), c.y(), yunuri::MouseButton::Left);
+  }
+  void click(ArrayId id, int i) {
+    press(id, i);
+    release(id, i);
+  }
+  void ticks(int n) {
+    for (int i = 0; i < n; ++i) yunuri::Timer1_Timer(form);
+  }
+  void dismissNotice() {
+    clickAt(yunuri::kWindowWidth / 2, yunuri::kWindowHeight / 2);
+    ticks(kSlideTicks);
+  }
+};
+
+struct Shot {
+  const char* name;
+  std::function<void(Scene&)> script;
+};
+
+const std::vector<Shot>& shots() {
+  static const std::vector<Shot> list = {
+      {"notice", [](Scene&) {}},
+      {"panel", [](Scene& s) { s.dismissNotice(); }},
+      {"popup-projector",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWu, 0);
+         s.ticks(kSlideTicks);
+       }},
+      {"popup-cdmd",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWu, 1);
+         s.ticks(kSlideTicks);
+       }},
+      {"popup-exit",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWu, 2);
+         s.ticks(kSlideTicks);
+       }},
+      {"remote-realdevice",
+       [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 1), s.ticks(kSlideTicks); }},
+      {"remote-dvdvtr",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWm, 6);
+         s.ticks(kSlideTicks);
+         s.click(ArrayId::SWs, 0);
+         s.press(ArrayId::SWr1, 6);
+       }},
+      {"remote-vtr", [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 7), s.ticks(kSlideTicks); }},
+      {"remote-dvd",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWm, 8);
+         s.ticks(kSlideTicks);
+         s.click(ArrayId::SWs, 1);
+       }},
+      {"remote-domecamera",
+       [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 10), s.ticks(kSlideTicks); }},
+      {"muted",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.press(ArrayId::SWv, 2);
+         s.ticks(1);
+         s.release(ArrayId::SWv, 2);
+       }},
+      {"volume-100",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.press(ArrayId::SWv, 0);
+         s.ticks(kVolumeRampTicks);
+         s.release(ArrayId::SWv, 0);
+       }},
+      {"projector-warming",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWu, 0);
+         s.ticks(kSlideTicks);
+         s.click(ArrayId::SWp1, 1);  // left projector starts cooling down
+         s.click(ArrayId::SWp1, 0);  // and is switched on again at once: it warms up
+         s.ticks(kWarmingTicks);
+       }},
+      {"pressed-source",
+       [](Scene& s) {
+         s.dismissNotice();
+         s.click(ArrayId::SWm, 9);
+         s.ticks(kSlideTicks);
+         s.press(ArrayId::SWu, 2);
+       }},
+  };
+  return list;
+}
+
+QImage render(const Form1& form, qreal ratio) {
+  QImage image(QSize(yunuri::kWindowWidth, yunuri::kWindowHeight) * ratio,
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  yunuri::assets::PictureCache cache;
+  yunuri::paintPanel(painter, form, cache, ratio, QRectF(0, 0, yunuri::kWindowWidth, yunuri::kWindowHeight));
+  return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  if (argc != 2) {
+    std::fputs("usage: yunuri-screenshots <directory>\n", stderr);
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!out.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "yunuri-screenshots: cannot create %s\n", argv[1]);
+    return 1;
+  }
+  for (const Shot& shot : shots()) {
+    Scene scene;
+    shot.script(scene);
+    for (const int scale : {1, 2}) {
+      const QString file =
+          out.filePath(QStringLiteral("%1@%2x.png").arg(QString::fromUtf8(shot.name)).arg(scale));
+      if (!render(scene.form, scale).save(file)) {
+        std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
+        return 1;
+      }
+    }
+    std::printf("%s\n", shot.name);
+  }
+  // The main shot under a plain name as well.
+  Scene main;
+  main.dismissNotice();
+  render(main.form, 1).save(out.filePath(QStringLiteral("panel.png")));
+  return 0;
+}
