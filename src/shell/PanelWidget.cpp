@@ -1,5 +1,7 @@
 #include "shell/PanelWidget.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,7 +37,9 @@ QPoint pixelOf(const QPointF& p) {
 PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      form_(form) {
+      form_(form),
+      timer_(this) {
+  timer_.setObjectName(QStringLiteral("Timer1"));
   setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -88,6 +92,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
 }
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
+  dropStaleCapture(event->buttons() & ~event->button());
   const QPoint at = pixelOf(event->position());
   form_.MouseDown(at.x(), at.y(), buttonOf(event->button()));
   sync();
@@ -100,6 +105,7 @@ void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
+  dropStaleCapture(event->buttons());
   updatePointer(pixelOf(event->position()));
 }
 
@@ -107,6 +113,17 @@ void PanelWidget::loseCapture() {
   if (!form_.Holding()) return;
   form_.CaptureLost();
   sync();
+}
+
+void PanelWidget::dropStaleCapture(Qt::MouseButtons stillDown) {
+  if (stillDown == Qt::NoButton) loseCapture();
+}
+
+void PanelWidget::closeEvent(QCloseEvent* event) {
+  // Closing from the frame ends the program at once: no handler of the panel runs.
+  timer_.stop();
+  event->accept();
+  QCoreApplication::exit(0);
 }
 
 void PanelWidget::changeEvent(QEvent* event) {

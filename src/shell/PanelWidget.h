@@ -27,6 +27,7 @@ class PanelWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   bool event(QEvent* event) override;
@@ -37,6 +38,9 @@ class PanelWidget : public QWidget {
   void sync();
   void updatePointer(QPoint at);
   void loseCapture();
+  // A press whose release went elsewhere (another client held the pointer when it came) is let go before the
+  // panel takes new input, so a button never stays held for good.
+  void dropStaleCapture(Qt::MouseButtons stillDown);
 
   Form1& form_;
   assets::PictureCache cache_;

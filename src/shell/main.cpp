@@ -1,6 +1,10 @@
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <utility>
 
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
@@ -8,30 +12,73 @@
 
 namespace {
 
-// Without a display the toolkit would abort with a trace; say plainly what is missing instead.
-bool haveDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// What is missing for the window to show, or nothing. Platforms other than X11 and Wayland (offscreen, vnc,
+// eglfs, ...) need no display server.
+const char* missingDisplay() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const std::string_view name(platform.constData(), static_cast<std::size_t>(platform.size()));
+  if (name.starts_with("xcb"))
+    return isSet("DISPLAY") ? nullptr : "QT_QPA_PLATFORM is xcb but DISPLAY is not set";
+  if (name.starts_with("wayland")) {
+    return isSet("WAYLAND_DISPLAY") ? nullptr : "QT_QPA_PLATFORM is wayland but WAYLAND_DISPLAY is not set";
   }
-  return false;
+  if (!name.empty() || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY")) return nullptr;
+  return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+}
+
+// While the application connects to the display, the toolkit's complaints are held back: if it cannot open a
+// window at all, one line says so and the program ends without an abort trace; otherwise they go out as
+// usual.
+QtMessageHandler toolkitHandler = nullptr;
+bool connecting = false;
+QList<std::pair<QtMsgType, QString>> heldBack;
+
+void onToolkitMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (!connecting) {
+    toolkitHandler(type, context, message);
+    return;
+  }
+  if (type != QtFatalMsg) {
+    heldBack.append({type, message});
+    return;
+  }
+  const QString reason =
+      heldBack.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : heldBack.first().second;
+  std::fprintf(stderr, "yunuri: cannot open the panel's window: %s\n", qPrintable(reason));
+  std::_Exit(EXIT_FAILURE);
+}
+
+void releaseHeldBack() {
+  connecting = false;
+  for (const auto& [type, message] : heldBack) {
+    toolkitHandler(type, QMessageLogContext(), message);
+  }
+  heldBack.clear();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!haveDisplay()) {
-    std::fputs("yunuri: the panel needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-               stderr);
-    return 1;
+  // Without a display the toolkit would abort with a trace; say plainly what is missing instead.
+  if (const char* missing = missingDisplay()) {
+    std::fprintf(stderr, "yunuri: the panel needs a desktop session (%s)\n", missing);
+    return EXIT_FAILURE;
   }
+  toolkitHandler = qInstallMessageHandler(onToolkitMessage);
+  connecting = true;
   QApplication application(argc, argv);
+  releaseHeldBack();
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
 
   yunuri::QtApp platform;
   yunuri::Form1 form(platform);
-  if (!yunuri::Form_Load(form)) return 0;
+  if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 
   yunuri::PanelWidget panel(form);
   panel.show();
