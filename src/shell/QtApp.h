@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QString>
 #include <memory>
 
 #include "window/App.h"
@@ -9,6 +10,11 @@ namespace yunuri {
 
 // The platform services of the panel on Qt: the per-user single-instance lock, the critical message box and
 // the end of the program.
+//
+// The lock lives in the session's runtime directory. When that is missing or not a private, writable
+// directory of this user, a private directory of the user's cache is made and used instead, and one line on
+// standard error says why. Constructed before the QApplication, the fallback is also handed to the toolkit,
+// which would otherwise complain about the runtime directory and make a shared one of its own.
 class QtApp : public App {
  public:
   QtApp();
@@ -16,8 +22,11 @@ class QtApp : public App {
   void MsgBoxCritical(std::string_view text, std::string_view title) override;
   void End() override;
   bool ended() const { return ended_; }
+  // Where the lock is kept; empty when no private place was found and the program runs unguarded.
+  const QString& lockDirectory() const { return lockDir_; }
 
  private:
+  QString lockDir_;
   std::unique_ptr<QLockFile> lock_;
   bool ended_ = false;
 };

@@ -87,3 +87,113 @@ wait_exit() {
 
 # Saves a screenshot of window $1 to $2.
 screenshot() { import -window "$1" "$2"; }
+
+# Counts a passed check; summary prints the count in the form CTest logs expect.
+pass() {
+  PASSED=$((${PASSED:-0} + 1))
+  echo "ok: $*"
+}
+summary() { echo "${PASSED:-0} passed, 0 failed"; }
+
+# Launches one more copy of the panel; its pid is in $LAUNCHED_PID, its output in $E2E_TMP/$1.log.
+launch_named() {
+  "$YUNURI_BIN" >"$E2E_TMP/$1.log" 2>&1 &
+  LAUNCHED_PID=$!
+  PIDS+=("$LAUNCHED_PID")
+}
+
+# Prints the ids of the visible windows of pid $1 whose title matches the regular expression $2.
+windows_titled() { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null || true; }
+
+# Waits for a visible window of pid $1 titled to match $2 and prints its id.
+wait_titled() {
+  local pid=$1 title=$2 i wid
+  for i in $(seq 100); do
+    wid=$(windows_titled "$pid" "$title" | head -1)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    sleep 0.1
+  done
+  fail "no window titled '$title' for pid $pid"
+}
+
+# Fails unless process $1 (a child of this shell) ends within $2 seconds with status 0; $3 says what ended it.
+# Not for use inside $(...): a subshell cannot collect the status of its parent's children.
+expect_clean_exit() {
+  local pid=$1 limit=$2 what=$3 i status=0
+  for i in $(seq $((limit * 20))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" || status=$?
+      [ "$status" = 0 ] || fail "$what: the process ended with status $status"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "$what: the process still runs after $limit s"
+}
+
+# Lists whatever is left in the runtime directory (or in directory $1).
+leftovers() { find "${1:-$XDG_RUNTIME_DIR}" -mindepth 1 2>/dev/null || true; }
+
+# Closes window $1 from its frame, as the window manager's close button does.
+close_from_frame() { wmctrl -i -c "$1"; }
+
+# Holds the primary button down at client coordinates of window $1; let_go releases it wherever the pointer is.
+hold() { xdotool mousemove --window "$1" "$2" "$3" mousedown 1; }
+let_go() { xdotool mouseup 1; }
+
+# Prints the pixels of the area $3x$4+$1+$2 of screenshot $5 as "r g b" lines (0..255).
+area_rgb() {
+  convert "$5" -crop "${3}x${4}+${1}+${2}" +repage -depth 8 txt:- |
+    sed -n 's/^[0-9]*,[0-9]*: *(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p'
+}
+
+# True when the area $3x$4+$1+$2 is the same in screenshots $5 and $6.
+same_area() {
+  local geometry="${3}x${4}+${1}+${2}"
+  cmp -s <(convert "$5" -crop "$geometry" +repage rgb:-) <(convert "$6" -crop "$geometry" +repage rgb:-)
+}
+
+# Waits (at most 5 s) until the area x y w h ($2..$5) of window $1 differs from screenshot $6 and has stopped
+# moving (two screenshots in a row agree); leaves the last screenshot in $7.
+wait_area_settled() {
+  local wid=$1 x=$2 y=$3 w=$4 h=$5 before=$6 out=$7 previous="$E2E_TMP/previous.png" _
+  for _ in $(seq 50); do
+    screenshot "$wid" "$out"
+    if ! same_area "$x" "$y" "$w" "$h" "$before" "$out" && [ -f "$previous" ] &&
+      same_area "$x" "$y" "$w" "$h" "$previous" "$out"; then
+      rm -f "$previous"
+      return 0
+    fi
+    cp "$out" "$previous"
+    sleep 0.1
+  done
+  rm -f "$previous"
+  fail "area ${w}x${h}+${x}+${y} did not change and settle"
+}
+
+# Waits until the notice is gone and the select-a-device panel has slid in.
+dismiss_notice() {
+  local wid=$1
+  screenshot "$wid" "$E2E_TMP/notice.png"
+  click "$wid" 200 150
+  wait_area_settled "$wid" 4 85 91 212 "$E2E_TMP/notice.png" "$E2E_TMP/panel.png"
+}
+
+# Counts pass/fail checks of a script; `check NAME COMMAND...` runs one, `finish` prints the closing line.
+PASSED=0
+FAILED=0
+check() {
+  local name=$1
+  shift
+  if "$@"; then
+    PASSED=$((PASSED + 1))
+  else
+    FAILED=$((FAILED + 1))
+    echo "FAIL: $name" >&2
+  fi
+}
+finish() {
+  echo "$PASSED passed, $FAILED failed"
+  [ "$FAILED" -eq 0 ]
+}
+not_same_area() { ! same_area "$@"; }

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Ends and launches under trouble: the frame closed mid-slide and mid warm-up ends at once with status 0; a
+# missing, read-only or unsafe runtime directory never stops the panel from starting, and it says why.
+source "$(dirname "$0")/lib.sh"
+start_x
+unset XDG_CACHE_HOME
+export HOME="$E2E_TMP/home"
+mkdir -m 700 "$HOME"
+readonly FALLBACK="$HOME/.cache/yunuri"
+
+readonly NOTICE_X=200 NOTICE_Y=150
+readonly POWER_TOP_BUTTON_X=195 POWER_TOP_BUTTON_Y=14
+readonly LEFT_ON_X=135 LEFT_OFF_X=174 LEFT_POWER_Y=100
+
+# Starts a panel and clicks its notice away; the window id is in $WID.
+start_panel() {
+  launch
+  WID=$(wait_window "$PANEL_PID")
+  click "$WID" "$NOTICE_X" "$NOTICE_Y"
+  sleep 0.3
+}
+
+# The toolkit may add its own complaints; ours is the one line that starts with the program's name.
+our_lines() { grep -c '^yunuri: ' "$1" || true; }
+
+start_panel
+click "$WID" "$POWER_TOP_BUTTON_X" "$POWER_TOP_BUTTON_Y"
+sleep 0.15
+close_from_frame "$WID"
+expect_clean_exit "$PANEL_PID" 2 "the frame close during a popup slide"
+[ -z "$(leftovers)" ] || fail "left behind: $(leftovers)"
+pass "closing the frame while a popup slides ends at once with status 0"
+
+start_panel
+click "$WID" "$POWER_TOP_BUTTON_X" "$POWER_TOP_BUTTON_Y"
+sleep 1.5
+click "$WID" "$LEFT_OFF_X" "$LEFT_POWER_Y"
+wait_caption "$WID" "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡"
+click "$WID" "$LEFT_ON_X" "$LEFT_POWER_Y"
+wait_caption "$WID" "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡"
+close_from_frame "$WID"
+expect_clean_exit "$PANEL_PID" 2 "the frame close during a warm-up"
+[ -z "$(leftovers)" ] || fail "left behind: $(leftovers)"
+pass "closing the frame while a projector warms up ends at once with status 0"
+
+# A runtime directory that does not exist: the lock moves to a private directory of the user's cache, and
+# still keeps a second copy out.
+missing="$E2E_TMP/gone/runtime"
+XDG_RUNTIME_DIR=$missing launch
+wid=$(wait_window "$PANEL_PID")
+[ "$(our_lines "$E2E_TMP/panel.log")" = 1 ] || fail "expected one line saying why, got: $(cat "$E2E_TMP/panel.log")"
+grep -q "^yunuri: XDG_RUNTIME_DIR $missing does not exist; .*$FALLBACK" "$E2E_TMP/panel.log" ||
+  fail "unexpected reason: $(cat "$E2E_TMP/panel.log")"
+[ "$(stat -c %a "$FALLBACK")" = 700 ] || fail "the fallback directory has mode $(stat -c %a "$FALLBACK")"
+[ -n "$(leftovers "$FALLBACK")" ] || fail "no lock in the fallback directory"
+pass "a missing runtime directory: the panel starts, says why and locks in a private directory"
+
+XDG_RUNTIME_DIR=$missing launch_named second
+second=$LAUNCHED_PID
+box=$(wait_titled "$second" '^CAUTION!!$')
+xdotool windowactivate --sync "$box" key Return
+expect_clean_exit "$second" 5 "OK in the CAUTION box"
+close_from_frame "$wid"
+expect_clean_exit "$PANEL_PID" 3 "the frame close"
+[ -z "$(leftovers "$FALLBACK")" ] || fail "left behind: $(leftovers "$FALLBACK")"
+[ ! -e "$E2E_TMP/gone" ] || fail "the missing runtime directory was made"
+pass "the private lock refuses a second copy and is gone after the end"
+
+# A read-only runtime directory: nothing is written into it.
+readonly_dir="$E2E_TMP/readonly"
+mkdir -m 500 "$readonly_dir"
+XDG_RUNTIME_DIR=$readonly_dir launch
+wid=$(wait_window "$PANEL_PID")
+grep -q "^yunuri: XDG_RUNTIME_DIR $readonly_dir is not writable; .*$FALLBACK" "$E2E_TMP/panel.log" ||
+  fail "unexpected reason: $(cat "$E2E_TMP/panel.log")"
+[ -z "$(leftovers "$readonly_dir")" ] || fail "written into the read-only directory: $(leftovers "$readonly_dir")"
+close_from_frame "$wid"
+expect_clean_exit "$PANEL_PID" 3 "the frame close"
+[ -z "$(leftovers "$FALLBACK")" ] || fail "left behind: $(leftovers "$FALLBACK")"
+pass "a read-only runtime directory: the panel starts and says why"
+
+# A fallback directory that others may write into is not trusted with the lock: the panel runs unguarded.
+chmod 777 "$FALLBACK"
+XDG_RUNTIME_DIR= launch
+wid=$(wait_window "$PANEL_PID")
+grep -q "^yunuri: XDG_RUNTIME_DIR is not set and $FALLBACK is writable by others; running without" \
+  "$E2E_TMP/panel.log" || fail "unexpected reason: $(cat "$E2E_TMP/panel.log")"
+[ -z "$(leftovers "$FALLBACK")" ] || fail "a lock was put in a shared directory"
+close_from_frame "$wid"
+expect_clean_exit "$PANEL_PID" 3 "the frame close"
+pass "a fallback directory writable by others is not used"
+
+summary
