@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test sanitize bench clean screenshots install
 
 all: build
 
@@ -20,6 +20,34 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory sanitize
+
+# The core and shell tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, in their own build
+# directory; any report (memory error, leak, undefined behaviour) fails the run. The end-to-end tests stay out:
+# they drive the same code through an X server at many times the cost.
+SANITIZE_BUILD ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	QT_QPA_PLATFORM=offscreen
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYUNURI_SANITIZE=ON >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target core_tests shell_tests
+	@$(SANITIZER_ENV) $(SANITIZE_BUILD)/tests/core_tests --gtest_brief=1
+	@$(SANITIZER_ENV) $(SANITIZE_BUILD)/tests/shell_tests --gtest_brief=1
+
+# Not part of test: figures depend on the machine. Prints one table of figures, goals and ratios.
+bench: configure
+	@cmake -S . -B $(BUILD) -DYUNURI_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@bench/run.sh $(BUILD)
+
+# The panel in its main states, at 100 % and 200 %, as PNG files.
+screenshots: build
+	@$(BUILD)/tools/yunuri-screenshots $(BUILD)/screenshots >/dev/null
+	@echo "screenshots in $(BUILD)/screenshots"
+
+# The binary, its desktop entry and icons (PREFIX=... to install elsewhere than CMake's default).
+install: build
+	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

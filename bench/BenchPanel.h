@@ -1,0 +1,53 @@
+#pragma once
+
+#include <utility>
+
+#include "tick/Tick.h"
+#include "window/App.h"
+#include "window/Form1.h"
+#include "window/StartUp.h"
+
+namespace yunuri::bench {
+
+// Platform services that do nothing: the benchmarks never refuse a second copy nor end.
+class NullApp : public App {
+ public:
+  bool PrevInstance() override { return false; }
+  void MsgBoxCritical(std::string_view /*text*/, std::string_view /*title*/) override {}
+  void End() override {}
+};
+
+// A started panel with the notice dismissed and everything at rest, as a user finds it a second later.
+struct BenchPanel {
+  static constexpr int kSettleTicks = 20;
+
+  NullApp app;
+  Form1 f{app};
+
+  BenchPanel() {
+    Form_Load(f);
+    clickAt(kWindowWidth / 2, kWindowHeight / 2);
+    settle();
+  }
+
+  std::pair<int, int> centre(ArrayId id, int i) const {
+    const DirtyRect r = f.WindowRect(f.Element(id, i));
+    return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
+  }
+  void clickAt(int x, int y) {
+    f.MouseDown(x, y, MouseButton::Left);
+    f.MouseUp(x, y, MouseButton::Left);
+  }
+  void click(ArrayId id, int i) {
+    const auto [x, y] = centre(id, i);
+    clickAt(x, y);
+  }
+  // Runs the tick until every slider has arrived and drops what the shell would have repainted.
+  void settle() {
+    for (int i = 0; i < kSettleTicks; ++i) Timer1_Timer(f);
+    f.TakeDirty();
+    f.TakeCaptionChanged();
+  }
+};
+
+}  // namespace yunuri::bench

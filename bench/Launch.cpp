@@ -1,0 +1,98 @@
+// Launches each program RUNS times, in turn so that drift of the machine hits all alike, each launch with a
+// runtime directory of its own, and prints per program: name, median wall milliseconds from launch to exit,
+// median peak resident kilobytes. The first launch of each warms the caches and is not counted.
+//
+//   yunuri_launch RUNS WORKDIR NAME=PROGRAM...
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+  std::string name;
+  std::string path;
+  std::vector<double> wallMs;
+  std::vector<double> peakKb;
+};
+
+struct Launch {
+  double wallMs;
+  double peakKb;
+};
+
+bool launchOnce(const std::string& path, const std::filesystem::path& runtime, Launch& out) {
+  std::filesystem::create_directories(runtime);
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = fork();
+  if (pid < 0) return false;
+  if (pid == 0) {
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) != pid) return false;
+  const auto end = std::chrono::steady_clock::now();
+  std::filesystem::remove_all(runtime);
+  out.wallMs = std::chrono::duration<double, std::milli>(end - start).count();
+  out.peakKb = static_cast<double>(usage.ru_maxrss);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fputs("usage: yunuri_launch RUNS WORKDIR NAME=PROGRAM...\n", stderr);
+    return 2;
+  }
+  const int runs = std::atoi(argv[1]);
+  const std::filesystem::path work = argv[2];
+  std::vector<Program> programs;
+  for (int i = 3; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto eq = arg.find('=');
+    if (eq == std::string::npos) {
+      std::fprintf(stderr, "yunuri_launch: expected NAME=PROGRAM, got %s\n", argv[i]);
+      return 2;
+    }
+    programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}});
+  }
+
+  int launchNumber = 0;
+  for (int run = 0; run <= runs; ++run) {
+    for (Program& p : programs) {
+      Launch l{};
+      if (!launchOnce(p.path, work / ("runtime-" + std::to_string(launchNumber++)), l)) {
+        std::fprintf(stderr, "yunuri_launch: %s did not end cleanly\n", p.path.c_str());
+        return 1;
+      }
+      if (run == 0) continue;
+      p.wallMs.push_back(l.wallMs);
+      p.peakKb.push_back(l.peakKb);
+    }
+  }
+  for (const Program& p : programs) {
+    std::printf("%s %.2f %.0f\n", p.name.c_str(), median(p.wallMs), median(p.peakKb));
+  }
+  return 0;
+}
