@@ -202,8 +202,12 @@ void paintMainPanel(QPainter& p) {
   p.restore();
 }
 
-void paintNotice(QPainter& p) {
-  paintMainPanel(p);
+void paintNotice(QPainter& p, const QPixmap* mainPanel) {
+  if (mainPanel != nullptr) {
+    p.drawPixmap(QPointF(0, 0), *mainPanel);
+  } else {
+    paintMainPanel(p);
+  }
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight), QColor(16, 12, 8, 150));

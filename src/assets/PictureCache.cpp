@@ -16,7 +16,12 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
   const std::uint32_t k = key(picture, devicePixelRatio);
   auto it = cache_.find(k);
   if (it == cache_.end()) {
-    it = cache_.emplace(k, QPixmap::fromImage(renderPicture(picture, devicePixelRatio))).first;
+    // The notice is painted over the main panel: render that first (it is needed once the notice is gone).
+    const QPixmap* mainPanel = nullptr;
+    if (picture == Picture::base(BasePicture::Notice)) {
+      mainPanel = &get(Picture::base(BasePicture::MainPanel), devicePixelRatio);
+    }
+    it = cache_.emplace(k, QPixmap::fromImage(renderPicture(picture, devicePixelRatio, mainPanel))).first;
   }
   return it->second;
 }

@@ -55,6 +55,13 @@ void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
                 const QRectF& area) {
   p.save();
   p.setClipRect(area.intersected(QRectF(0, 0, kWindowWidth, kWindowHeight)));
+  // The notice is opaque: while it covers the area, nothing under it is painted, nor rendered into the cache.
+  const QRectF notice = rectOf(form.WindowRect(form.KABE));
+  if (form.KABE.Visible && notice.contains(area)) {
+    drawPicture(p, cache, ratio, form.KABE.picture, notice.topLeft());
+    p.restore();
+    return;
+  }
   drawPicture(p, cache, ratio, Picture::base(BasePicture::MainPanel), {0, 0});
   for (ArrayId id : {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs, ArrayId::MES}) {
     drawImages(p, form, cache, ratio, id, {0, 0}, area);

@@ -69,6 +69,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "yunuri: the panel needs a desktop session (%s)\n", missing);
     return EXIT_FAILURE;
   }
+  // The guard picks its lock directory first, so that the toolkit is handed a private runtime directory when
+  // the session's is unusable instead of warning and falling back to a shared one.
+  yunuri::QtApp platform;
   toolkitHandler = qInstallMessageHandler(onToolkitMessage);
   connecting = true;
   QApplication application(argc, argv);
@@ -76,7 +79,6 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
 
-  yunuri::QtApp platform;
   yunuri::Form1 form(platform);
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 

@@ -1,6 +1,7 @@
 #include "window/StartUp.h"
 
 #include "audio/Volume.h"
+#include "devices/Projectors.h"
 #include "tick/Tick.h"
 
 namespace yunuri {
@@ -9,7 +10,6 @@ namespace {
 constexpr std::string_view kAlreadyOpen = "「ゆぬり～」は既に開かれています｡";
 constexpr std::string_view kCautionTitle = "CAUTION!!";
 constexpr Byte kStartVolume = 50;
-constexpr Byte kProjectorOn = 100;
 
 }  // namespace
 
