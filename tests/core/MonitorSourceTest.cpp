@@ -1,19 +1,16 @@
 // The twelve monitor source buttons and the remote panels they bring into the remote area.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string_view>
-#include <vector>
 
-#include "FakeApp.h"
+#include "Captions.h"
+#include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
 
-struct Ready : Panel {
-  Ready() {
-    dismissNotice();
-    ticks(7);
-  }
+struct Ready : ShownPanel {
   int litSourceCount() const {
     int n = 0;
     for (const Image& b : f.SWm) n += b.picture.isNone() ? 0 : 1;
@@ -21,43 +18,27 @@ struct Ready : Panel {
   }
 };
 
-struct Source {
-  int index;
-  int panel;
-  std::string_view caption;
-};
-
-const Source kSources[] = {
-    {0, 0, "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡"},
-    {1, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"},
-    {2, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"},
-    {3, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"},
-    {4, 1, "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡"},
-    {5, 1, "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡"},
-    {6, 2, "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"},
-    {7, 3, "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡"},
-    {8, 4, "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡"},
-    {9, 1, "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"},
-    {10, 5, "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"},
-    {11, 1, "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"},
-};
+// The remote panel each source brings in.
+constexpr std::array<int, 12> kPanelOfSource = {0, 1, 1, 1, 1, 1, 2, 3, 4, 1, 5, 1};
 
 constexpr float kIn[] = {-76, -61, -46, -31, -16, -1, 4};
 constexpr float kOut[] = {-11, -26, -41, -56, -71, -86, -101, -91};
 
 TEST(MonitorSource, EachSourceLightsAloneWritesItsCaptionAndBringsInItsPanel) {
-  for (const Source& src : kSources) {
-    SCOPED_TRACE(src.index);
+  for (int source = 0; source < 12; ++source) {
+    SCOPED_TRACE(source);
+    const std::string_view caption = captions::kMonitor[source];
+    const int panel = kPanelOfSource[source];
     Ready p;
-    p.click(ArrayId::SWm, src.index);
+    p.click(ArrayId::SWm, source);
     const PanelState& s = p.f.state;
-    EXPECT_EQ(s.MonitorSource, src.index);
-    EXPECT_EQ(p.f.Caption(), src.caption);
+    EXPECT_EQ(s.MonitorSource, source);
+    EXPECT_EQ(p.f.Caption(), caption);
     EXPECT_EQ(p.litSourceCount(), 1);
-    EXPECT_EQ(p.f.SWm[src.index].picture, p.f.SWmd[src.index]);
+    EXPECT_EQ(p.f.SWm[source].picture, p.f.SWmd[source]);
     EXPECT_EQ(s.LoopIndex, 12);
     for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(s.PanelShown[i], i == src.panel ? 1 : 0) << i;
+      EXPECT_EQ(s.PanelShown[i], i == panel ? 1 : 0) << i;
       EXPECT_EQ(s.PanelMoving[i], 1) << i;
     }
 
@@ -65,10 +46,10 @@ TEST(MonitorSource, EachSourceLightsAloneWritesItsCaptionAndBringsInItsPanel) {
     EXPECT_EQ(s.LoopIndex, 6);
     p.ticks(7);
     for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(p.f.Sousa[i].Left, i == src.panel ? 4 : -91) << i;
+      EXPECT_EQ(p.f.Sousa[i].Left, i == panel ? 4 : -91) << i;
       EXPECT_EQ(s.PanelMoving[i], 0) << i;
     }
-    EXPECT_EQ(p.f.Caption(), src.caption);  // slides write nothing
+    EXPECT_EQ(p.f.Caption(), caption);  // slides write nothing
   }
 }
 
@@ -105,7 +86,7 @@ TEST(MonitorSource, PressingTheSelectedSourceAgainConfirmsEverythingInOneTick) {
   p.ticks(8);
   p.click(ArrayId::SWv, 0);  // another caption in between
   p.click(ArrayId::SWm, 6);
-  EXPECT_EQ(p.f.Caption(), "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡");
+  EXPECT_EQ(p.f.Caption(), captions::kMonitor[6]);
   EXPECT_EQ(p.litSourceCount(), 1);
   EXPECT_EQ(p.f.SWm[6].picture, p.f.SWmd[6]);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(p.f.state.PanelMoving[i], 1);

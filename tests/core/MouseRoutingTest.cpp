@@ -2,20 +2,12 @@
 // transparent buttons, and the pressed element keeping the mouse until the release.
 #include <gtest/gtest.h>
 
-#include "FakeApp.h"
+#include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
 
-struct Ready : Panel {
-  Ready() {
-    dismissNotice();
-    ticks(7);
-  }
-  void openPopup(int k) {
-    click(ArrayId::SWu, k);
-    ticks(10);
-  }
+struct Ready : ShownPanel {
   Target at(int x, int y) const { return f.HitTest(x, y); }
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Captions.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
@@ -13,32 +14,24 @@ constexpr int kCdMdClose = 9;
 constexpr int kExecuteExit = 0;
 constexpr int kExitClose = 1;
 
-const std::array<const char*, 9> kCdMdCaptions = {
-    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",      "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",  "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
-    "ゆぬり～  ｢CD/MD｣が停止しました｡",
-};
-
 TEST(CdMdPopup, EveryButtonReportsOnPressAndLightsOnlyWhileHeld) {
   ShownPanel p;
   p.openPopup(kCdMdPopup);
   for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 0; i < static_cast<int>(kCdMdCaptions.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(captions::kCdMd.size()); ++i) {
       SCOPED_TRACE(i);
       p.press(ArrayId::SWp2, i);
       EXPECT_TRUE(p.lit(ArrayId::SWp2, i));
-      EXPECT_EQ(p.f.Caption(), kCdMdCaptions[i]);
+      EXPECT_EQ(p.f.Caption(), captions::kCdMd[i]);
       p.ticks(2);
       p.release(ArrayId::SWp2, i);
       EXPECT_TRUE(p.dark(ArrayId::SWp2, i));
-      EXPECT_EQ(p.f.Caption(), kCdMdCaptions[i]);
+      EXPECT_EQ(p.f.Caption(), captions::kCdMd[i]);
     }
   }
   p.click(ArrayId::SWp2, 1);  // MD, then play: the message names the player, not the medium
   p.click(ArrayId::SWp2, 6);
-  EXPECT_EQ(p.f.Caption(), kCdMdCaptions[6]);
+  EXPECT_EQ(p.f.Caption(), captions::kCdMd[6]);
 }
 
 struct CloseButton {

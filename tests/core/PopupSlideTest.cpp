@@ -5,17 +5,13 @@
 #include <cstring>
 #include <vector>
 
-#include "FakeApp.h"
+#include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
 
-// A panel past its notice, with the select-a-device panel at rest.
-struct Ready : Panel {
-  Ready() {
-    dismissNotice();
-    ticks(7);
-  }
+// Reads the popups and their top buttons by popup.
+struct Ready : ShownPanel {
   Byte wanted(int k) { return PopupBytes(f.state, k).wanted; }
   Byte moving(int k) { return PopupBytes(f.state, k).moving; }
   bool lit(int k) const { return f.SWu[k].picture == f.SWud[k]; }
@@ -137,29 +133,27 @@ TEST(PopupSlide, ASlidingPopupCoversItsOwnTopButton) {
   EXPECT_EQ(p.f.POP[2].Top, -37);
 }
 
+// Two presses between two ticks on a popup at rest: it still wants what it wanted, and the next tick sets it
+// back at that rest with its top button to match.
+void expectTwoPressesKeepItAtRest(Ready& p, const PopupCase& c, bool open) {
+  p.click(ArrayId::SWu, c.k);
+  p.click(ArrayId::SWu, c.k);
+  EXPECT_EQ(p.wanted(c.k), open ? 1 : 0);
+  EXPECT_EQ(p.moving(c.k), 1);
+  p.ticks(1);
+  EXPECT_EQ(p.f.POP[c.k].Top, open ? c.open : c.closed);
+  EXPECT_EQ(p.moving(c.k), 0);
+  EXPECT_TRUE(open ? p.lit(c.k) : p.dark(c.k));
+}
+
 TEST(PopupSlide, TwoPressesBetweenTwoTicksResetThePopupAtItsRest) {
   for (const PopupCase& c : kPopups) {
     SCOPED_TRACE(c.k);
     Ready p;
-    p.click(ArrayId::SWu, c.k);
-    p.click(ArrayId::SWu, c.k);
-    EXPECT_EQ(p.wanted(c.k), 0);
-    EXPECT_EQ(p.moving(c.k), 1);
-    p.ticks(1);
-    EXPECT_EQ(p.f.POP[c.k].Top, c.closed);
-    EXPECT_EQ(p.moving(c.k), 0);
-    EXPECT_TRUE(p.dark(c.k));
-
+    expectTwoPressesKeepItAtRest(p, c, false);
     p.click(ArrayId::SWu, c.k);
     p.ticks(10);
-    p.click(ArrayId::SWu, c.k);
-    p.click(ArrayId::SWu, c.k);
-    EXPECT_EQ(p.wanted(c.k), 1);
-    EXPECT_EQ(p.moving(c.k), 1);
-    p.ticks(1);
-    EXPECT_EQ(p.f.POP[c.k].Top, c.open);
-    EXPECT_EQ(p.moving(c.k), 0);
-    EXPECT_TRUE(p.lit(c.k));
+    expectTwoPressesKeepItAtRest(p, c, true);
   }
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "Captions.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
@@ -14,24 +16,11 @@ constexpr int kPhaseTicks = 99;
 struct Side {
   const char* name;
   ProjectorButtons buttons;
-  const char* warming;
-  const char* cooling;
-  const char* started;
-  const char* stopped;
+  captions::ProjectorCaptions says;
 };
 
-const Side kLeft{"left",
-                 kLeftButtons,
-                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
-                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-                 "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"};
-const Side kRight{"right",
-                  kRightButtons,
-                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
-                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-                  "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"};
+const Side kLeft{"left", kLeftButtons, captions::kProjector[0]};
+const Side kRight{"right", kRightButtons, captions::kProjector[1]};
 const Side* const kSides[] = {&kLeft, &kRight};
 
 // A panel with the projector power popup open.
@@ -60,7 +49,7 @@ TEST(ProjectorPhase, BlinksForNinetyNineTicksThenSettlesWithItsMessage) {
       if (switchOn) p.drive(*s, 0);
       const int button = switchOn ? s->buttons.on : s->buttons.off;
       const int partner = switchOn ? s->buttons.off : s->buttons.on;
-      const std::string start = switchOn ? s->warming : s->cooling;
+      const std::string_view start = switchOn ? s->says.warming : s->says.cooling;
 
       p.click(ArrayId::SWp1, button);
       EXPECT_TRUE(p.lit(ArrayId::SWp1, button));
@@ -82,7 +71,7 @@ TEST(ProjectorPhase, BlinksForNinetyNineTicksThenSettlesWithItsMessage) {
         }
       }
       EXPECT_EQ(changes, expectedBlink());
-      EXPECT_EQ(p.f.Caption(), switchOn ? s->started : s->stopped);
+      EXPECT_EQ(p.f.Caption(), switchOn ? s->says.started : s->says.stopped);
       EXPECT_EQ(p.phase(*s), switchOn ? 100 : 0);
 
       const Snapshot settled = snapshot(p.f);
@@ -128,7 +117,7 @@ TEST(ProjectorPhase, ReversingMidPhaseRunsTheWholeNewPhase) {
       p.drive(*s, r.value);
       const int button = r.on ? s->buttons.on : s->buttons.off;
       const int partner = r.on ? s->buttons.off : s->buttons.on;
-      const std::string start = r.on ? s->warming : s->cooling;
+      const std::string_view start = r.on ? s->says.warming : s->says.cooling;
 
       p.click(ArrayId::SWp1, button);
       EXPECT_EQ(p.phase(*s), r.on ? 1 : 101);
@@ -140,7 +129,7 @@ TEST(ProjectorPhase, ReversingMidPhaseRunsTheWholeNewPhase) {
       EXPECT_EQ(p.f.Caption(), start);
       EXPECT_EQ(p.phase(*s), r.on ? 99 : 199);
       p.ticks(1);
-      EXPECT_EQ(p.f.Caption(), r.on ? s->started : s->stopped);
+      EXPECT_EQ(p.f.Caption(), r.on ? s->says.started : s->says.stopped);
       EXPECT_EQ(p.phase(*s), r.on ? 100 : 0);
     }
   }
@@ -158,7 +147,7 @@ TEST(ProjectorPhase, BothEndingOnOneTickLeaveTheRightMessage) {
     p.click(ArrayId::SWp1, switchOn ? kRight.buttons.on : kRight.buttons.off);
     p.click(ArrayId::SWp1, switchOn ? kLeft.buttons.on : kLeft.buttons.off);
     p.ticks(kPhaseTicks);
-    EXPECT_EQ(p.f.Caption(), switchOn ? kRight.started : kRight.stopped);
+    EXPECT_EQ(p.f.Caption(), switchOn ? kRight.says.started : kRight.says.stopped);
     EXPECT_EQ(p.phase(kLeft), switchOn ? 100 : 0);
     EXPECT_EQ(p.phase(kRight), switchOn ? 100 : 0);
   }
@@ -174,10 +163,10 @@ TEST(ProjectorPhase, EndMessageOutlastsTheVolumeLimitOfTheSameTick) {
   ASSERT_EQ(p.phase(kLeft), 199);
   p.ticks(1);
   EXPECT_TRUE(p.dark(ArrayId::SWv, 0));
-  EXPECT_EQ(p.f.Caption(), kLeft.stopped);
+  EXPECT_EQ(p.f.Caption(), kLeft.says.stopped);
   EXPECT_EQ(p.phase(kLeft), 0);
   p.ticks(1);
-  EXPECT_EQ(p.f.Caption(), "ゆぬり～  室内の音声が最大になりました｡");
+  EXPECT_EQ(p.f.Caption(), captions::kLoudest);
 }
 
 TEST(ProjectorButtons, OnAndOffStayLitWhenLetGo) {
@@ -210,7 +199,7 @@ TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
   p.click(ArrayId::SWp1, kClose);
   p.ticks(kPhaseTicks - 29);
   EXPECT_EQ(p.f.POP[0].Top, -210);
-  EXPECT_EQ(p.f.Caption(), kRight.stopped);
+  EXPECT_EQ(p.f.Caption(), kRight.says.stopped);
   EXPECT_EQ(p.phase(kRight), 0);
   EXPECT_TRUE(p.lit(ArrayId::SWp1, kRight.buttons.off));
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <array>
+#include <span>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "Captions.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
@@ -17,78 +20,15 @@ struct Remote {
   int source;
   ArrayId buttons;
   BoxId panel;
-  std::vector<std::string> captions;
+  std::span<const std::string_view> captions;
 };
 
-const std::vector<Remote> kRemotes = {
-    {"DVD/VTR",
-     6,
-     ArrayId::SWr1,
-     BoxId::Sousa2,
-     {
-         "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-         "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-         "ゆぬり～  ｢DVD/VTR｣が巻戻しを開始しました｡",
-         "ゆぬり～  ｢DVD/VTR｣が早送りを開始しました｡",
-         "ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡",
-         "ゆぬり～  ｢DVD/VTR｣が一時停止しました｡",
-         "ゆぬり～  ｢DVD/VTR｣が停止しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡",
-         "ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-         "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡",
-     }},
-    {"multi-standard VTR",
-     7,
-     ArrayId::SWr2,
-     BoxId::Sousa3,
-     {
-         "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡",
-         "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
-         "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",
-         "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
-         "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
-     }},
-    {"DVD",
-     8,
-     ArrayId::SWr3,
-     BoxId::Sousa4,
-     {
-         "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-         "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-         "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡",
-         "ゆぬり～  ｢DVD｣が早送りを開始しました｡",
-         "ゆぬり～  ｢DVD｣が再生を開始しました｡",
-         "ゆぬり～  ｢DVD｣が一時停止しました｡",
-         "ゆぬり～  ｢DVD｣が停止しました｡",
-         "ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡",
-         "ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡",
-         "ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡",
-         "ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡",
-         "ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡",
-         "ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-         "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡",
-     }},
-    {"dome camera",
-     kDomeCameraSource,
-     ArrayId::SWr4,
-     BoxId::Sousa5,
-     {
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡",
-         "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡",
-     }},
-};
+const std::array<Remote, 4> kRemotes = {{
+    {"DVD/VTR", 6, ArrayId::SWr1, BoxId::Sousa2, captions::kDvdVtrRemote},
+    {"multi-standard VTR", 7, ArrayId::SWr2, BoxId::Sousa3, captions::kVtrRemote},
+    {"DVD", 8, ArrayId::SWr3, BoxId::Sousa4, captions::kDvdRemote},
+    {"dome camera", kDomeCameraSource, ArrayId::SWr4, BoxId::Sousa5, captions::kDomeCameraRemote},
+}};
 
 int litCount(const ShownPanel& p, ArrayId id) {
   int n = 0;

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "Captions.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
@@ -12,39 +14,11 @@ constexpr int kLeftScreen = 0;
 constexpr int kRightScreen = 1;
 constexpr int kDvd = 8;
 
-// [source][screen]
-const std::array<std::array<const char*, 2>, 12> kSendCaptions = {{
-    {"ゆぬり～  左側ｽｸﾘｰﾝ映像が非表示になりました｡", "ゆぬり～  右側ｽｸﾘｰﾝ映像が非表示になりました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡", "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"},
-    {"ゆぬり～  左側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
-     "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"},
-}};
-
-const std::array<const char*, 2> kNotOn = {"ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡",
-                                           "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"};
 const std::array<ProjectorButtons, 2> kProjectorOf = {kLeftButtons, kRightButtons};
 
 // One full send: the button lights while held, the label follows the monitor, the other screen's label stays,
 // and the release darkens the button and says nothing more.
-void expectSend(ShownPanel& p, int screen, int source, const std::string& caption) {
+void expectSend(ShownPanel& p, int screen, int source, std::string_view caption) {
   const int other = 1 - screen;
   const Picture otherLabel = p.f.MES[other].picture;
   p.press(ArrayId::SWs, screen);
@@ -63,7 +37,7 @@ TEST(ScreenSend, NamesEverySourceOnEitherScreenWhileTheProjectorIsOn) {
     p.click(ArrayId::SWm, source);
     for (const int screen : {kLeftScreen, kRightScreen}) {
       SCOPED_TRACE("source " + std::to_string(source) + " screen " + std::to_string(screen));
-      expectSend(p, screen, source, kSendCaptions[source][screen]);
+      expectSend(p, screen, source, captions::kSend[screen][source]);
     }
   }
 }
@@ -76,7 +50,7 @@ TEST(ScreenSend, AProjectorNotFullyOnStillTakesTheLabel) {
       p.click(ArrayId::SWm, kDvd);  // before the popup covers the source buttons
       p.openPopup(kPowerPopup);
       driveProjector(p, kProjectorOf[screen], value);
-      expectSend(p, screen, kDvd, kNotOn[screen]);
+      expectSend(p, screen, kDvd, captions::kProjectorNotOn[screen]);
       EXPECT_EQ(p.f.MES[1 - screen].picture, p.f.MESd[0]);
     }
   }
@@ -87,22 +61,22 @@ TEST(ScreenSend, NamesTheSourceFromTheTickThatCompletesTheWarmUp) {
   p.click(ArrayId::SWm, kDvd);
   p.openPopup(kPowerPopup);
   driveProjector(p, kRightButtons, 99);
-  expectSend(p, kRightScreen, kDvd, kNotOn[kRightScreen]);
+  expectSend(p, kRightScreen, kDvd, captions::kProjectorNotOn[kRightScreen]);
   p.ticks(1);
-  expectSend(p, kRightScreen, kDvd, kSendCaptions[kDvd][kRightScreen]);
+  expectSend(p, kRightScreen, kDvd, captions::kSend[kRightScreen][kDvd]);
 }
 
 TEST(ScreenSend, VideoOffClearsTheLabelEvenWithTheProjectorOff) {
   ShownPanel p;
   p.click(ArrayId::SWm, 3);
-  expectSend(p, kLeftScreen, 3, kSendCaptions[3][kLeftScreen]);
+  expectSend(p, kLeftScreen, 3, captions::kSend[kLeftScreen][3]);
   p.openPopup(kPowerPopup);
   driveProjector(p, kLeftButtons, 0);
   p.click(ArrayId::SWp1, 4);  // Close
   p.ticks(kSettleTicks);
   p.click(ArrayId::SWm, 0);
   EXPECT_EQ(p.f.MES[kLeftScreen].picture, p.f.MESd[3]);  // choosing a source sends nothing
-  expectSend(p, kLeftScreen, 0, kNotOn[kLeftScreen]);
+  expectSend(p, kLeftScreen, 0, captions::kProjectorNotOn[kLeftScreen]);
 }
 
 TEST(ScreenSend, ButtonStaysLitWhileHeldAcrossTicks) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Captions.h"
 #include "FakeApp.h"
 
 namespace yunuri::test {
@@ -21,7 +22,7 @@ TEST(StartUp, SetsTheRoomUpAndLaysTheNoticeOverThePanel) {
     EXPECT_EQ(s.PanelShown[i], 0);
     EXPECT_EQ(s.PanelMoving[i], 0);
   }
-  EXPECT_EQ(p.f.Caption(), "ゆぬり～");
+  EXPECT_EQ(p.f.Caption(), captions::kTitle);
   EXPECT_TRUE(p.f.Timer1.Enabled);
   EXPECT_EQ(p.f.Timer1.Interval, 100);
   EXPECT_EQ(p.app.calls, std::vector<std::string>{"PrevInstance"});
@@ -84,7 +85,7 @@ TEST(Notice, ClickHidesItOnceAndBringsInTheSelectADevicePanel) {
   EXPECT_FALSE(p.f.KABE.Visible);
   EXPECT_EQ(p.f.state.PanelShown[0], 1);
   EXPECT_EQ(p.f.state.PanelMoving[0], 1);
-  EXPECT_EQ(p.f.Caption(), "ゆぬり～");
+  EXPECT_EQ(p.f.Caption(), captions::kTitle);
   for (int i = 1; i < 6; ++i) EXPECT_EQ(p.f.state.PanelMoving[i], 0);
 }
 

@@ -1,123 +1,58 @@
-// Every caption the panel may show: the title alone and each status literal the panel writes, word for word.
+// Every caption the panel may show: the title alone and each status literal the panel writes.
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
 
+#include "Captions.h"
+
 namespace yunuri::test {
 namespace {
 
-constexpr std::array<std::string_view, 105> kLegalCaptions = {
-    "ゆぬり～",
-    "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡",
-    "ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡",
-    "ゆぬり～  室内の音声が大きくなりました｡",
-    "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
-    "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡",
-    "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝ映像が非表示になりました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝ映像が非表示になりました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
-    "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
-    "ゆぬり～  MUTE中です｡",
-    "ゆぬり～  室内の音声が小さくなりました｡",
-    "ゆぬり～  室内の音声が消えました｡",
-    "ゆぬり～  音声MUTEが解除されました｡",
-    "ゆぬり～  室内の音声が最大になりました｡",
-    "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-    "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
-    "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-    "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡",
-    "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-    "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-    "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡",
-    "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡",
-    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
-    "ゆぬり～  ｢CD/MD｣が停止しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢DVD/VTR｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が早送りを開始しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が一時停止しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が停止しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
-    "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢DVD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢DVD｣が再生を開始しました｡",
-    "ゆぬり～  ｢DVD｣が一時停止しました｡",
-    "ゆぬり～  ｢DVD｣が停止しました｡",
-    "ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡",
-    "ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡",
+// The title and 104 messages; muting and reaching the bottom of the volume share one text.
+constexpr std::size_t kLegalCount = 105;
+
+// Gathers the families one after another; a family too many stops the build at at().
+struct Gathered {
+  std::array<std::string_view, kLegalCount> all{};
+  std::size_t count = 0;
+  constexpr void add(std::span<const std::string_view> family) {
+    for (const std::string_view c : family) all.at(count++) = c;
+  }
 };
+
+constexpr Gathered gather() {
+  Gathered g;
+  g.add(std::array{captions::kTitle});
+  g.add(captions::kMonitor);
+  for (const auto& screen : captions::kSend) g.add(screen);
+  g.add(captions::kProjectorNotOn);
+  for (const captions::ProjectorCaptions& p : captions::kProjector) {
+    g.add(std::array{p.warming, p.cooling, p.started, p.stopped});
+  }
+  g.add(std::array{captions::kLouder, captions::kSofter, captions::kMutedNote, captions::kSilent,
+                   captions::kUnmuted, captions::kLoudest});
+  g.add(captions::kCdMd);
+  g.add(captions::kDvdVtrRemote);
+  g.add(captions::kVtrRemote);
+  g.add(captions::kDvdRemote);
+  g.add(captions::kDomeCameraRemote);
+  return g;
+}
+
+constexpr bool allDistinct(std::array<std::string_view, kLegalCount> all) {
+  std::ranges::sort(all);
+  return std::ranges::adjacent_find(all) == all.end();
+}
+
+constexpr Gathered kGathered = gather();
+static_assert(kGathered.count == kLegalCount, "a family is missing");
+static_assert(allDistinct(kGathered.all), "a caption stands in two families");
 
 }  // namespace
 
 std::span<const std::string_view> LegalCaptions() {
-  return kLegalCaptions;
+  return kGathered.all;
 }
 
 }  // namespace yunuri::test

@@ -3,41 +3,31 @@
 
 #include <cstring>
 
-#include "FakeApp.h"
+#include "Captions.h"
+#include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
 
-constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大になりました｡";
-constexpr std::string_view kLeftStarted = "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡";
-constexpr std::string_view kRightStarted = "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡";
-
-struct Ready : Panel {
-  Ready() {
-    dismissNotice();
-    ticks(7);
-  }
-};
-
 TEST(Tick, ProjectorsReportOverTheVolumeLimitAndRightOverLeft) {
-  Ready p;
+  ShownPanel p;
   p.f.state.VolumeLevel = 100;
   p.press(ArrayId::SWv, 0);
   p.ticks(1);
-  ASSERT_EQ(p.f.Caption(), kLoudest);
+  ASSERT_EQ(p.f.Caption(), captions::kLoudest);
 
   p.f.state.LeftProjectorState = 99;
   p.ticks(1);
-  EXPECT_EQ(p.f.Caption(), kLeftStarted);
+  EXPECT_EQ(p.f.Caption(), captions::kProjector[0].started);
 
   p.f.state.LeftProjectorState = 99;
   p.f.state.RightProjectorState = 99;
   p.ticks(1);
-  EXPECT_EQ(p.f.Caption(), kRightStarted);
+  EXPECT_EQ(p.f.Caption(), captions::kProjector[1].started);
 }
 
 TEST(Tick, AnIdleTickMovesNothingAndLeavesTheCaption) {
-  Ready p;
+  ShownPanel p;
   p.click(ArrayId::SWm, 3);
   p.ticks(8);
   p.f.TakeDirty();

@@ -4,18 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "FakeApp.h"
+#include "Captions.h"
+#include "PanelReach.h"
 #include "audio/Volume.h"
 
 namespace yunuri::test {
 namespace {
-
-constexpr std::string_view kLouder = "ゆぬり～  室内の音声が大きくなりました｡";
-constexpr std::string_view kSofter = "ゆぬり～  室内の音声が小さくなりました｡";
-constexpr std::string_view kMutedNote = "ゆぬり～  MUTE中です｡";
-constexpr std::string_view kSilent = "ゆぬり～  室内の音声が消えました｡";
-constexpr std::string_view kUnmuted = "ゆぬり～  音声MUTEが解除されました｡";
-constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大になりました｡";
 
 constexpr Rgb kOrange{255, 128, 0};
 constexpr Rgb kGrey{192, 192, 192};
@@ -31,11 +25,7 @@ std::vector<MeterOp> meter(int level, bool muted) {
   };
 }
 
-struct Ready : Panel {
-  Ready() {
-    dismissNotice();
-    ticks(7);
-  }
+struct Ready : ShownPanel {
   const PanelState& s() const { return f.state; }
   bool lit(int i) const { return f.SWv[i].picture == f.SWvd[i]; }
   bool dark(int i) const { return f.SWv[i].picture.isNone(); }
@@ -56,20 +46,20 @@ TEST(Volume, HoldingUpFrom50ReachesTheTopIn50TicksThenReportsItEveryTick) {
   Ready p;
   const std::vector<MeterOp> atStart = p.drawn();
   p.press(ArrayId::SWv, 0);
-  EXPECT_EQ(p.f.Caption(), kLouder);
+  EXPECT_EQ(p.f.Caption(), captions::kLouder);
   EXPECT_TRUE(p.lit(0));
   EXPECT_EQ(p.s().VolumeHeld, 1);
   EXPECT_EQ(p.s().VolumeDirection, 1);
   EXPECT_EQ(p.drawn(), atStart);  // the press draws nothing
 
   p.holdThrough(0, 50, +1, false);
-  EXPECT_EQ(p.f.Caption(), kLouder);
+  EXPECT_EQ(p.f.Caption(), captions::kLouder);
   for (int t = 0; t < 3; ++t) {
-    p.f.SetCaption("ゆぬり～");  // to see the message written again
+    p.f.SetCaption(captions::kTitle);  // to see the message written again
     p.ticks(1);
     EXPECT_EQ(p.s().VolumeLevel, 100);
     EXPECT_TRUE(p.dark(0));
-    EXPECT_EQ(p.f.Caption(), kLoudest);
+    EXPECT_EQ(p.f.Caption(), captions::kLoudest);
     EXPECT_EQ(p.drawn(), meter(100, false));
   }
   p.release(ArrayId::SWv, 0);
@@ -78,24 +68,24 @@ TEST(Volume, HoldingUpFrom50ReachesTheTopIn50TicksThenReportsItEveryTick) {
 
   // Pressing up at the top: the press's own message and picture, then the tick takes both back.
   p.press(ArrayId::SWv, 0);
-  EXPECT_EQ(p.f.Caption(), kLouder);
+  EXPECT_EQ(p.f.Caption(), captions::kLouder);
   EXPECT_TRUE(p.lit(0));
   p.ticks(1);
   EXPECT_TRUE(p.dark(0));
-  EXPECT_EQ(p.f.Caption(), kLoudest);
+  EXPECT_EQ(p.f.Caption(), captions::kLoudest);
 }
 
 TEST(Volume, HoldingDownEmptiesTheBarAndReportsSilence) {
   Ready p;
   p.press(ArrayId::SWv, 1);
-  EXPECT_EQ(p.f.Caption(), kSofter);
+  EXPECT_EQ(p.f.Caption(), captions::kSofter);
   EXPECT_EQ(p.s().VolumeDirection, 2);
   p.holdThrough(1, 50, -1, false);
-  EXPECT_EQ(p.f.Caption(), kSofter);
+  EXPECT_EQ(p.f.Caption(), captions::kSofter);
   p.ticks(2);
   EXPECT_EQ(p.s().VolumeLevel, 0);
   EXPECT_TRUE(p.dark(1));
-  EXPECT_EQ(p.f.Caption(), kSilent);
+  EXPECT_EQ(p.f.Caption(), captions::kSilent);
   const MeterOp& bar = p.drawn().at(0);
   EXPECT_EQ(bar.y1, 77);
   EXPECT_EQ(bar.y2, 77);
@@ -113,7 +103,7 @@ TEST(Volume, APressAndReleaseBetweenTicksLeavesLevelAndMeterAlone) {
     EXPECT_EQ(p.s().VolumeLevel, 50);
     EXPECT_EQ(p.drawn(), atStart);
   }
-  EXPECT_EQ(p.f.Caption(), kSofter);
+  EXPECT_EQ(p.f.Caption(), captions::kSofter);
 
   // MUTE shows the new colour at once, even when no tick sees it held.
   p.click(ArrayId::SWv, 2);
@@ -128,20 +118,20 @@ TEST(Volume, WhileMutedTheLevelStillRampsInGreyWithoutLimitMessages) {
   Ready p;
   p.click(ArrayId::SWv, 2);
   p.press(ArrayId::SWv, 0);
-  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  EXPECT_EQ(p.f.Caption(), captions::kMutedNote);
   p.holdThrough(0, 50, +1, true);
   p.ticks(2);
   EXPECT_EQ(p.s().VolumeLevel, 100);
   EXPECT_TRUE(p.dark(0));
-  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  EXPECT_EQ(p.f.Caption(), captions::kMutedNote);
   p.release(ArrayId::SWv, 0);
 
   p.press(ArrayId::SWv, 1);
-  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  EXPECT_EQ(p.f.Caption(), captions::kMutedNote);
   p.holdThrough(1, 100, -1, true);
   p.ticks(2);
   EXPECT_TRUE(p.dark(1));
-  EXPECT_EQ(p.f.Caption(), kMutedNote);
+  EXPECT_EQ(p.f.Caption(), captions::kMutedNote);
   p.release(ArrayId::SWv, 1);
   EXPECT_TRUE(p.lit(2));
   EXPECT_EQ(p.s().MuteOn, 1);
@@ -153,7 +143,7 @@ TEST(Volume, MuteTwiceMutesThenUnmutesAndItsButtonOutlivesTheRelease) {
   EXPECT_EQ(p.s().MuteOn, 1);
   EXPECT_EQ(p.s().VolumeHeld, 1);
   EXPECT_EQ(p.s().VolumeDirection, 0);
-  EXPECT_EQ(p.f.Caption(), kSilent);
+  EXPECT_EQ(p.f.Caption(), captions::kSilent);
   EXPECT_TRUE(p.lit(2));
   p.ticks(2);  // held across ticks: redrawn, nothing ramps
   EXPECT_EQ(p.s().VolumeLevel, 50);
@@ -164,7 +154,7 @@ TEST(Volume, MuteTwiceMutesThenUnmutesAndItsButtonOutlivesTheRelease) {
 
   p.press(ArrayId::SWv, 2);
   EXPECT_EQ(p.s().MuteOn, 0);
-  EXPECT_EQ(p.f.Caption(), kUnmuted);
+  EXPECT_EQ(p.f.Caption(), captions::kUnmuted);
   EXPECT_TRUE(p.dark(2));
   EXPECT_EQ(p.drawn(), meter(50, false));
   p.release(ArrayId::SWv, 2);
