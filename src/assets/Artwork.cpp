@@ -21,7 +21,7 @@ const BoxLayout* boxShowing(BasePicture b) {
   return nullptr;
 }
 
-void paintBase(QPainter& p, BasePicture b, const QPixmap* mainPanel) {
+void paintBase(QPainter& p, BasePicture b, const QImage* mainPanel) {
   const int n = static_cast<int>(b);
   const int firstRemote = static_cast<int>(BasePicture::Sousa0);
   const int firstPopup = static_cast<int>(BasePicture::Pop0);
@@ -61,7 +61,7 @@ QSize pictureSize(Picture picture) {
   return {};
 }
 
-QImage renderPicture(Picture picture, qreal devicePixelRatio, const QPixmap* mainPanel) {
+QImage renderPicture(Picture picture, qreal devicePixelRatio, const QImage* mainPanel) {
   const QSize size = pictureSize(picture);
   if (picture.kind == Picture::Kind::Lit)
     return renderButton(picture.array, picture.index, true, devicePixelRatio);

@@ -202,9 +202,9 @@ void paintMainPanel(QPainter& p) {
   p.restore();
 }
 
-void paintNotice(QPainter& p, const QPixmap* mainPanel) {
+void paintNotice(QPainter& p, const QImage* mainPanel) {
   if (mainPanel != nullptr) {
-    p.drawPixmap(QPointF(0, 0), *mainPanel);
+    p.drawImage(QPointF(0, 0), *mainPanel);
   } else {
     paintMainPanel(p);
   }

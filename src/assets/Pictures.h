@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
@@ -9,7 +10,7 @@ namespace yunuri::assets {
 void paintMainPanel(QPainter& p);
 // The notice dims the main panel: pass the panel already rendered at the same ratio to spare painting it
 // again.
-void paintNotice(QPainter& p, const QPixmap* mainPanel = nullptr);
+void paintNotice(QPainter& p, const QImage* mainPanel = nullptr);
 void paintRemote(QPainter& p, int panel);  // Sousa(panel), 0..5
 void paintPopup(QPainter& p, int popup);   // POP(popup), 0..2
 void paintMeter(QPainter& p);

@@ -72,12 +72,19 @@ void PanelWidget::updatePointer(QPoint at) {
   const Pointer want = form_.PointerAt(at.x(), at.y());
   if (want == pointer_ && testAttribute(Qt::WA_SetCursor)) return;
   pointer_ = want;
+  if (const qreal ratio = qGuiApp->devicePixelRatio(); ratio != cursorRatio_) {
+    cursorRatio_ = ratio;
+    closedHand_.reset();
+    pointingFinger_.reset();
+  }
   switch (want) {
     case Pointer::ClosedHand:
-      setCursor(assets::closedHandCursor());
+      if (!closedHand_) closedHand_ = assets::closedHandCursor();
+      setCursor(*closedHand_);
       break;
     case Pointer::PointingFinger:
-      setCursor(assets::pointingFingerCursor());
+      if (!pointingFinger_) pointingFinger_ = assets::pointingFingerCursor();
+      setCursor(*pointingFinger_);
       break;
     case Pointer::Arrow:
       setCursor(Qt::ArrowCursor);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QCursor>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include "assets/PictureCache.h"
 #include "window/Form1.h"
@@ -46,6 +48,10 @@ class PanelWidget : public QWidget {
   assets::PictureCache cache_;
   QTimer timer_;
   Pointer pointer_ = Pointer::Arrow;
+  // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
+  std::optional<QCursor> closedHand_;
+  std::optional<QCursor> pointingFinger_;
+  qreal cursorRatio_ = 0;  // the screens' pixel ratio the kept pointers were drawn for
   bool centred_ = false;
   int paintCount_ = 0;
 };
