@@ -12,10 +12,6 @@
 namespace yunuri::assets {
 namespace {
 
-QString u(const char* s) {
-  return QString::fromUtf8(s);
-}
-
 constexpr int kPillPixels = 10;
 constexpr int kOvalPixels = 9;
 constexpr int kSmallPixels = 8;

@@ -16,10 +16,6 @@
 namespace yunuri::assets {
 namespace {
 
-QString u(const char* s) {
-  return QString::fromUtf8(s);
-}
-
 constexpr qreal kRemoteHeader = 21;
 constexpr qreal kTailHeight = 9;
 constexpr qreal kTailHalfWidth = 7;

@@ -14,10 +14,6 @@
 namespace yunuri::assets {
 namespace {
 
-QString u(const char* s) {
-  return QString::fromUtf8(s);
-}
-
 constexpr qreal kFrameWidth = 2;
 constexpr qreal kBarBottom = 29;
 const QRectF kPanel(kFrameWidth, kFrameWidth, kWindowWidth - 2 * kFrameWidth,

@@ -8,6 +8,11 @@
 
 namespace yunuri::assets {
 
+// The artwork's texts are written as UTF-8 literals.
+inline QString u(const char* s) {
+  return QString::fromUtf8(s);
+}
+
 // Draws one or more lines ('\n' separated) centred in `box` (or left-aligned), condensing them horizontally
 // when they are wider than the box, so long names keep their size and stay legible.
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
