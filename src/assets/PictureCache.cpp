@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "assets/Artwork.h"
+#include "assets/PaintingThread.h"
 
 namespace yunuri::assets {
 std::uint32_t PictureCache::key(Picture picture, qreal devicePixelRatio) {
@@ -22,7 +23,9 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
     if (picture == Picture::base(BasePicture::Notice)) {
       mainPanel = get(Picture::base(BasePicture::MainPanel), devicePixelRatio).toImage();
     }
-    QImage image = renderPicture(picture, devicePixelRatio, mainPanel.isNull() ? nullptr : &mainPanel);
+    QImage image;
+    runOnPaintingThread(
+        [&] { image = renderPicture(picture, devicePixelRatio, mainPanel.isNull() ? nullptr : &mainPanel); });
     it = cache_.emplace(k, QPixmap::fromImage(std::move(image))).first;
   }
   return it->second;

@@ -9,6 +9,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "assets/PaintingThread.h"
 #include "assets/Palette.h"
 
 namespace yunuri::assets {
@@ -17,7 +18,10 @@ namespace {
 constexpr int kCursorSize = 32;
 constexpr QPoint kFingerTip(8, 1);
 constexpr QPoint kFistCentre(13, 14);
-constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes window managers ask for; larger icons come from the installed theme icons, and each size here is
+// sent to the X server and kept for the life of the window.
+constexpr std::array<int, 6> kIconSizes = {16, 24, 32, 48, 64, 128};
+constexpr int kLetterPixels = 100;
 
 QPainterPath rounded(const QRectF& r, qreal radius) {
   QPainterPath path;
@@ -69,6 +73,16 @@ qreal screenRatio() {
   return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
+// The letter is taken from the font once, at one size, and scaled for every icon size.
+const QPainterPath& letterOutline() {
+  static const QPainterPath outline = [] {
+    QPainterPath path;
+    path.addText(0, 0, gothic(kLetterPixels, true), QString::fromUtf8("ゆ"));
+    return path;
+  }();
+  return outline;
+}
+
 void paintIcon(QPainter& p, qreal s) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF plate(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
@@ -89,9 +103,8 @@ void paintIcon(QPainter& p, qreal s) {
   p.setBrush(red);
   p.setPen(QPen(QColor(90, 6, 6), qMax(0.8, s * 0.02)));
   p.drawEllipse(button);
-  QFont f = gothic(qMax(6, qRound(s * 0.4)), true);
-  QPainterPath letter;
-  letter.addText(0, 0, f, QString::fromUtf8("ゆ"));
+  const qreal scale = s * 0.4 / kLetterPixels;
+  QPainterPath letter = letterOutline() * QTransform::fromScale(scale, scale);
   const QRectF b = letter.boundingRect();
   letter.translate(button.center() - b.center());
   p.setPen(Qt::NoPen);
@@ -139,8 +152,12 @@ QImage renderIcon(int pixels) {
 }
 
 QIcon windowIcon() {
+  std::array<QImage, kIconSizes.size()> images;
+  runOnPaintingThread([&] {
+    for (std::size_t i = 0; i < kIconSizes.size(); ++i) images[i] = renderIcon(kIconSizes[i]);
+  });
   QIcon icon;
-  for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(renderIcon(size)));
+  for (const QImage& image : images) icon.addPixmap(QPixmap::fromImage(image));
   return icon;
 }
 

@@ -4,12 +4,16 @@
 
 #include <QPainter>
 #include <QSet>
+#include <QThread>
+#include <QThreadPool>
 #include <algorithm>
 #include <cstdlib>
 
 #include "assets/Artwork.h"
 #include "assets/Buttons.h"
 #include "assets/Fonts.h"
+#include "assets/PaintingThread.h"
+#include "assets/PictureCache.h"
 #include "shell/PanelPainter.h"
 #include "window/Layout.h"
 #include "window/StartUp.h"
@@ -222,7 +226,7 @@ TEST(ArtworkDesktop, PointersAreSharpWithTheirHotSpotOnTheShape) {
     EXPECT_EQ(qAlpha(finger.pixel(finger.width() - 1, 0)), 0);
   }
   const QList<QSize> sizes = assets::windowIcon().availableSizes();
-  for (const int s : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+  for (const int s : {16, 32, 48, 128}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
   const QImage icon = plain(assets::renderIcon(48));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(icon.pixel(24, 24)), 255);
@@ -242,6 +246,42 @@ QImage paint(const Form1& form) {
   assets::PictureCache cache;
   paintPanel(p, form, cache, 1.0, QRectF(0, 0, kWindowWidth, kWindowHeight));
   return image;
+}
+
+TEST(ArtworkPainter, JobsRunOnOnePoolThreadAndNestedJobsDoNotWait) {
+  const QThread* gui = QThread::currentThread();
+  const QThread* outer = nullptr;
+  const QThread* inner = nullptr;
+  assets::runOnPaintingThread([&] {
+    outer = QThread::currentThread();
+    assets::runOnPaintingThread([&] { inner = QThread::currentThread(); });
+  });
+  EXPECT_NE(outer, gui);
+  EXPECT_EQ(inner, outer);
+  EXPECT_TRUE(QThreadPool::globalInstance()->contains(outer));
+  EXPECT_EQ(QThreadPool::globalInstance()->maxThreadCount(), 1);
+}
+
+TEST(ArtworkPainter, CachedPicturesAreThoseRenderedOnTheGuiThread) {
+  // Text and fills come out the same wherever the painting thread paints them.
+  assets::PictureCache cache;
+  const Picture mainPanel = Picture::base(BasePicture::MainPanel);
+  const auto popup = [](int i) {
+    return Picture::base(static_cast<BasePicture>(static_cast<int>(BasePicture::Pop0) + i));
+  };
+  const auto remote = [](int i) {
+    return Picture::base(static_cast<BasePicture>(static_cast<int>(BasePicture::Sousa0) + i));
+  };
+  for (const qreal ratio : {1.0, 2.0}) {
+    const QImage panel = assets::renderPicture(mainPanel, ratio);
+    for (const Picture picture : {mainPanel, Picture::base(BasePicture::Notice), popup(1), remote(2),
+                                  Picture::label(3), Picture::lit(ArrayId::SWm, 9)}) {
+      const QImage direct = assets::renderPicture(picture, ratio, &panel);
+      EXPECT_EQ(plain(cache.get(picture, ratio).toImage()), plain(direct))
+          << "kind " << static_cast<int>(picture.kind) << " index " << static_cast<int>(picture.index)
+          << " ratio " << ratio;
+    }
+  }
 }
 
 TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {

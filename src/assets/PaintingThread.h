@@ -1,0 +1,10 @@
+#pragma once
+
+#include <functional>
+
+namespace yunuri::assets {
+
+// Runs a painting job on the painting thread and waits for it. Called on that thread, it just runs the job.
+void runOnPaintingThread(const std::function<void()>& job);
+
+}  // namespace yunuri::assets
