@@ -3,21 +3,34 @@
 #include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
+#include <utility>
 
 namespace yunuri::assets {
+namespace {
 
 // Qt's raster engine hands every large fill, in slices, to its global thread pool, unless the painting
 // thread is itself one of that pool's threads. Our pictures are many small paintings with hundreds of such
 // fills, and the hand-offs cost more than the fills (a third of the time at ratio 2). So each job runs as one
 // task of that pool, which paints it alone. The pool is kept to one thread because every thread that paints
 // text opens the font file anew and keeps the pages it touched.
-void runOnPaintingThread(const std::function<void()>& job) {
+QThreadPool* paintingPool() {
   QThreadPool* pool = QThreadPool::globalInstance();
+  if (pool->maxThreadCount() != 1) pool->setMaxThreadCount(1);
+  return pool;
+}
+
+}  // namespace
+
+void startOnPaintingThread(std::function<void()> job) {
+  paintingPool()->start(std::move(job));
+}
+
+void runOnPaintingThread(const std::function<void()>& job) {
+  QThreadPool* pool = paintingPool();
   if (pool->contains(QThread::currentThread())) {
     job();
     return;
   }
-  if (pool->maxThreadCount() != 1) pool->setMaxThreadCount(1);
   QSemaphore done;
   pool->start([&] {
     job();

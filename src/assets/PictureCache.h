@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <memory>
 #include <unordered_map>
 
 #include "window/Picture.h"
@@ -10,12 +11,17 @@ namespace yunuri::assets {
 // Every picture rendered once per device pixel ratio; painting a frame is blitting these.
 class PictureCache {
  public:
+  // Starts painting a picture on the painting thread, for a later get() to collect, so that it is painted
+  // while the caller gets on with something else (making the window, at start-up).
+  void prefetch(Picture picture, qreal devicePixelRatio);
   const QPixmap& get(Picture picture, qreal devicePixelRatio);
-  void clear() { cache_.clear(); }
+  void clear();
 
  private:
+  struct Pending;
   static std::uint32_t key(Picture picture, qreal devicePixelRatio);
   std::unordered_map<std::uint32_t, QPixmap> cache_;
+  std::unordered_map<std::uint32_t, std::shared_ptr<Pending>> pending_;
 };
 
 }  // namespace yunuri::assets

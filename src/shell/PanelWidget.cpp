@@ -44,10 +44,11 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setWindowTitle(QString::fromStdString(form_.Caption()));
-  setWindowIcon(assets::windowIcon());
+  // The first frame's picture is painted on the painting thread while the window is being made.
+  cache_.prefetch(form_.KABE.Visible ? form_.KABE.picture : Picture::base(BasePicture::MainPanel),
+                  devicePixelRatioF());
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
-  updatePointer({0, 0});
 }
 
 void PanelWidget::startTimer1() {
@@ -70,7 +71,7 @@ void PanelWidget::sync() {
 
 void PanelWidget::updatePointer(QPoint at) {
   const Pointer want = form_.PointerAt(at.x(), at.y());
-  if (want == pointer_ && testAttribute(Qt::WA_SetCursor)) return;
+  if (want == pointer_) return;
   pointer_ = want;
   if (const qreal ratio = qGuiApp->devicePixelRatio(); ratio != cursorRatio_) {
     cursorRatio_ = ratio;
@@ -87,7 +88,8 @@ void PanelWidget::updatePointer(QPoint at) {
       setCursor(*pointingFinger_);
       break;
     case Pointer::Arrow:
-      setCursor(Qt::ArrowCursor);
+      // The desktop's own pointer: setting an arrow explicitly would load the cursor theme at start-up.
+      unsetCursor();
       break;
   }
 }
@@ -96,6 +98,12 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   ++paintCount_;
   QPainter painter(this);
   paintPanel(painter, form_, cache_, devicePixelRatioF(), event->rect());
+  // The icon waits until the panel is on screen: the frame shows it a moment later, the panel comes sooner.
+  if (!iconSet_) {
+    iconSet_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(assets::windowIcon()); }, Qt::QueuedConnection);
+  }
 }
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {

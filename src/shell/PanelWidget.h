@@ -47,12 +47,13 @@ class PanelWidget : public QWidget {
   Form1& form_;
   assets::PictureCache cache_;
   QTimer timer_;
-  Pointer pointer_ = Pointer::Arrow;
+  Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
   std::optional<QCursor> pointingFinger_;
   qreal cursorRatio_ = 0;  // the screens' pixel ratio the kept pointers were drawn for
   bool centred_ = false;
+  bool iconSet_ = false;
   int paintCount_ = 0;
 };
 

@@ -262,10 +262,11 @@ TEST(ArtworkPainter, JobsRunOnOnePoolThreadAndNestedJobsDoNotWait) {
   EXPECT_EQ(QThreadPool::globalInstance()->maxThreadCount(), 1);
 }
 
-TEST(ArtworkPainter, CachedPicturesAreThoseRenderedOnTheGuiThread) {
-  // Text and fills come out the same wherever the painting thread paints them.
-  assets::PictureCache cache;
+TEST(ArtworkPainter, CachedAndPrefetchedPicturesAreThoseRenderedOnTheGuiThread) {
+  // Text and fills come out the same wherever the painting thread paints them, and a prefetched picture is
+  // the one asked for at the ratio asked for.
   const Picture mainPanel = Picture::base(BasePicture::MainPanel);
+  const Picture notice = Picture::base(BasePicture::Notice);
   const auto popup = [](int i) {
     return Picture::base(static_cast<BasePicture>(static_cast<int>(BasePicture::Pop0) + i));
   };
@@ -274,14 +275,26 @@ TEST(ArtworkPainter, CachedPicturesAreThoseRenderedOnTheGuiThread) {
   };
   for (const qreal ratio : {1.0, 2.0}) {
     const QImage panel = assets::renderPicture(mainPanel, ratio);
-    for (const Picture picture : {mainPanel, Picture::base(BasePicture::Notice), popup(1), remote(2),
-                                  Picture::label(3), Picture::lit(ArrayId::SWm, 9)}) {
-      const QImage direct = assets::renderPicture(picture, ratio, &panel);
-      EXPECT_EQ(plain(cache.get(picture, ratio).toImage()), plain(direct))
-          << "kind " << static_cast<int>(picture.kind) << " index " << static_cast<int>(picture.index)
-          << " ratio " << ratio;
+    assets::PictureCache cache;
+    assets::PictureCache prefetched;
+    prefetched.prefetch(notice, ratio);  // paints the main panel under it in the same job
+    prefetched.prefetch(popup(1), ratio);
+    prefetched.prefetch(popup(1), ratio);
+    prefetched.prefetch(remote(2), 3 - ratio);
+    for (const Picture picture :
+         {notice, mainPanel, popup(1), remote(2), Picture::label(3), Picture::lit(ArrayId::SWm, 9)}) {
+      const QImage direct = plain(assets::renderPicture(picture, ratio, &panel));
+      const std::string what = "kind " + std::to_string(static_cast<int>(picture.kind)) + " index " +
+                               std::to_string(picture.index) + " ratio " + std::to_string(ratio);
+      EXPECT_EQ(plain(cache.get(picture, ratio).toImage()), direct) << what;
+      EXPECT_EQ(plain(prefetched.get(picture, ratio).toImage()), direct) << what << " prefetched";
     }
   }
+  // Letting go of pictures still being painted is safe; their jobs finish on their own.
+  assets::PictureCache dropped;
+  dropped.prefetch(notice, 2);
+  dropped.clear();
+  EXPECT_EQ(dropped.get(popup(0), 1).size(), assets::pictureSize(popup(0)));
 }
 
 TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {

@@ -30,6 +30,14 @@ TEST_F(ShellWindow, OffersCloseButNeitherMinimizeNorMaximize) {
   EXPECT_FALSE(flags.testFlag(Qt::WindowFullscreenButtonHint));
 }
 
+TEST_F(ShellWindow, TakesItsIconOnceTheFirstFrameIsPainted) {
+  ASSERT_GT(panel->paintCount(), 0);
+  settle();
+  const QList<QSize> sizes = panel->windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+  EXPECT_TRUE(sizes.contains(QSize(48, 48)));
+}
+
 TEST_F(ShellWindow, IsCentredOnItsScreenWhenFirstShown) {
   const QRect area = panel->screen()->availableGeometry();
   const QPoint offset = panel->frameGeometry().center() - area.center();
