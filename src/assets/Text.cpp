@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <vector>
 
 namespace yunuri::assets {
@@ -12,50 +14,74 @@ namespace {
 constexpr qreal kMinCondense = 0.55;
 constexpr qreal kLeading = 1.1;  // between the lines of a multi-line caption
 
-qreal widest(const QStringList& lines, const QFontMetricsF& m) {
-  qreal w = 0;
-  for (const QString& line : lines) w = std::max(w, m.horizontalAdvance(line));
-  return w;
-}
+// A caption shaped once: measuring and each drawing (shadow, then letters) use the same glyphs, because
+// shaping is most of what text costs.
+class FittedText {
+ public:
+  FittedText(const QRectF& box, const QString& text, const QFont& font) : box_(box) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    qreal widest = 0;
+    for (const QString& s : lines) {
+      auto& layout = lines_.emplace_back(std::make_unique<QTextLayout>(s, font));
+      layout->setCacheEnabled(true);
+      layout->beginLayout();
+      QTextLine line = layout->createLine();
+      line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
+      layout->endLayout();
+      widest = std::max(widest, line.horizontalAdvance());
+    }
+    condense_ = widest > box.width() && widest > 0 ? std::max(kMinCondense, box.width() / widest) : 1.0;
+    const QFontMetricsF m(font);
+    ascent_ = m.ascent();
+    lineHeight_ = (m.ascent() + m.descent()) * (lines.size() > 1 ? kLeading : 1.0);
+  }
+
+  qreal condense() const { return condense_; }
+
+  void draw(QPainter& p, QPointF offset, Qt::Alignment align) const {
+    const QRectF box = box_.translated(offset);
+    const qreal blockTop = box.center().y() - lineHeight_ * static_cast<qreal>(lines_.size()) / 2;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      const QTextLine line = lines_[i]->lineAt(0);
+      const qreal w = line.horizontalAdvance() * condense_;
+      qreal x = box.left();
+      if (align & Qt::AlignHCenter) x = box.center().x() - w / 2;
+      if (align & Qt::AlignRight) x = box.right() - w;
+      const qreal baseline = blockTop + lineHeight_ * static_cast<qreal>(i) + ascent_;
+      p.save();
+      p.translate(x, baseline);
+      p.scale(condense_, 1.0);
+      lines_[i]->draw(&p, QPointF(0, -line.ascent()));
+      p.restore();
+    }
+  }
+
+ private:
+  QRectF box_;
+  std::vector<std::unique_ptr<QTextLayout>> lines_;
+  qreal condense_ = 1;
+  qreal ascent_ = 0;
+  qreal lineHeight_ = 0;
+};
 
 }  // namespace
 
 qreal condenseFactor(const QRectF& box, const QString& text, const QFont& font) {
-  const QFontMetricsF m(font);
-  const qreal w = widest(text.split(QLatin1Char('\n')), m);
-  return w > box.width() && w > 0 ? std::max(kMinCondense, box.width() / w) : 1.0;
+  return FittedText(box, text, font).condense();
 }
 
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align) {
-  const QFontMetricsF m(font);
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  const qreal sx = condenseFactor(box, text, font);
-  const qreal lineHeight = (m.ascent() + m.descent()) * (lines.size() > 1 ? kLeading : 1.0);
-  const qreal blockTop = box.center().y() - lineHeight * static_cast<qreal>(lines.size()) / 2;
-  p.save();
-  p.setFont(font);
-  for (int i = 0; i < lines.size(); ++i) {
-    const qreal w = m.horizontalAdvance(lines[i]) * sx;
-    qreal x = box.left();
-    if (align & Qt::AlignHCenter) x = box.center().x() - w / 2;
-    if (align & Qt::AlignRight) x = box.right() - w;
-    const qreal baseline = blockTop + lineHeight * i + m.ascent();
-    p.save();
-    p.translate(x, baseline);
-    p.scale(sx, 1.0);
-    p.drawText(QPointF(0, 0), lines[i]);
-    p.restore();
-  }
-  p.restore();
+  FittedText(box, text, font).draw(p, {}, align);
 }
 
 void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                         const QColor& colour, const QColor& shadow, qreal offset) {
+  const FittedText fitted(box, text, font);
   p.save();
   p.setPen(shadow);
-  drawFitted(p, box.translated(offset, offset), text, font);
+  fitted.draw(p, {offset, offset}, Qt::AlignCenter);
   p.setPen(colour);
-  drawFitted(p, box, text, font);
+  fitted.draw(p, {}, Qt::AlignCenter);
   p.restore();
 }
 
