@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 
+#include "assets/Fonts.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "window/StartUp.h"
@@ -27,11 +28,12 @@ class QuitAfterFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  yunuri::QtApp platform;
+  yunuri::assets::startFontWarmUp();
   QApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
 
-  yunuri::QtApp platform;
   yunuri::Form1 form(platform);
   if (!yunuri::Form_Load(form)) return 1;
 

@@ -5,6 +5,12 @@
 #include <array>
 #include <cstdio>
 
+#include "assets/PaintingThread.h"
+
+#ifdef YUNURI_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace yunuri::assets {
 namespace {
 
@@ -32,6 +38,12 @@ QString findFamily() {
 }
 
 }  // namespace
+
+void startFontWarmUp() {
+#ifdef YUNURI_HAVE_FONTCONFIG
+  startOnPaintingThread([] { FcInit(); });
+#endif
+}
 
 QString gothicFamily() {
   static const QString family = findFamily();

@@ -10,6 +10,10 @@ namespace yunuri::assets {
 // the package to install goes to standard error, once.
 QString gothicFamily();
 
+// Starts reading the system's font configuration on the painting thread and returns at once: the slowest
+// step of the first letters painted, overlapped with the toolkit's own start when called before it.
+void startFontWarmUp();
+
 // The gothic at a pixel size; hinting is left to the font so small letters stay sharp at 100 %.
 QFont gothic(int pixels, bool bold = false);
 

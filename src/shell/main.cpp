@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "assets/Fonts.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "window/StartUp.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   // The guard picks its lock directory first, so that the toolkit is handed a private runtime directory when
   // the session's is unusable instead of warning and falling back to a shared one.
   yunuri::QtApp platform;
+  yunuri::assets::startFontWarmUp();
   toolkitHandler = qInstallMessageHandler(onToolkitMessage);
   connecting = true;
   QApplication application(argc, argv);
