@@ -21,14 +21,14 @@ const BoxLayout* boxShowing(BasePicture b) {
   return nullptr;
 }
 
-void paintBase(QPainter& p, BasePicture b, const QImage* mainPanel) {
+void paintBase(QPainter& p, BasePicture b) {
   const int n = static_cast<int>(b);
   const int firstRemote = static_cast<int>(BasePicture::Sousa0);
   const int firstPopup = static_cast<int>(BasePicture::Pop0);
   if (b == BasePicture::MainPanel)
     paintMainPanel(p);
   else if (b == BasePicture::Notice)
-    paintNotice(p, mainPanel);
+    paintNotice(p);
   else if (b == BasePicture::Meter)
     paintMeter(p);
   else if (n >= firstPopup)
@@ -61,7 +61,7 @@ QSize pictureSize(Picture picture) {
   return {};
 }
 
-QImage renderPicture(Picture picture, qreal devicePixelRatio, const QImage* mainPanel) {
+QImage renderPicture(Picture picture, qreal devicePixelRatio) {
   const QSize size = pictureSize(picture);
   if (picture.kind == Picture::Kind::Lit)
     return renderButton(picture.array, picture.index, true, devicePixelRatio);
@@ -72,7 +72,7 @@ QImage renderPicture(Picture picture, qreal devicePixelRatio, const QImage* main
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  if (picture.kind == Picture::Kind::Base) paintBase(p, static_cast<BasePicture>(picture.index), mainPanel);
+  if (picture.kind == Picture::Kind::Base) paintBase(p, static_cast<BasePicture>(picture.index));
   if (picture.kind == Picture::Kind::Label) paintLabel(p, picture.index);
   return image;
 }

@@ -16,8 +16,7 @@ QSize pictureSize(Picture picture);
 
 // Paints a picture at the given device pixel ratio: the image has size * ratio device pixels and carries the
 // ratio, so it draws at its logical size. Transparent where the picture has no paint.
-// The notice may be given the main panel already rendered at the same ratio, to lay under its veil.
-QImage renderPicture(Picture picture, qreal devicePixelRatio, const QImage* mainPanel = nullptr);
+QImage renderPicture(Picture picture, qreal devicePixelRatio);
 
 // The meter's text font: a Japanese gothic at 6.75 pt (9 pixels at 96 dpi).
 QFont meterFont();

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <array>
 
+#include "assets/Decor.h"
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Text.h"
@@ -263,6 +264,7 @@ void paintButtonsOn(QPainter& p, bool onWindow, BoxId box) {
     for (int i = 0; i < static_cast<int>(l.elements.size()); ++i) {
       const Rect r = paintedRect(id, i);
       const QRectF rect(r.left, r.top, r.width, r.height);
+      if (!showsThrough(p, rect)) continue;
       paintButtonShadow(p, id, i, rect);
       paintButton(p, id, i, rect, false);
     }

@@ -9,7 +9,15 @@
 
 namespace yunuri::assets {
 
+bool showsThrough(const QPainter& p, const QRectF& box) {
+  // Shadows and anti-aliased rims reach a few pixels past the boxes the pieces are laid out by.
+  constexpr int kReach = 4;
+  return !p.hasClipping() ||
+         p.clipRegion().intersects(box.toAlignedRect().adjusted(-kReach, -kReach, kReach, kReach));
+}
+
 void paintLogo(QPainter& p, const QRectF& box, bool light) {
+  if (!showsThrough(p, box)) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const qreal d = box.height();
@@ -44,6 +52,7 @@ void paintLogo(QPainter& p, const QRectF& box, bool light) {
 }
 
 void paintHeading(QPainter& p, const QRectF& box, const QString& text, int pixels) {
+  if (!showsThrough(p, box)) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient g(box.topLeft(), box.bottomLeft());

@@ -9,6 +9,10 @@ namespace yunuri::assets {
 
 // Pieces shared by several pictures.
 
+// Whether anything painted in `box` (the painter's coordinates, shadows and rims included) can show through
+// the painter's clip. A picture painted mostly under something opaque skips the pieces that cannot show.
+bool showsThrough(const QPainter& p, const QRectF& box);
+
 // The maker's mark: a round emblem with sound waves and the word mark. `light` for dark ground.
 void paintLogo(QPainter& p, const QRectF& box, bool light);
 

@@ -1,6 +1,7 @@
 // The window background and the start-up notice that covers it.
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRegion>
 
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
@@ -97,6 +98,7 @@ void paintSourceColumn(QPainter& p) {
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QRectF tile(pill.left() - kDeviceGap - kDeviceTileWidth, pill.center().y() - 9, kDeviceTileWidth,
                       18);
+    if (!showsThrough(p, tile)) continue;
     paintSoftShadow(p, tile, 4, 2);
     paintCard(p, tile, 4);
     paintDevice(p, i, tile.adjusted(1.5, 1.5, -0.5, -0.5));
@@ -104,6 +106,7 @@ void paintSourceColumn(QPainter& p) {
 }
 
 void paintArrowSign(QPainter& p) {
+  if (!showsThrough(p, QRectF(228, 97, 75, 112))) return;
   QPainterPath sign;
   sign.addPolygon(QPolygonF({QPointF(228, 110), QPointF(283, 110), QPointF(283, 97), QPointF(302, 152),
                              QPointF(283, 207), QPointF(283, 194), QPointF(228, 194)}));
@@ -130,6 +133,7 @@ void paintScreenSymbol(QPainter& p, int k) {
   const QRectF send = rectOf(paintedRect(ArrayId::SWs, k));
   const QRectF label = rectOf(paintedRect(ArrayId::MES, k));
   const QRectF screen(label.left() + 4, send.top() - 1, label.width() - 7, 23);
+  if (!showsThrough(p, screen.united(label))) return;
   p.setPen(QPen(QColor(50, 50, 56), 0.8));
   QLinearGradient roller(screen.topLeft(), screen.topLeft() + QPointF(0, 3));
   roller.setColorAt(0, QColor(160, 160, 168));
@@ -149,6 +153,7 @@ void paintScreenSymbol(QPainter& p, int k) {
 }
 
 void paintMeterScale(QPainter& p) {
+  if (!showsThrough(p, QRectF(304, kMeterSlot.top(), kMeterSlot.right() - 304, kMeterSlot.height()))) return;
   paintWell(p, kMeterSlot, 3, QColor(40, 36, 34));
   const Rect met{boxLayout(BoxId::MET).left, boxLayout(BoxId::MET).top, boxLayout(BoxId::MET).width,
                  boxLayout(BoxId::MET).height};
@@ -198,18 +203,23 @@ void paintMainPanel(QPainter& p) {
   p.restore();
 }
 
-void paintNotice(QPainter& p, const QImage* mainPanel) {
-  if (mainPanel != nullptr) {
-    p.drawImage(QPointF(0, 0), *mainPanel);
-  } else {
-    paintMainPanel(p);
-  }
+void paintNotice(QPainter& p) {
+  const QRectF card(26, 14, 348, 272);
+  constexpr qreal kCardRadius = 10;
+  // Under the veil only the panel's rim shows around the opaque card, so what the card hides is not painted
+  // at all: the notice, the first thing on screen, does not wait for the whole panel. The card's corners and
+  // soft edge are left to show through.
+  const QRegion hidden = QRegion(card.adjusted(2, kCardRadius, -2, -kCardRadius).toRect()) +
+                         QRegion(card.adjusted(kCardRadius, 2, -kCardRadius, -2).toRect());
+  p.save();
+  p.setClipRegion(QRegion(0, 0, kWindowWidth, kWindowHeight) - hidden);
+  paintMainPanel(p);
+  p.restore();
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight), QColor(16, 12, 8, 150));
-  const QRectF card(26, 14, 348, 272);
-  paintSoftShadow(p, card, 10, 6);
-  paintCard(p, card, 10);
+  paintSoftShadow(p, card, kCardRadius, 6);
+  paintCard(p, card, kCardRadius);
 
   // Orange band with the product line.
   QPainterPath band;

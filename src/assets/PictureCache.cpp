@@ -15,13 +15,6 @@ struct PictureCache::Pending {
   QSemaphore done;
 };
 
-namespace {
-
-const Picture kMainPanel = Picture::base(BasePicture::MainPanel);
-const Picture kNotice = Picture::base(BasePicture::Notice);
-
-}  // namespace
-
 std::uint32_t PictureCache::key(Picture picture, qreal devicePixelRatio) {
   const auto ratio = static_cast<std::uint32_t>(std::lround(devicePixelRatio * 100));
   return (ratio << 16) | (static_cast<std::uint32_t>(picture.kind) << 13) |
@@ -33,21 +26,8 @@ void PictureCache::prefetch(Picture picture, qreal devicePixelRatio) {
   if (cache_.contains(k) || pending_.contains(k)) return;
   auto pending = std::make_shared<Pending>();
   pending_.emplace(k, pending);
-  // The notice lays the main panel under its veil, so the same job paints both.
-  std::shared_ptr<Pending> underneath;
-  const std::uint32_t mainKey = key(kMainPanel, devicePixelRatio);
-  if (picture == kNotice && !cache_.contains(mainKey) && !pending_.contains(mainKey)) {
-    underneath = std::make_shared<Pending>();
-    pending_.emplace(mainKey, underneath);
-  }
-  startOnPaintingThread([picture, devicePixelRatio, pending, underneath] {
-    QImage mainPanel;
-    if (underneath) {
-      mainPanel = renderPicture(kMainPanel, devicePixelRatio);
-      underneath->image = mainPanel;
-      underneath->done.release();
-    }
-    pending->image = renderPicture(picture, devicePixelRatio, mainPanel.isNull() ? nullptr : &mainPanel);
+  startOnPaintingThread([picture, devicePixelRatio, pending] {
+    pending->image = renderPicture(picture, devicePixelRatio);
     pending->done.release();
   });
 }
@@ -62,13 +42,9 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
     pending->done.acquire();
     image = std::move(pending->image);
   } else {
-    // The notice is painted over the main panel: that is rendered first (it is needed once the notice is
-    // gone). A raster pixmap hands out its image without copying.
-    QImage mainPanel;
-    if (picture == kNotice) mainPanel = get(kMainPanel, devicePixelRatio).toImage();
-    runOnPaintingThread(
-        [&] { image = renderPicture(picture, devicePixelRatio, mainPanel.isNull() ? nullptr : &mainPanel); });
+    runOnPaintingThread([&] { image = renderPicture(picture, devicePixelRatio); });
   }
+  // A raster pixmap takes the image over without copying it.
   return cache_.emplace(k, QPixmap::fromImage(std::move(image))).first->second;
 }
 

@@ -1,5 +1,7 @@
 #include "assets/Text.h"
 
+#include "assets/Decor.h"
+
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
@@ -71,11 +73,13 @@ qreal condenseFactor(const QRectF& box, const QString& text, const QFont& font) 
 }
 
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align) {
+  if (!showsThrough(p, box)) return;
   FittedText(box, text, font).draw(p, {}, align);
 }
 
 void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                         const QColor& colour, const QColor& shadow, qreal offset) {
+  if (!showsThrough(p, box)) return;
   const FittedText fitted(box, text, font);
   p.save();
   p.setPen(shadow);

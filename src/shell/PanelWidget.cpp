@@ -98,11 +98,15 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   ++paintCount_;
   QPainter painter(this);
   paintPanel(painter, form_, cache_, devicePixelRatioF(), event->rect());
-  // The icon waits until the panel is on screen: the frame shows it a moment later, the panel comes sooner.
-  if (!iconSet_) {
-    iconSet_ = true;
-    QMetaObject::invokeMethod(
-        this, [this] { setWindowIcon(assets::windowIcon()); }, Qt::QueuedConnection);
+  // What the first frame does not need waits until the panel has been on screen for a moment: the icon
+  // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long
+  // before a visitor can click the notice away).
+  if (!firstFrameShown_) {
+    firstFrameShown_ = true;
+    QTimer::singleShot(kAfterFirstFrameMs, this, [this] {
+      setWindowIcon(assets::windowIcon());
+      cache_.prefetch(Picture::base(BasePicture::MainPanel), devicePixelRatioF());
+    });
   }
 }
 

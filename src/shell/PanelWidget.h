@@ -44,6 +44,8 @@ class PanelWidget : public QWidget {
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
+  static constexpr int kAfterFirstFrameMs = 100;
+
   Form1& form_;
   assets::PictureCache cache_;
   QTimer timer_;
@@ -53,7 +55,7 @@ class PanelWidget : public QWidget {
   std::optional<QCursor> pointingFinger_;
   qreal cursorRatio_ = 0;  // the screens' pixel ratio the kept pointers were drawn for
   bool centred_ = false;
-  bool iconSet_ = false;
+  bool firstFrameShown_ = false;
   int paintCount_ = 0;
 };
 

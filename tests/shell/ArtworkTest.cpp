@@ -265,8 +265,6 @@ TEST(ArtworkPainter, JobsRunOnOnePoolThreadAndNestedJobsDoNotWait) {
 TEST(ArtworkPainter, CachedAndPrefetchedPicturesAreThoseRenderedOnTheGuiThread) {
   // Text and fills come out the same wherever the painting thread paints them, and a prefetched picture is
   // the one asked for at the ratio asked for.
-  const Picture mainPanel = Picture::base(BasePicture::MainPanel);
-  const Picture notice = Picture::base(BasePicture::Notice);
   const auto popup = [](int i) {
     return Picture::base(static_cast<BasePicture>(static_cast<int>(BasePicture::Pop0) + i));
   };
@@ -274,16 +272,15 @@ TEST(ArtworkPainter, CachedAndPrefetchedPicturesAreThoseRenderedOnTheGuiThread) 
     return Picture::base(static_cast<BasePicture>(static_cast<int>(BasePicture::Sousa0) + i));
   };
   for (const qreal ratio : {1.0, 2.0}) {
-    const QImage panel = assets::renderPicture(mainPanel, ratio);
     assets::PictureCache cache;
     assets::PictureCache prefetched;
-    prefetched.prefetch(notice, ratio);  // paints the main panel under it in the same job
+    prefetched.prefetch(Picture::base(BasePicture::Notice), ratio);
     prefetched.prefetch(popup(1), ratio);
     prefetched.prefetch(popup(1), ratio);
     prefetched.prefetch(remote(2), 3 - ratio);
-    for (const Picture picture :
-         {notice, mainPanel, popup(1), remote(2), Picture::label(3), Picture::lit(ArrayId::SWm, 9)}) {
-      const QImage direct = plain(assets::renderPicture(picture, ratio, &panel));
+    for (const Picture picture : {Picture::base(BasePicture::Notice), Picture::base(BasePicture::MainPanel),
+                                  popup(1), remote(2), Picture::label(3), Picture::lit(ArrayId::SWm, 9)}) {
+      const QImage direct = plain(assets::renderPicture(picture, ratio));
       const std::string what = "kind " + std::to_string(static_cast<int>(picture.kind)) + " index " +
                                std::to_string(picture.index) + " ratio " + std::to_string(ratio);
       EXPECT_EQ(plain(cache.get(picture, ratio).toImage()), direct) << what;
@@ -292,9 +289,35 @@ TEST(ArtworkPainter, CachedAndPrefetchedPicturesAreThoseRenderedOnTheGuiThread) 
   }
   // Letting go of pictures still being painted is safe; their jobs finish on their own.
   assets::PictureCache dropped;
-  dropped.prefetch(notice, 2);
+  dropped.prefetch(Picture::base(BasePicture::Notice), 2);
   dropped.clear();
   EXPECT_EQ(dropped.get(popup(0), 1).size(), assets::pictureSize(popup(0)));
+}
+
+TEST(ArtworkPictures, TheNoticeDimsTheWholePanelAroundItsCard) {
+  // The notice paints only the part of the panel its card leaves in view; that part must be the panel.
+  for (const qreal ratio : {1.0, 2.0}) {
+    const QImage notice = plain(assets::renderPicture(Picture::base(BasePicture::Notice), ratio));
+    QImage dimmed = assets::renderPicture(Picture::base(BasePicture::MainPanel), ratio);
+    {
+      QPainter p(&dimmed);
+      p.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight), QColor(16, 12, 8, 150));
+    }
+    dimmed = plain(dimmed);
+    int compared = 0;
+    for (int y = 0; y < notice.height(); ++y) {
+      for (int x = 0; x < notice.width(); ++x) {
+        // Clear of the card and its soft shadow (26..374 x 14..286, spread 6).
+        const qreal lx = x / ratio;
+        const qreal ly = y / ratio;
+        if (lx >= 16 && lx < 384 && ly >= 4 && ly < 296) continue;
+        ASSERT_LE(channelDistance(notice.pixel(x, y), dimmed.pixel(x, y)), 2)
+            << x << "," << y << " ratio " << ratio;
+        ++compared;
+      }
+    }
+    EXPECT_GT(compared, 1000);
+  }
 }
 
 TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {
