@@ -25,16 +25,17 @@ void paintBase(QPainter& p, BasePicture b) {
   const int n = static_cast<int>(b);
   const int firstRemote = static_cast<int>(BasePicture::Sousa0);
   const int firstPopup = static_cast<int>(BasePicture::Pop0);
-  if (b == BasePicture::MainPanel)
+  if (b == BasePicture::MainPanel) {
     paintMainPanel(p);
-  else if (b == BasePicture::Notice)
+  } else if (b == BasePicture::Notice) {
     paintNotice(p);
-  else if (b == BasePicture::Meter)
+  } else if (b == BasePicture::Meter) {
     paintMeter(p);
-  else if (n >= firstPopup)
+  } else if (n >= firstPopup) {
     paintPopup(p, n - firstPopup);
-  else if (n >= firstRemote)
+  } else if (n >= firstRemote) {
     paintRemote(p, n - firstRemote);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ bool hasJapanese(const QString& family) {
 QString findFamily() {
   const QStringList families = QFontDatabase::families();
   for (const char* name : kPreferredFamilies) {
-    const QString family = QString::fromUtf8(name);
+    QString family = QString::fromUtf8(name);
     if (families.contains(family) && hasJapanese(family)) return family;
   }
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {

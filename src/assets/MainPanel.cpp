@@ -85,10 +85,11 @@ void paintSourceColumn(QPainter& p) {
   for (int i = 1; i < 12; ++i) {
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QPointF at(pill.left() - kDeviceGap - kDeviceTileWidth / 2, pill.center().y());
-    if (i == 1)
+    if (i == 1) {
       arc.moveTo(at);
-    else
+    } else {
       arc.lineTo(at);
+    }
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(255, 255, 255, 110), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

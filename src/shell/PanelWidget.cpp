@@ -49,6 +49,11 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
                   devicePixelRatioF());
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
+  afterFirstFrame_.setSingleShot(true);
+  connect(&afterFirstFrame_, &QTimer::timeout, this, [this] {
+    setWindowIcon(assets::windowIcon());
+    cache_.prefetch(Picture::base(BasePicture::MainPanel), devicePixelRatioF());
+  });
 }
 
 void PanelWidget::startTimer1() {
@@ -103,10 +108,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   // before a visitor can click the notice away).
   if (!firstFrameShown_) {
     firstFrameShown_ = true;
-    QTimer::singleShot(kAfterFirstFrameMs, this, [this] {
-      setWindowIcon(assets::windowIcon());
-      cache_.prefetch(Picture::base(BasePicture::MainPanel), devicePixelRatioF());
-    });
+    afterFirstFrame_.start(kAfterFirstFrameMs);
   }
 }
 

@@ -49,6 +49,7 @@ class PanelWidget : public QWidget {
   Form1& form_;
   assets::PictureCache cache_;
   QTimer timer_;
+  QTimer afterFirstFrame_;
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
