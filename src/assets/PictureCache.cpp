@@ -48,8 +48,12 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
   return cache_.emplace(k, QPixmap::fromImage(std::move(image))).first->second;
 }
 
+PictureCache::~PictureCache() {
+  clear();
+}
+
 void PictureCache::clear() {
-  // Pictures still being painted are let go; their jobs finish on their own.
+  for (auto& entry : pending_) entry.second->done.acquire();
   pending_.clear();
   cache_.clear();
 }

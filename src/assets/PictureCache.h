@@ -11,10 +11,17 @@ namespace yunuri::assets {
 // Every picture rendered once per device pixel ratio; painting a frame is blitting these.
 class PictureCache {
  public:
+  PictureCache() = default;
+  PictureCache(const PictureCache&) = delete;
+  PictureCache& operator=(const PictureCache&) = delete;
+  // Waits for the pictures still being painted: a job must not outlive the program's fonts.
+  ~PictureCache();
+
   // Starts painting a picture on the painting thread, for a later get() to collect, so that it is painted
   // while the caller gets on with something else (making the window, at start-up).
   void prefetch(Picture picture, qreal devicePixelRatio);
   const QPixmap& get(Picture picture, qreal devicePixelRatio);
+  // Forgets every picture, once those still being painted are done.
   void clear();
 
  private:

@@ -287,7 +287,7 @@ TEST(ArtworkPainter, CachedAndPrefetchedPicturesAreThoseRenderedOnTheGuiThread) 
       EXPECT_EQ(plain(prefetched.get(picture, ratio).toImage()), direct) << what << " prefetched";
     }
   }
-  // Letting go of pictures still being painted is safe; their jobs finish on their own.
+  // Letting go of pictures still being painted is safe.
   assets::PictureCache dropped;
   dropped.prefetch(Picture::base(BasePicture::Notice), 2);
   dropped.clear();
