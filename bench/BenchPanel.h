@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "tick/Tick.h"
+#include "input/Input.h"
 #include "window/App.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"
@@ -35,8 +36,8 @@ struct BenchPanel {
     return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
   }
   void clickAt(int x, int y) {
-    f.MouseDown(x, y, MouseButton::Left);
-    f.MouseUp(x, y, MouseButton::Left);
+    MouseDown(f, x, y, MouseButton::Left);
+    MouseUp(f, x, y, MouseButton::Left);
   }
   void click(ArrayId id, int i) {
     const auto [x, y] = centre(id, i);

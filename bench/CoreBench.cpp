@@ -103,8 +103,8 @@ void BM_Press(benchmark::State& state, PressKind kind) {
   const auto [x, y] = p.centre(c.array, c.index);
   if (p.f.HitTest(x, y).array != c.array) state.SkipWithError("the button is not under its centre");
   for (auto _ : state) {
-    p.f.MouseDown(x, y, MouseButton::Left);
-    p.f.MouseUp(x, y, MouseButton::Left);
+    MouseDown(p.f, x, y, MouseButton::Left);
+    MouseUp(p.f, x, y, MouseButton::Left);
     drain(p.f);
   }
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "input/Input.h"
 #include "shell/PanelPainter.h"
 #include "tick/Tick.h"
 #include "window/StartUp.h"
@@ -39,8 +40,8 @@ struct Scene {
   Scene() { yunuri::Form_Load(form); }
 
   void clickAt(int x, int y) {
-    form.MouseDown(x, y, yunuri::MouseButton::Left);
-    form.MouseUp(x, y, yunuri::MouseButton::Left);
+    MouseDown(form, x, y, yunuri::MouseButton::Left);
+    MouseUp(form, x, y, yunuri::MouseButton::Left);
   }
   QPoint centre(ArrayId id, int i) const {
     const yunuri::DirtyRect r = form.WindowRect(form.Element(id, i));
@@ -48,11 +49,11 @@ struct Scene {
   }
   void press(ArrayId id, int i) {
     const QPoint c = centre(id, i);
-    form.MouseDown(c.x(), c.y(), yunuri::MouseButton::Left);
+    MouseDown(form, c.x(), c.y(), yunuri::MouseButton::Left);
   }
   void release(ArrayId id, int i) {
     const QPoint c = centre(id, i);
-    form.MouseUp(c.x(), c.y(), yunuri::MouseButton::Left);
+    MouseUp(form, c.x(), c.y(), yunuri::MouseButton::Left);
   }
   void click(ArrayId id, int i) {
     press(id, i);

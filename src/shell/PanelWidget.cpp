@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "assets/Artwork.h"
+#include "input/Input.h"
 #include "shell/PanelPainter.h"
 #include "tick/Tick.h"
 
@@ -115,13 +116,13 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons() & ~event->button());
   const QPoint at = pixelOf(event->position());
-  form_.MouseDown(at.x(), at.y(), buttonOf(event->button()));
+  MouseDown(form_, at.x(), at.y(), buttonOf(event->button()));
   sync();
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = pixelOf(event->position());
-  form_.MouseUp(at.x(), at.y(), buttonOf(event->button()));
+  MouseUp(form_, at.x(), at.y(), buttonOf(event->button()));
   sync();
 }
 
@@ -132,7 +133,7 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void PanelWidget::loseCapture() {
   if (!form_.Holding()) return;
-  form_.CaptureLost();
+  CaptureLost(form_);
   sync();
 }
 

@@ -227,7 +227,7 @@ bool Form1::TakeCaptionChanged() {
 void Form1::End() {
   if (ended_) return;
   ended_ = true;
-  held_.reset();
+  input.held.reset();
   app_.End();
 }
 

@@ -17,8 +17,6 @@ namespace yunuri {
 
 inline constexpr std::string_view kTitle = "ゆぬり～";
 
-enum class MouseButton : std::uint8_t { Left, Right, Middle, Other };
-
 // What lies under a point of the window, topmost first.
 struct Target {
   enum class Kind : std::uint8_t {
@@ -39,6 +37,22 @@ enum class Pointer : std::uint8_t { Arrow, ClosedHand, PointingFinger };
 
 // How a held button lets go: by the user's release, or because the window lost the mouse while it was held.
 enum class Release : std::uint8_t { Normal, Cancelled };
+
+// What holds the press in progress: a mouse button, the keyboard or a finger. Only the holder of a press can
+// release it, so a key going up never lets go of a mouse press and a lifted finger never of a key's.
+enum class Holder : std::uint8_t { MouseLeft, MouseRight, MouseMiddle, MouseOther, Key, Touch };
+
+// What the input path keeps between events: the press in progress (its target captures the release) and the
+// order in which the popups were opened, which decides the popup Esc closes.
+struct InputState {
+  struct Press {
+    Target target;
+    Holder holder;
+  };
+  std::optional<Press> held;
+  std::array<std::uint32_t, 3> popupOpenedAt{};  // 0 while the popup is not wanted open
+  std::uint32_t openings = 0;
+};
 
 // The window as data: the panel state, the caption and every control. Handlers change it through the methods
 // below so that what they touch is recorded for repainting.
@@ -83,6 +97,7 @@ class Form1 {
   MeterCanvas METDrawing;
 
   Timer Timer1;
+  InputState input;
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view text);
@@ -111,14 +126,12 @@ class Form1 {
   DirtyRect WindowRect(const PictureBox& box) const;
   DirtyRect WindowRect(const Image& image) const;
 
-  // Mouse routing. Coordinates are window client pixels.
+  // What lies under a point, topmost first, and the pointer shown there. Coordinates are window client pixels.
   Target HitTest(int x, int y) const;
   Pointer PointerAt(int x, int y) const;
-  void MouseDown(int x, int y, MouseButton button);
-  void MouseUp(int x, int y, MouseButton button);
-  // The window lost the mouse while a press was held: the held element lets go as by a cancelled release.
-  void CaptureLost();
-  bool Holding() const { return held_.has_value(); }
+  // Whether a visitor can see and reach element i: nothing lies over its centre and it is not clipped away.
+  bool Showing(ArrayId id, int index) const;
+  bool Holding() const { return input.held.has_value(); }
   std::optional<Target> HeldTarget() const;
 
   // The program's end, through the platform. Once ended, no event or tick is processed.
@@ -131,19 +144,12 @@ class Form1 {
   bool TakeCaptionChanged();
 
  private:
-  struct Held {
-    Target target;
-    MouseButton button;
-  };
-
   void MarkDirty(const DirtyRect& r);
-  void LetGo(Release how);
 
   App& app_;
   std::string caption_;
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
-  std::optional<Held> held_;
   bool ended_ = false;
 };
 

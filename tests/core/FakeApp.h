@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "input/Input.h"
 #include "window/App.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"
@@ -39,19 +40,19 @@ struct Panel {
   }
   void press(ArrayId id, int i) {
     const auto [x, y] = centre(id, i);
-    f.MouseDown(x, y, MouseButton::Left);
+    MouseDown(f, x, y, MouseButton::Left);
   }
   void release(ArrayId id, int i) {
     const auto [x, y] = centre(id, i);
-    f.MouseUp(x, y, MouseButton::Left);
+    MouseUp(f, x, y, MouseButton::Left);
   }
   void click(ArrayId id, int i) {
     press(id, i);
     release(id, i);
   }
   void clickAt(int x, int y) {
-    f.MouseDown(x, y, MouseButton::Left);
-    f.MouseUp(x, y, MouseButton::Left);
+    MouseDown(f, x, y, MouseButton::Left);
+    MouseUp(f, x, y, MouseButton::Left);
   }
   void dismissNotice() { clickAt(200, 150); }
   void ticks(int n);

@@ -49,9 +49,9 @@ TEST(MouseRouting, TheExitPopupCoversSendVolumeAndTheMeterTop) {
                                          {330, 222} /* meter */};
   for (const auto& [x, y] : covered) {
     EXPECT_EQ(p.at(x, y), box(BoxId::POP2)) << x << "," << y;
-    p.f.MouseDown(x, y, MouseButton::Left);
+    MouseDown(p.f, x, y, MouseButton::Left);
     p.ticks(1);
-    p.f.MouseUp(x, y, MouseButton::Left);
+    MouseUp(p.f, x, y, MouseButton::Left);
   }
   EXPECT_EQ(p.f.Caption(), caption);
   EXPECT_EQ(p.f.state.VolumeLevel, 50);
@@ -83,7 +83,7 @@ TEST(MouseRouting, WhatLiesOutsideTheWindowTakesNoClick) {
   // The dome camera's right arrow straddles the left edge: only its visible part is reachable.
   EXPECT_EQ(p.at(3, 165), element(BoxId::Sousa5, ArrayId::SWr4, 2));
   EXPECT_EQ(p.at(-9, 165).kind, Target::Kind::Outside);
-  p.f.MouseDown(-9, 165, MouseButton::Left);
+  MouseDown(p.f, -9, 165, MouseButton::Left);
   EXPECT_FALSE(p.f.Holding());
 
   p.click(ArrayId::SWu, 0);
@@ -91,7 +91,7 @@ TEST(MouseRouting, WhatLiesOutsideTheWindowTakesNoClick) {
   ASSERT_EQ(p.f.POP[0].Top, -120);
   // The projector power popup's left ON button is still above the window; its close button already shows.
   EXPECT_EQ(p.at(140, 70), element(BoxId::POP0, ArrayId::SWp1, 4));
-  p.f.MouseDown(126, -46, MouseButton::Left);
+  MouseDown(p.f, 126, -46, MouseButton::Left);
   EXPECT_FALSE(p.f.Holding());
   EXPECT_EQ(p.at(400, 150).kind, Target::Kind::Outside);
   EXPECT_EQ(p.at(150, 300).kind, Target::Kind::Outside);
@@ -112,23 +112,23 @@ TEST(MouseRouting, TheReleaseGoesToThePressedElementWhereverItHappens) {
   Ready p;
   const auto [sx, sy] = p.centre(ArrayId::SWm, 5);
   p.press(ArrayId::SWv, 0);
-  p.f.MouseDown(sx, sy, MouseButton::Right);  // a second button while one is held is part of that press
-  p.f.MouseUp(sx, sy, MouseButton::Right);
+  MouseDown(p.f, sx, sy, MouseButton::Right);  // a second button while one is held is part of that press
+  MouseUp(p.f, sx, sy, MouseButton::Right);
   EXPECT_EQ(p.f.state.VolumeHeld, 1);
-  p.f.MouseUp(sx, sy, MouseButton::Left);
+  MouseUp(p.f, sx, sy, MouseButton::Left);
   EXPECT_EQ(p.f.state.VolumeHeld, 0);
   EXPECT_TRUE(p.f.SWv[0].picture.isNone());
   EXPECT_EQ(p.f.state.MonitorSource, 0);
 
   p.press(ArrayId::SWv, 1);
-  p.f.MouseUp(500, 500, MouseButton::Left);
+  MouseUp(p.f, 500, 500, MouseButton::Left);
   EXPECT_EQ(p.f.state.VolumeHeld, 0);
   EXPECT_TRUE(p.f.SWv[1].picture.isNone());
 
   // Released over a volume button, a press that began elsewhere is not a volume press.
   const auto [vx, vy] = p.centre(ArrayId::SWv, 0);
-  p.f.MouseDown(sx, sy, MouseButton::Left);
-  p.f.MouseUp(vx, vy, MouseButton::Left);
+  MouseDown(p.f, sx, sy, MouseButton::Left);
+  MouseUp(p.f, vx, vy, MouseButton::Left);
   EXPECT_EQ(p.f.state.MonitorSource, 5);
   p.ticks(1);
   EXPECT_EQ(p.f.state.VolumeLevel, 50);

@@ -76,7 +76,7 @@ TEST(PopupClose, ALostPressOnlyDarkensTheButton) {
     ShownPanel p;
     p.openPopup(c.popup);
     p.press(c.array, c.index);
-    p.f.CaptureLost();
+    CaptureLost(p.f);
     EXPECT_TRUE(p.dark(c.array, c.index));
     p.ticks(kSettleTicks);
     EXPECT_EQ(p.f.POP[c.popup].Top, c.openTop);
@@ -96,7 +96,7 @@ TEST(ExitConfirm, ExecuteExitEndsOnItsReleaseWhereverThePointerIs) {
   p.ticks(5);
   EXPECT_FALSE(p.f.Ended());
   EXPECT_EQ(p.app.calls, kStartedOnly);
-  p.f.MouseUp(5, 5, MouseButton::Left);  // dragged off the button before letting go
+  MouseUp(p.f, 5, 5, MouseButton::Left);  // dragged off the button before letting go
   EXPECT_TRUE(p.f.Ended());
   EXPECT_EQ(p.app.calls, kStartedAndEnded);
   EXPECT_EQ(p.f.Caption(), caption);
@@ -116,7 +116,7 @@ TEST(ExitConfirm, NothingMovesAfterTheEnd) {
   p.click(ArrayId::SWm, 3);
   p.click(ArrayId::SWp1, 0);
   p.press(ArrayId::SWv, 0);
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   p.click(ArrayId::SWp3, kExecuteExit);
   EXPECT_EQ(snapshot(p.f), ended);
   EXPECT_FALSE(p.f.Holding());
@@ -127,7 +127,7 @@ TEST(ExitConfirm, ALostPressOfExecuteExitEndsNothing) {
   ShownPanel p;
   p.openPopup(kExitPopup);
   p.press(ArrayId::SWp3, kExecuteExit);
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   EXPECT_TRUE(p.dark(ArrayId::SWp3, kExecuteExit));
   EXPECT_FALSE(p.f.Ended());
   p.ticks(kSettleTicks);

@@ -175,7 +175,7 @@ TEST(ProjectorButtons, OnAndOffStayLitWhenLetGo) {
   p.release(ArrayId::SWp1, kLeft.buttons.off);
   EXPECT_TRUE(p.lit(ArrayId::SWp1, kLeft.buttons.off));
   p.press(ArrayId::SWp1, kLeft.buttons.on);
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   EXPECT_TRUE(p.lit(ArrayId::SWp1, kLeft.buttons.on));
   EXPECT_TRUE(p.dark(ArrayId::SWp1, kLeft.buttons.off));
   EXPECT_EQ(p.phase(kLeft), 1);

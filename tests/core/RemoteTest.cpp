@@ -65,7 +65,7 @@ TEST(Remote, EveryButtonReportsOnPressAndLightsOnlyWhileHeld) {
       }
     }
     p.press(r.buttons, 0);
-    p.f.CaptureLost();
+    CaptureLost(p.f);
     EXPECT_EQ(litCount(p, r.buttons), 0);
     EXPECT_EQ(p.f.Caption(), r.captions[0]);
   }

@@ -85,7 +85,7 @@ TEST(ScreenSend, ButtonStaysLitWhileHeldAcrossTicks) {
   p.ticks(5);
   EXPECT_EQ(p.f.SWs[kRightScreen].picture, p.f.SWsd);
   EXPECT_TRUE(p.dark(ArrayId::SWs, kLeftScreen));
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   EXPECT_TRUE(p.dark(ArrayId::SWs, kRightScreen));
 }
 

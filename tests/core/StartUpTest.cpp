@@ -91,14 +91,14 @@ TEST(Notice, ClickHidesItOnceAndBringsInTheSelectADevicePanel) {
 
 TEST(Notice, OnlyAPrimaryClickOnItDismissesIt) {
   Panel p;
-  p.f.MouseDown(200, 150, MouseButton::Right);
-  p.f.MouseUp(200, 150, MouseButton::Right);
+  MouseDown(p.f, 200, 150, MouseButton::Right);
+  MouseUp(p.f, 200, 150, MouseButton::Right);
   EXPECT_TRUE(p.f.KABE.Visible);
-  p.f.MouseDown(200, 150, MouseButton::Left);
-  p.f.MouseUp(500, 150, MouseButton::Left);  // released off the window
+  MouseDown(p.f, 200, 150, MouseButton::Left);
+  MouseUp(p.f, 500, 150, MouseButton::Left);  // released off the window
   EXPECT_TRUE(p.f.KABE.Visible);
-  p.f.MouseDown(200, 150, MouseButton::Left);
-  p.f.CaptureLost();
+  MouseDown(p.f, 200, 150, MouseButton::Left);
+  CaptureLost(p.f);
   EXPECT_TRUE(p.f.KABE.Visible);
 }
 

@@ -294,20 +294,20 @@ struct Coverage {
 void apply(Form1& f, const Event& e) {
   switch (e.kind) {
     case Kind::Press:
-      f.MouseDown(e.x, e.y, e.button);
+      MouseDown(f, e.x, e.y, e.button);
       break;
     case Kind::Release:
-      f.MouseUp(e.x, e.y, e.button);
+      MouseUp(f, e.x, e.y, e.button);
       break;
     case Kind::Tick:
       Timer1_Timer(f);
       break;
     case Kind::CaptureLost:
-      f.CaptureLost();
+      CaptureLost(f);
       break;
     case Kind::NoticeClick:
-      f.MouseDown(e.x, e.y, e.button);
-      f.MouseUp(e.x, e.y, e.button);
+      MouseDown(f, e.x, e.y, e.button);
+      MouseUp(f, e.x, e.y, e.button);
       break;
   }
   // As the shell does after every input, so nothing piles up.
@@ -323,7 +323,7 @@ std::string checkEnded(Panel& p) {
   const std::string caption = p.f.Caption();
   Timer1_Timer(p.f);
   p.clickAt(200, 150);
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   if (std::memcmp(&before, &p.f.state, sizeof before) != 0 || caption != p.f.Caption())
     return "the panel changed after its end";
   return {};

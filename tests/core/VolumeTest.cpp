@@ -194,7 +194,7 @@ TEST(Volume, LosingTheMouseWhileHoldingEndsTheRampLikeARelease) {
   Ready p;
   p.press(ArrayId::SWv, 0);
   p.ticks(3);
-  p.f.CaptureLost();
+  CaptureLost(p.f);
   EXPECT_FALSE(p.f.Holding());
   EXPECT_EQ(p.s().VolumeHeld, 0);
   EXPECT_EQ(p.s().VolumeDirection, 0);
@@ -204,7 +204,7 @@ TEST(Volume, LosingTheMouseWhileHoldingEndsTheRampLikeARelease) {
   EXPECT_EQ(p.s().VolumeLevel, 53);
   EXPECT_EQ(p.drawn(), drawn);
   const auto [x, y] = p.centre(ArrayId::SWv, 0);
-  p.f.MouseUp(x, y, MouseButton::Left);  // the late release finds nothing held
+  MouseUp(p.f, x, y, MouseButton::Left);  // the late release finds nothing held
   EXPECT_EQ(p.s().VolumeLevel, 53);
 }
 

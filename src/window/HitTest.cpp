@@ -1,40 +1,10 @@
-// Mouse routing: which control a point falls on, in the window's z-order, and which handler a press or
-// release of it runs. The element that takes a press keeps the mouse until the release.
+// Which control a point falls on, in the window's z-order, and what the pointer looks like there.
 #include <array>
 
-#include "audio/Volume.h"
-#include "devices/Devices.h"
-#include "routing/Routing.h"
 #include "window/Form1.h"
-#include "window/StartUp.h"
 
 namespace yunuri {
 namespace {
-
-using DownHandler = void (*)(Form1&, int);
-using UpHandler = void (*)(Form1&, int, Release);
-
-struct Handlers {
-  DownHandler down;
-  UpHandler up;
-};
-
-// Indexed by ArrayId. The source and top buttons act on the press only; the screen labels take the mouse but
-// do nothing with it.
-constexpr std::array<Handlers, kArrayCount> kHandlers = {{
-    {SWm_MouseDown, nullptr},
-    {SWu_MouseDown, nullptr},
-    {SWv_MouseDown, SWv_MouseUp},
-    {SWs_MouseDown, SWs_MouseUp},
-    {nullptr, nullptr},
-    {SWp1_MouseDown, SWp1_MouseUp},
-    {SWp2_MouseDown, SWp2_MouseUp},
-    {SWp3_MouseDown, SWp3_MouseUp},
-    {SWr1_MouseDown, SWr1_MouseUp},
-    {SWr2_MouseDown, SWr2_MouseUp},
-    {SWr3_MouseDown, SWr3_MouseUp},
-    {SWr4_MouseDown, SWr4_MouseUp},
-}};
 
 constexpr std::array<BoxId, kBoxCount> kBoxesTopFirst = {
     BoxId::KABE,   BoxId::Sousa5, BoxId::Sousa4, BoxId::Sousa3, BoxId::Sousa2, BoxId::Sousa1,
@@ -46,10 +16,6 @@ constexpr std::array<ArrayId, 5> kWindowArrays = {ArrayId::SWm, ArrayId::SWu, Ar
 
 bool within(float x, float y, float left, float top, float width, float height) {
   return x >= left && x < left + width && y >= top && y < top + height;
-}
-
-const Handlers& handlersOf(ArrayId id) {
-  return kHandlers[static_cast<std::size_t>(id)];
 }
 
 }  // namespace
@@ -105,42 +71,16 @@ Pointer Form1::PointerAt(int x, int y) const {
 }
 
 std::optional<Target> Form1::HeldTarget() const {
-  if (!held_) return std::nullopt;
-  return held_->target;
+  if (!input.held) return std::nullopt;
+  return input.held->target;
 }
 
-void Form1::MouseDown(int x, int y, MouseButton button) {
-  // One press at a time: a second button pressed while one is held belongs to the held press.
-  if (ended_ || held_) return;
+bool Form1::Showing(ArrayId id, int index) const {
+  const DirtyRect r = WindowRect(Element(id, index));
+  const int x = static_cast<int>(r.left + r.width / 2);
+  const int y = static_cast<int>(r.top + r.height / 2);
   const Target t = HitTest(x, y);
-  if (t.kind == Target::Kind::Outside) return;
-  held_ = Held{t, button};
-  if (t.kind == Target::Kind::Element) {
-    if (DownHandler down = handlersOf(t.array).down) down(*this, t.index);
-  }
-}
-
-void Form1::MouseUp(int x, int y, MouseButton button) {
-  if (ended_ || !held_ || held_->button != button) return;
-  if (held_->target.kind == Target::Kind::Notice) {
-    held_.reset();
-    // The notice's click: a primary press and release both on it.
-    if (button == MouseButton::Left && HitTest(x, y).kind == Target::Kind::Notice) KABE_Click(*this);
-    return;
-  }
-  LetGo(Release::Normal);
-}
-
-void Form1::CaptureLost() {
-  if (ended_ || !held_) return;
-  LetGo(Release::Cancelled);
-}
-
-void Form1::LetGo(Release how) {
-  const Held held = *held_;
-  held_.reset();
-  if (held.target.kind != Target::Kind::Element) return;
-  if (UpHandler up = handlersOf(held.target.array).up) up(*this, held.target.index, how);
+  return t.kind == Target::Kind::Element && t.array == id && t.index == index;
 }
 
 }  // namespace yunuri

@@ -1,0 +1,252 @@
+#include "input/Input.h"
+
+#include <array>
+
+#include "audio/Volume.h"
+#include "devices/Devices.h"
+#include "routing/Routing.h"
+#include "window/StartUp.h"
+
+namespace yunuri {
+namespace {
+
+using DownHandler = void (*)(Form1&, int);
+using UpHandler = void (*)(Form1&, int, Release);
+
+struct Handlers {
+  DownHandler down;
+  UpHandler up;
+};
+
+// Indexed by ArrayId. The source and top buttons act on the press only; the screen labels take the mouse but
+// do nothing with it.
+constexpr std::array<Handlers, kArrayCount> kHandlers = {{
+    {SWm_MouseDown, nullptr},
+    {SWu_MouseDown, nullptr},
+    {SWv_MouseDown, SWv_MouseUp},
+    {SWs_MouseDown, SWs_MouseUp},
+    {nullptr, nullptr},
+    {SWp1_MouseDown, SWp1_MouseUp},
+    {SWp2_MouseDown, SWp2_MouseUp},
+    {SWp3_MouseDown, SWp3_MouseUp},
+    {SWr1_MouseDown, SWr1_MouseUp},
+    {SWr2_MouseDown, SWr2_MouseUp},
+    {SWr3_MouseDown, SWr3_MouseUp},
+    {SWr4_MouseDown, SWr4_MouseUp},
+}};
+
+// The close button of each popup.
+constexpr std::array<ButtonRef, 3> kCloseButtons = {{{ArrayId::SWp1, 4}, {ArrayId::SWp2, 9}, {ArrayId::SWp3, 1}}};
+
+// Focus order of the arrays; within an array, the layout's order except for the sources (below).
+constexpr std::array<ArrayId, 11> kFocusOrder = {ArrayId::SWu,  ArrayId::SWm,  ArrayId::SWs,  ArrayId::SWv,
+                                                 ArrayId::SWp1, ArrayId::SWp2, ArrayId::SWp3, ArrayId::SWr1,
+                                                 ArrayId::SWr2, ArrayId::SWr3, ArrayId::SWr4};
+// The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
+constexpr std::array<int, 12> kSourcesTopDown = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+const Handlers& handlersOf(ArrayId id) {
+  return kHandlers[static_cast<std::size_t>(id)];
+}
+
+Holder holderOf(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left:
+      return Holder::MouseLeft;
+    case MouseButton::Right:
+      return Holder::MouseRight;
+    case MouseButton::Middle:
+      return Holder::MouseMiddle;
+    case MouseButton::Other:
+      break;
+  }
+  return Holder::MouseOther;
+}
+
+// A mouse's left button, the keyboard and a finger click; the other buttons only press.
+bool isPrimary(Holder h) {
+  return h == Holder::MouseLeft || h == Holder::Key || h == Holder::Touch;
+}
+
+// Opening a popup is a press of its top button; closing is a release of its close button or a second press.
+// Noting the order here keeps the handlers as they are.
+void notePopups(Form1& f) {
+  InputState& in = f.input;
+  for (int k = 0; k < 3; ++k) {
+    std::uint32_t& at = in.popupOpenedAt[static_cast<std::size_t>(k)];
+    const bool wanted = PopupBytes(f.state, k).wanted == 1;
+    if (wanted && at == 0) {
+      at = ++in.openings;
+    } else if (!wanted) {
+      at = 0;
+    }
+  }
+}
+
+void press(Form1& f, const Target& t, Holder holder) {
+  f.input.held = InputState::Press{t, holder};
+  if (t.kind == Target::Kind::Element) {
+    if (DownHandler down = handlersOf(t.array).down) down(f, t.index);
+  }
+  notePopups(f);
+}
+
+// Lets go of the held press. `clicksNotice` says whether a press held on the notice becomes its click.
+void letGo(Form1& f, Release how, bool clicksNotice) {
+  const InputState::Press held = *f.input.held;
+  f.input.held.reset();
+  if (held.target.kind == Target::Kind::Notice) {
+    if (how == Release::Normal && clicksNotice && isPrimary(held.holder)) KABE_Click(f);
+    return;
+  }
+  if (held.target.kind != Target::Kind::Element) return;
+  if (UpHandler up = handlersOf(held.target.array).up) up(f, held.target.index, how);
+  notePopups(f);
+}
+
+bool canPress(const Form1& f) {
+  return !f.Ended() && !f.input.held;
+}
+
+void pressAt(Form1& f, int x, int y, Holder holder) {
+  // One press at a time: a second button pressed while one is held belongs to the held press.
+  if (!canPress(f)) return;
+  const Target t = f.HitTest(x, y);
+  if (t.kind == Target::Kind::Outside) return;
+  press(f, t, holder);
+}
+
+void releaseAt(Form1& f, int x, int y, Holder holder) {
+  if (f.Ended() || !f.input.held || f.input.held->holder != holder) return;
+  letGo(f, Release::Normal, f.HitTest(x, y).kind == Target::Kind::Notice);
+}
+
+// The target a key or an action presses: the button itself, if a visitor can see it.
+std::optional<Target> reachable(const Form1& f, ArrayId id, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= f.Elements(id).size() || !f.Showing(id, index)) {
+    return std::nullopt;
+  }
+  const DirtyRect r = f.WindowRect(f.Element(id, index));
+  return f.HitTest(static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2));
+}
+
+}  // namespace
+
+void MouseDown(Form1& f, int x, int y, MouseButton button) {
+  pressAt(f, x, y, holderOf(button));
+}
+
+void MouseUp(Form1& f, int x, int y, MouseButton button) {
+  releaseAt(f, x, y, holderOf(button));
+}
+
+void TouchDown(Form1& f, int x, int y) {
+  pressAt(f, x, y, Holder::Touch);
+}
+
+void TouchUp(Form1& f, int x, int y) {
+  releaseAt(f, x, y, Holder::Touch);
+}
+
+void KeyDown(Form1& f, ArrayId id, int index) {
+  if (!canPress(f)) return;
+  if (const std::optional<Target> t = reachable(f, id, index)) press(f, *t, Holder::Key);
+}
+
+void KeyDownOnNotice(Form1& f) {
+  if (canPress(f) && f.KABE.Visible) press(f, {Target::Kind::Notice}, Holder::Key);
+}
+
+void KeyUp(Form1& f) {
+  if (f.Ended() || !f.input.held || f.input.held->holder != Holder::Key) return;
+  letGo(f, Release::Normal, true);
+}
+
+bool Activate(Form1& f, ArrayId id, int index) {
+  if (!canPress(f)) return false;
+  const std::optional<Target> t = reachable(f, id, index);
+  if (!t) return false;
+  press(f, *t, Holder::Key);
+  if (f.input.held) letGo(f, Release::Normal, true);
+  return true;
+}
+
+bool DismissNotice(Form1& f) {
+  if (!canPress(f) || !f.KABE.Visible) return false;
+  press(f, {Target::Kind::Notice}, Holder::Key);
+  letGo(f, Release::Normal, true);
+  return true;
+}
+
+bool CloseTopPopup(Form1& f) {
+  int top = -1;
+  std::uint32_t latest = 0;
+  for (int k = 0; k < 3; ++k) {
+    const std::uint32_t at = f.input.popupOpenedAt[static_cast<std::size_t>(k)];
+    if (at > latest) {
+      latest = at;
+      top = k;
+    }
+  }
+  if (top < 0 || !canPress(f)) return false;
+  // The popup may still be sliding in with its close button out of sight: Esc closes it all the same.
+  const ButtonRef close = kCloseButtons[static_cast<std::size_t>(top)];
+  press(f, {Target::Kind::Element, arrayLayout(close.array).box, close.array, close.index}, Holder::Key);
+  if (f.input.held) letGo(f, Release::Normal, true);
+  return true;
+}
+
+void CaptureLost(Form1& f) {
+  if (f.Ended() || !f.input.held) return;
+  letGo(f, Release::Cancelled, false);
+}
+
+std::vector<ButtonRef> FocusChain(const Form1& f) {
+  std::vector<ButtonRef> chain;
+  for (ArrayId id : kFocusOrder) {
+    const auto count = static_cast<int>(f.Elements(id).size());
+    for (int i = 0; i < count; ++i) {
+      const int index = id == ArrayId::SWm ? kSourcesTopDown[static_cast<std::size_t>(i)] : i;
+      if (f.Showing(id, index)) chain.push_back({id, index});
+    }
+  }
+  return chain;
+}
+
+std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step) {
+  const std::vector<ButtonRef> chain = FocusChain(f);
+  if (chain.empty()) return std::nullopt;
+  const auto n = static_cast<std::ptrdiff_t>(chain.size());
+  for (std::ptrdiff_t i = 0; from && i < n; ++i) {
+    if (chain[static_cast<std::size_t>(i)] == *from) {
+      return chain[static_cast<std::size_t>(((i + step) % n + n) % n)];
+    }
+  }
+  return step >= 0 ? chain.front() : chain.back();
+}
+
+std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy) {
+  const DirtyRect a = f.WindowRect(f.Element(from.array, from.index));
+  const float ax = a.left + a.width / 2;
+  const float ay = a.top + a.height / 2;
+  std::optional<ButtonRef> best;
+  float bestCost = 0;
+  for (const ButtonRef& b : FocusChain(f)) {
+    if (b.array != from.array || b == from) continue;
+    const DirtyRect r = f.WindowRect(f.Element(b.array, b.index));
+    const float along = (r.left + r.width / 2 - ax) * static_cast<float>(dx) +
+                        (r.top + r.height / 2 - ay) * static_cast<float>(dy);
+    const float across = (r.left + r.width / 2 - ax) * static_cast<float>(dy) +
+                         (r.top + r.height / 2 - ay) * static_cast<float>(dx);
+    if (along <= 0) continue;
+    // Straight ahead beats diagonal: a button beside the path costs twice its sideways distance.
+    const float cost = along + 2 * (across < 0 ? -across : across);
+    if (!best || cost < bestCost) {
+      best = b;
+      bestCost = cost;
+    }
+  }
+  return best;
+}
+
+}  // namespace yunuri

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "window/Form1.h"
+
+// The one way into the panel's handlers. The mouse, the keyboard, touch points and accessible actions all
+// become a press and a release of a target here, so one press at a time, capture and capture loss behave the
+// same whatever the visitor uses.
+namespace yunuri {
+
+enum class MouseButton : std::uint8_t { Left, Right, Middle, Other };
+
+// Mouse and touch. Coordinates are window client pixels; the press goes to the topmost target under the point
+// and its release to the same target wherever it comes. The first finger acts as the left button.
+void MouseDown(Form1& f, int x, int y, MouseButton button);
+void MouseUp(Form1& f, int x, int y, MouseButton button);
+void TouchDown(Form1& f, int x, int y);
+void TouchUp(Form1& f, int x, int y);
+
+// The keyboard's press of the focused button (Space or Enter going down) and its release (the key going up).
+// A button a visitor cannot see is not pressed.
+void KeyDown(Form1& f, ArrayId id, int index);
+// The keyboard's primary click on the start-up notice.
+void KeyDownOnNotice(Form1& f);
+void KeyUp(Form1& f);
+
+// A press and a release at once, as an accessible Press action does. False when nothing was pressed: the
+// button is out of sight, or another press is in progress.
+bool Activate(Form1& f, ArrayId id, int index);
+bool DismissNotice(Form1& f);
+// Esc: presses and releases the close button of the popup opened last among those wanted open.
+bool CloseTopPopup(Form1& f);
+
+// The window lost the mouse, the keyboard focus or the touch point while a press was held: the held button
+// lets go as by a cancelled release, which ends a ramp but never closes a popup or ends the program.
+void CaptureLost(Form1& f);
+
+// Keyboard focus moves over the buttons a visitor can see, in the panel's visual order: the top buttons, the
+// sources top to bottom, the sends, the volume, then the popups' and the remote's buttons.
+struct ButtonRef {
+  ArrayId array;
+  int index;
+  friend bool operator==(const ButtonRef&, const ButtonRef&) = default;
+};
+std::vector<ButtonRef> FocusChain(const Form1& f);
+// The next (step 1) or previous (step -1) button of the chain, wrapping; from no button or one that went out of
+// sight, the first or the last.
+std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step);
+// The nearest button of the same control array in an arrow's direction (dx, dy one of -1, 0, 1), if any.
+std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy);
+
+}  // namespace yunuri
