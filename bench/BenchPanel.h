@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "tick/Tick.h"
 #include "input/Input.h"
+#include "tick/Tick.h"
 #include "window/App.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"

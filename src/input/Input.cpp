@@ -36,7 +36,8 @@ constexpr std::array<Handlers, kArrayCount> kHandlers = {{
 }};
 
 // The close button of each popup.
-constexpr std::array<ButtonRef, 3> kCloseButtons = {{{ArrayId::SWp1, 4}, {ArrayId::SWp2, 9}, {ArrayId::SWp3, 1}}};
+constexpr std::array<ButtonRef, 3> kCloseButtons = {
+    {{ArrayId::SWp1, 4}, {ArrayId::SWp2, 9}, {ArrayId::SWp3, 1}}};
 
 // Focus order of the arrays; within an array, the layout's order except for the sources (below).
 constexpr std::array<ArrayId, 11> kFocusOrder = {ArrayId::SWu,  ArrayId::SWm,  ArrayId::SWs,  ArrayId::SWv,
@@ -227,22 +228,25 @@ std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from
 
 std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy) {
   const DirtyRect a = f.WindowRect(f.Element(from.array, from.index));
-  const float ax = a.left + a.width / 2;
-  const float ay = a.top + a.height / 2;
   std::optional<ButtonRef> best;
+  bool bestInBeam = false;
   float bestCost = 0;
   for (const ButtonRef& b : FocusChain(f)) {
     if (b.array != from.array || b == from) continue;
     const DirtyRect r = f.WindowRect(f.Element(b.array, b.index));
-    const float along = (r.left + r.width / 2 - ax) * static_cast<float>(dx) +
-                        (r.top + r.height / 2 - ay) * static_cast<float>(dy);
-    const float across = (r.left + r.width / 2 - ax) * static_cast<float>(dy) +
-                         (r.top + r.height / 2 - ay) * static_cast<float>(dx);
+    const float along = (r.left + r.width / 2 - a.left - a.width / 2) * static_cast<float>(dx) +
+                        (r.top + r.height / 2 - a.top - a.height / 2) * static_cast<float>(dy);
     if (along <= 0) continue;
-    // Straight ahead beats diagonal: a button beside the path costs twice its sideways distance.
+    const float across =
+        dx != 0 ? r.top + r.height / 2 - a.top - a.height / 2 : r.left + r.width / 2 - a.left - a.width / 2;
+    // A button level with this one (overlapping it across the way) wins over any off to the side, as on a
+    // remote's rows or along the arc of sources; among the rest, straight ahead beats diagonal.
+    const bool inBeam = dx != 0 ? r.top < a.top + a.height && a.top < r.top + r.height
+                                : r.left < a.left + a.width && a.left < r.left + r.width;
     const float cost = along + 2 * (across < 0 ? -across : across);
-    if (!best || cost < bestCost) {
+    if (!best || (inBeam && !bestInBeam) || (inBeam == bestInBeam && cost < bestCost)) {
       best = b;
+      bestInBeam = inBeam;
       bestCost = cost;
     }
   }

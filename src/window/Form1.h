@@ -126,7 +126,8 @@ class Form1 {
   DirtyRect WindowRect(const PictureBox& box) const;
   DirtyRect WindowRect(const Image& image) const;
 
-  // What lies under a point, topmost first, and the pointer shown there. Coordinates are window client pixels.
+  // What lies under a point, topmost first, and the pointer shown there. Coordinates are window client
+  // pixels.
   Target HitTest(int x, int y) const;
   Pointer PointerAt(int x, int y) const;
   // Whether a visitor can see and reach element i: nothing lies over its centre and it is not clipped away.
