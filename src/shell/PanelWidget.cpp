@@ -3,13 +3,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTouchEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "assets/Artwork.h"
 #include "input/Input.h"
+#include "shell/PanelAccessible.h"
 #include "shell/PanelPainter.h"
 #include "tick/Tick.h"
 
@@ -29,9 +33,16 @@ MouseButton buttonOf(Qt::MouseButton b) {
   }
 }
 
-QPoint pixelOf(const QPointF& p) {
-  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+// The keys that press the focused button, as a button's own keys do in every toolkit.
+bool isPressKey(int key) {
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
 }
+
+// The ring around a focused button follows its pill or circle: a dark band outside it and a light line on its
+// rim, so that it reads on the orange ground, the blue buttons and the grey cards alike.
+constexpr int kRingOutset = 2;
+const QColor kRingDark(16, 24, 40);
+const QColor kRingLight(255, 255, 255);
 
 }  // namespace
 
@@ -44,6 +55,9 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_AcceptTouchEvents);
+  installPanelAccessibility();
   setWindowTitle(QString::fromStdString(form_.Caption()));
   // The first frame's picture is painted on the painting thread while the window is being made.
   cache_.prefetch(form_.KABE.Visible ? form_.KABE.picture : Picture::base(BasePicture::MainPanel),
@@ -68,11 +82,26 @@ void PanelWidget::tick() {
 }
 
 void PanelWidget::sync() {
-  if (form_.TakeCaptionChanged()) setWindowTitle(QString::fromStdString(form_.Caption()));
-  for (const DirtyRect& r : form_.TakeDirty()) {
-    update(QRectF(r.left, r.top, r.width, r.height).toAlignedRect());
+  if (form_.TakeCaptionChanged()) {
+    setWindowTitle(QString::fromStdString(form_.Caption()));
+    announceCaption(this);
   }
-  if (underMouse()) updatePointer(mapFromGlobal(QCursor::pos()));
+  for (const DirtyRect& r : form_.TakeDirty())
+    update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
+  if (announcedVolume_ != form_.state.VolumeLevel || announcedMute_ != form_.state.MuteOn) {
+    announcedVolume_ = form_.state.VolumeLevel;
+    announcedMute_ = form_.state.MuteOn;
+    announceValue(this);
+  }
+  if (underMouse()) updatePointer(widgetToPanel(mapFromGlobal(QCursor::pos())));
+}
+
+QRect PanelWidget::panelToWidget(const QRectF& r) const {
+  return r.toAlignedRect();
+}
+
+QPoint PanelWidget::widgetToPanel(QPointF p) const {
+  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
 void PanelWidget::updatePointer(QPoint at) {
@@ -104,6 +133,15 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   ++paintCount_;
   QPainter painter(this);
   paintPanel(painter, form_, cache_, devicePixelRatioF(), event->rect());
+  if (const QRect ring = focusRingRect(); !ring.isNull() && ring.intersects(event->rect())) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const qreal radius = std::min(ring.width(), ring.height()) / 2.0;
+    painter.setPen(QPen(kRingDark, kRingOutset));
+    painter.drawRoundedRect(QRectF(ring).adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+    painter.setPen(QPen(kRingLight, 1));
+    painter.drawRoundedRect(QRectF(ring).adjusted(2.5, 2.5, -2.5, -2.5), radius - 2.5, radius - 2.5);
+  }
   // What the first frame does not need waits until the panel has been on screen for a moment: the icon
   // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long
   // before a visitor can click the notice away).
@@ -115,20 +153,137 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons() & ~event->button());
-  const QPoint at = pixelOf(event->position());
+  const QPoint at = widgetToPanel(event->position());
+  // A click moves keyboard focus to the button clicked, without the ring: the ring is for keyboard users.
+  if (focusVisible_) {
+    update(focusRingRect());
+    focusVisible_ = false;
+  }
+  if (const Target t = form_.HitTest(at.x(), at.y());
+      t.kind == Target::Kind::Element && arrayLayout(t.array).isButton) {
+    focus_ = ButtonRef{t.array, t.index};
+  }
   MouseDown(form_, at.x(), at.y(), buttonOf(event->button()));
   sync();
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = pixelOf(event->position());
+  const QPoint at = widgetToPanel(event->position());
   MouseUp(form_, at.x(), at.y(), buttonOf(event->button()));
   sync();
 }
 
 void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons());
-  updatePointer(pixelOf(event->position()));
+  updatePointer(widgetToPanel(event->position()));
+}
+
+void PanelWidget::touchEvent(QTouchEvent* event) {
+  if (event->type() == QEvent::TouchCancel) {
+    // The system took the touch back (an edge gesture, a rejected palm): nothing of it may act.
+    finger_.reset();
+    loseCapture();
+    return;
+  }
+  for (const QEventPoint& point : event->points()) {
+    const QPoint at = widgetToPanel(point.position());
+    if (point.state() == QEventPoint::Pressed && !finger_) {
+      finger_ = point.id();
+      TouchDown(form_, at.x(), at.y());
+    } else if (point.state() == QEventPoint::Released && finger_ == point.id()) {
+      finger_.reset();
+      TouchUp(form_, at.x(), at.y());
+    }
+  }
+  sync();
+}
+
+void PanelWidget::keyPressEvent(QKeyEvent* event) {
+  // A held key repeats on most desktops; the press it started lasts until the key goes up.
+  if (event->isAutoRepeat()) {
+    event->accept();
+    return;
+  }
+  const int key = event->key();
+  if (isPressKey(key)) {
+    if (form_.KABE.Visible) {
+      KeyDownOnNotice(form_);
+    } else if (focus_) {
+      KeyDown(form_, focus_->array, focus_->index);
+    }
+  } else if (key == Qt::Key_Escape) {
+    CloseTopPopup(form_);
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    if (focus_ && form_.Showing(focus_->array, focus_->index)) {
+      if (const std::optional<ButtonRef> to = FocusToward(form_, *focus_, dx, dy)) {
+        moveFocus(to);
+      } else {
+        moveFocus(focus_);
+      }
+    } else {
+      moveFocus(NextFocus(form_, std::nullopt, dx + dy));
+    }
+  } else {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  sync();
+}
+
+void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat() || !isPressKey(event->key())) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  KeyUp(form_);
+  sync();
+}
+
+void PanelWidget::focusOutEvent(QFocusEvent* event) {
+  // A key that holds a button never comes up here once focus has gone: let the button go now.
+  loseCapture();
+  if (focusVisible_) update(focusRingRect());
+  QWidget::focusOutEvent(event);
+}
+
+bool PanelWidget::focusNextPrevChild(bool next) {
+  moveFocus(NextFocus(form_, focus_, next ? 1 : -1));
+  return true;
+}
+
+void PanelWidget::moveFocus(std::optional<ButtonRef> to) {
+  const QRect before = focusRingRect();
+  focus_ = to ? to : focus_;
+  focusVisible_ = true;
+  update(before);
+  update(focusRingRect());
+  announceFocus(this);
+}
+
+void PanelWidget::focusButton(ButtonRef button) {
+  if (!form_.Showing(button.array, button.index)) return;
+  setFocus(Qt::OtherFocusReason);
+  moveFocus(button);
+}
+
+QRect PanelWidget::focusRingRect() const {
+  if (!focusVisible_ || !focus_ || !hasFocus() || !form_.Showing(focus_->array, focus_->index)) return {};
+  const DirtyRect r = form_.WindowRect(form_.Element(focus_->array, focus_->index));
+  return panelToWidget(QRectF(r.left, r.top, r.width, r.height))
+      .adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset);
+}
+
+void PanelWidget::pressFromAccessible(ButtonRef button) {
+  Activate(form_, button.array, button.index);
+  sync();
+}
+
+void PanelWidget::dismissNoticeFromAccessible() {
+  DismissNotice(form_);
+  sync();
 }
 
 void PanelWidget::loseCapture() {
@@ -160,7 +315,20 @@ void PanelWidget::hideEvent(QHideEvent* event) {
 }
 
 bool PanelWidget::event(QEvent* event) {
-  if (event->type() == QEvent::UngrabMouse) loseCapture();
+  switch (event->type()) {
+    case QEvent::UngrabMouse:
+      loseCapture();
+      break;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+      touchEvent(static_cast<QTouchEvent*>(event));
+      event->accept();
+      return true;
+    default:
+      break;
+  }
   return QWidget::event(event);
 }
 

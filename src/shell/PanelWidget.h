@@ -5,12 +5,16 @@
 #include <QWidget>
 #include <optional>
 
+class QTouchEvent;
+
 #include "assets/PictureCache.h"
+#include "input/Input.h"
 #include "window/Form1.h"
 
 namespace yunuri {
 
-// The panel's window: paints the model, hands mouse input and the tick to it and shows what it changed.
+// The panel's window: paints the model, hands the mouse, the keyboard, touch points and the tick to it and
+// shows what it changed.
 class PanelWidget : public QWidget {
   Q_OBJECT
 
@@ -24,6 +28,18 @@ class PanelWidget : public QWidget {
   // How many times the panel has been painted; tests count repaints with it.
   int paintCount() const { return paintCount_; }
 
+  const Form1& form() const { return form_; }
+  // The button keyboard focus is on, if any; the ring shows only once the keyboard has been used.
+  std::optional<ButtonRef> focusedButton() const { return focus_; }
+  bool focusRingShown() const { return focusVisible_; }
+  void focusButton(ButtonRef button);
+  // The accessible actions: a press and a release of a button, and the notice's dismissal.
+  void pressFromAccessible(ButtonRef button);
+  void dismissNoticeFromAccessible();
+  // Between the panel's own 400 x 300 coordinates and the widget's.
+  QRect panelToWidget(const QRectF& r) const;
+  QPoint widgetToPanel(QPointF p) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -34,12 +50,20 @@ class PanelWidget : public QWidget {
   void hideEvent(QHideEvent* event) override;
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // After every input or tick: repaint what the core touched, set the caption, follow the pointer.
   void sync();
   void updatePointer(QPoint at);
   void loseCapture();
+  void touchEvent(QTouchEvent* event);
+  // Moves keyboard focus and shows its ring.
+  void moveFocus(std::optional<ButtonRef> to);
+  QRect focusRingRect() const;
   // A press whose release went elsewhere (another client held the pointer when it came) is let go before the
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
@@ -55,6 +79,11 @@ class PanelWidget : public QWidget {
   std::optional<QCursor> closedHand_;
   std::optional<QCursor> pointingFinger_;
   qreal cursorRatio_ = 0;  // the screens' pixel ratio the kept pointers were drawn for
+  std::optional<ButtonRef> focus_;
+  bool focusVisible_ = false;
+  std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
+  Byte announcedVolume_ = 0;
+  Byte announcedMute_ = 0;
   bool centred_ = false;
   bool firstFrameShown_ = false;
   int paintCount_ = 0;

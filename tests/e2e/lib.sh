@@ -2,6 +2,14 @@
 # Source it with the binary's path as $1.
 set -euo pipefail
 
+# Every test has a session bus of its own or none. A script that sets E2E_SESSION_BUS=1 before sourcing this
+# runs again inside a private bus that ends with it; the others get none: where dbus-x11 is installed and no
+# bus runs, the toolkit's D-Bus use would autolaunch a daemon that writes into the runtime directory and
+# outlives the test.
+if [ -n "${E2E_SESSION_BUS:-}" ] && [ -z "${YUNURI_E2E_OWN_BUS:-}" ]; then
+  exec env YUNURI_E2E_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+[ -n "${YUNURI_E2E_OWN_BUS:-}" ] || export DBUS_SESSION_BUS_ADDRESS=disabled:
 YUNURI_BIN=$(readlink -f "$1")
 E2E_TMP=$(mktemp -d)
 export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
@@ -197,3 +205,13 @@ finish() {
   [ "$FAILED" -eq 0 ]
 }
 not_same_area() { ! same_area "$@"; }
+
+# Retries a command for up to 5 s until it succeeds.
+wait_for() {
+  local _
+  for _ in $(seq 25); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  "$@"
+}

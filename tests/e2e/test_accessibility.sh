@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# What a screen reader and a keyboard user meet: the accessible tree, a press by its accessible action and the
+# caption it announces, Tab to the volume and Space held to ramp it, Esc closing a popup.
+E2E_SESSION_BUS=1
+source "$(dirname "$0")/lib.sh"
+A11Y="/usr/bin/python3 $(dirname "$0")/a11y.py"
+start_x
+dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+PIDS+=($!)
+sleep 0.5
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 launch
+wid=$(wait_window "$PANEL_PID")
+stays_put() {
+  local before
+  before=$($A11Y meter 0 100)
+  sleep 0.5
+  [ "$($A11Y meter 0 100)" = "$before" ]
+}
+X=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')
+Y=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p')
+
+check "tree: roles, names, order, states, extents" $A11Y tree "$X" "$Y"
+check "the notice dismissed by its action" $A11Y dismiss
+check "sources showing once the notice is gone" wait_for $A11Y showing ノートPC yes
+check "a source pressed by its action announces the caption" \
+  $A11Y press ノートPC "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
+check "caption set" wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
+
+# Tab order: three top buttons, twelve sources, two sends, then ▲.
+xdotool windowfocus --sync "$wid"
+for _ in $(seq 18); do xdotool key --window "$wid" Tab; done
+check "eighteen Tabs reach the volume up button" wait_for $A11Y focused 音量を上げる
+xdotool keydown --window "$wid" space
+sleep 1
+xdotool keyup --window "$wid" space
+check "Space held a second ramps 50 to about 60" $A11Y meter 56 66
+check "the ramp stopped with the key" stays_put
+
+$A11Y press プロジェクタ電源 >/dev/null
+check "the power popup slides down" wait_for $A11Y showing "×Close" yes
+xdotool key --window "$wid" Escape
+check "Esc closes it" wait_for $A11Y showing "×Close" no
+finish
