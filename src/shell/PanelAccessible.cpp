@@ -164,7 +164,8 @@ class PanelElement : public QAccessibleInterface,
         break;
       }
       case NodeKind::Status:
-        return {};
+        r = QRectF(0, 0, kWindowWidth, kWindowHeight);
+        break;
     }
     const QRect local = w->panelToWidget(r);
     return {w->mapToGlobal(local.topLeft()), local.size()};
@@ -418,6 +419,27 @@ void announceValue(PanelWidget* panel) {
     QAccessibleInterface* c = a->child(i);
     if (c->role() != QAccessible::ProgressBar) continue;
     QAccessibleValueChangeEvent event(c, static_cast<int>(panel->form().state.VolumeLevel));
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void announceChoices(PanelWidget* panel, std::vector<bool>& known) {
+  PanelAccessible* a = accessibleOf(panel);
+  if (a == nullptr) return;
+  const Form1& f = panel->form();
+  const std::size_t count = static_cast<std::size_t>(a->childCount());
+  known.resize(count, false);
+  for (std::size_t i = 0; i < count; ++i) {
+    auto* c = static_cast<PanelElement*>(a->child(static_cast<int>(i)));
+    const Node& n = c->node();
+    if (n.kind != NodeKind::Button || !showsChoice(n.array, n.index)) continue;
+    const bool lit = f.Element(n.array, n.index).picture == f.Twin(n.array, n.index);
+    if (lit == known[i]) continue;
+    known[i] = lit;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(c, changed);
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -43,6 +43,9 @@ void installPanelAccessibility();
 // line), the meter's value, the keyboard focus. Does nothing while no assistive technology is listening.
 void announceCaption(PanelWidget* panel);
 void announceValue(PanelWidget* panel);
+// The choices shown lit (the source, MUTE, the projectors' ON and OFF) as checked; `known` keeps what was
+// last told.
+void announceChoices(PanelWidget* panel, std::vector<bool>& known);
 void announceFocus(PanelWidget* panel);
 
 }  // namespace yunuri

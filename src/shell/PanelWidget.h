@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QTouchEvent;
 
@@ -84,6 +85,7 @@ class PanelWidget : public QWidget {
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
   Byte announcedVolume_ = 0;
   Byte announcedMute_ = 0;
+  std::vector<bool> announcedChoices_;
   bool centred_ = false;
   bool firstFrameShown_ = false;
   int paintCount_ = 0;

@@ -6,7 +6,7 @@ Subcommands (each prints what it found and exits 0, or prints why and exits 1):
   dismiss                  the notice's Press action
   focused NAME             the focused child is NAME
   showing NAME yes|no      whether the first child named NAME is showing
-  meter LOW HIGH           the meter's value lies within LOW..HIGH
+  meter LOW HIGH [muted]   the meter's value lies within LOW..HIGH, and its description says muted or not
 """
 import sys
 import time
@@ -132,6 +132,8 @@ def main():
         value = meter.queryValue().currentValue
         if not int(sys.argv[2]) <= value <= int(sys.argv[3]):
             fail("meter at %s" % value)
+        if ("muted" in meter.description) != (sys.argv[4:] == ["muted"]):
+            fail("meter described as %r" % meter.description)
         print("meter at %s, %r" % (value, meter.description))
     else:
         fail("unknown command " + cmd)

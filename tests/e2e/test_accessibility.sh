@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What a screen reader and a keyboard user meet: the accessible tree, a press by its accessible action and the
-# caption it announces, Tab to the volume and Space held to ramp it, Esc closing a popup.
+# caption it announces, Tab to the volume and Space held to ramp it, Esc closing a popup, the muted meter.
 E2E_SESSION_BUS=1
 source "$(dirname "$0")/lib.sh"
 A11Y="/usr/bin/python3 $(dirname "$0")/a11y.py"
@@ -41,4 +41,6 @@ $A11Y press プロジェクタ電源 >/dev/null
 check "the power popup slides down" wait_for $A11Y showing "×Close" yes
 xdotool key --window "$wid" Escape
 check "Esc closes it" wait_for $A11Y showing "×Close" no
+check "MUTE by its action" $A11Y press MUTE "ゆぬり～  室内の音声が消えました｡"
+check "the meter says it is muted" $A11Y meter 56 66 muted
 finish
