@@ -27,7 +27,7 @@ test: build
 # they drive the same code through an X server at many times the cost.
 SANITIZE_BUILD ?= build-asan
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	QT_QPA_PLATFORM=offscreen
+	QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYUNURI_SANITIZE=ON >/dev/null
 	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target core_tests shell_tests
