@@ -1,5 +1,6 @@
 #include "input/Input.h"
 
+#include <algorithm>
 #include <array>
 
 #include "audio/Volume.h"
@@ -202,12 +203,20 @@ void CaptureLost(Form1& f) {
   letGo(f, Release::Cancelled, false);
 }
 
+int NthInVisualOrder(ArrayId id, int position) {
+  return id == ArrayId::SWm ? kSourcesTopDown[static_cast<std::size_t>(position)] : position;
+}
+
+bool IsCloseButton(ButtonRef button) {
+  return std::find(kCloseButtons.begin(), kCloseButtons.end(), button) != kCloseButtons.end();
+}
+
 std::vector<ButtonRef> FocusChain(const Form1& f) {
   std::vector<ButtonRef> chain;
   for (ArrayId id : kFocusOrder) {
     const auto count = static_cast<int>(f.Elements(id).size());
     for (int i = 0; i < count; ++i) {
-      const int index = id == ArrayId::SWm ? kSourcesTopDown[static_cast<std::size_t>(i)] : i;
+      const int index = NthInVisualOrder(id, i);
       if (f.Showing(id, index)) chain.push_back({id, index});
     }
   }

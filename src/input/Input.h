@@ -45,6 +45,9 @@ struct ButtonRef {
   friend bool operator==(const ButtonRef&, const ButtonRef&) = default;
 };
 std::vector<ButtonRef> FocusChain(const Form1& f);
+// The index of the element at `position` of array `id` in visual order.
+int NthInVisualOrder(ArrayId id, int position);
+bool IsCloseButton(ButtonRef button);
 // The next (step 1) or previous (step -1) button of the chain, wrapping; from no button or one that went out
 // of sight, the first or the last.
 std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step);

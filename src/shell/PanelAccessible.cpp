@@ -45,15 +45,10 @@ QString sourceName(int source) {
   return buttonName(ArrayId::SWm, source);
 }
 
-bool isCloseButton(ArrayId id, int index) {
-  return (id == ArrayId::SWp1 && index == 4) || (id == ArrayId::SWp2 && index == 9) ||
-         (id == ArrayId::SWp3 && index == 1);
-}
-
 // What a button does, in a sentence a screen reader adds after its name.
 QString buttonDescription(ArrayId id, int index) {
   static const std::array<const char*, 4> kRemotes = {"DVD/VTR", "世界対応VTR", "DVD", "ドームカメラ"};
-  if (isCloseButton(id, index)) return u("この操作パネルを閉じます");
+  if (IsCloseButton({id, index})) return u("この操作パネルを閉じます");
   switch (id) {
     case ArrayId::SWm:
       return index == 0 ? u("モニターの映像を消します")
@@ -96,24 +91,21 @@ bool showsChoice(ArrayId id, int index) {
 // with the screen labels after the sends they belong to and the meter after the volume buttons.
 std::vector<Node> panelNodes(const Form1& f) {
   std::vector<Node> nodes{{NodeKind::Notice}};
-  auto addArray = [&](ArrayId id, std::initializer_list<int> order) {
-    if (order.size() != 0) {
-      for (int i : order) nodes.push_back({NodeKind::Button, id, i});
-      return;
+  auto addArray = [&](ArrayId id) {
+    for (int i = 0; i < static_cast<int>(f.Elements(id).size()); ++i) {
+      nodes.push_back({NodeKind::Button, id, NthInVisualOrder(id, i)});
     }
-    for (int i = 0; i < static_cast<int>(f.Elements(id).size()); ++i)
-      nodes.push_back({NodeKind::Button, id, i});
   };
-  addArray(ArrayId::SWu, {});
-  addArray(ArrayId::SWm, {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-  addArray(ArrayId::SWs, {});
+  addArray(ArrayId::SWu);
+  addArray(ArrayId::SWm);
+  addArray(ArrayId::SWs);
   nodes.push_back({NodeKind::ScreenLabel, ArrayId::MES, 0});
   nodes.push_back({NodeKind::ScreenLabel, ArrayId::MES, 1});
-  addArray(ArrayId::SWv, {});
+  addArray(ArrayId::SWv);
   nodes.push_back({NodeKind::Meter});
   for (ArrayId id : {ArrayId::SWp1, ArrayId::SWp2, ArrayId::SWp3, ArrayId::SWr1, ArrayId::SWr2, ArrayId::SWr3,
                      ArrayId::SWr4}) {
-    addArray(id, {});
+    addArray(id);
   }
   nodes.push_back({NodeKind::Status});
   return nodes;
