@@ -37,7 +37,7 @@ void printLevel(Form1& f, float x) {
   MeterCanvas& c = f.METDrawing;
   c.CurrentX = x;
   c.CurrentY = kMeterHeight / 2 - 8;
-  c.Print(" " + std::to_string(f.state.VolumeLevel));
+  c.Print(std::to_string(f.state.VolumeLevel).insert(0, 1, ' '));
   c.CurrentX = 6;
   c.CurrentY = kMeterHeight / 2;
   c.Print("%");
