@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize bench clean screenshots install
+.PHONY: all deps configure build run test sanitize bench clean screenshots install package
 
 all: build
 
@@ -45,9 +45,21 @@ screenshots: build
 	@$(BUILD)/tools/yunuri-screenshots $(BUILD)/screenshots >/dev/null
 	@echo "screenshots in $(BUILD)/screenshots"
 
-# The binary, its desktop entry and icons (PREFIX=... to install elsewhere than CMake's default).
+# The binary (stripped), its desktop entry, icons, metadata and manual page (PREFIX=... to install elsewhere
+# than CMake's default).
 install: build
-	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+	@cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, from a Release build of its own, written to $(BUILD)/yunuri_<version>_<arch>.deb. It is
+# compiled with Debian's hardening flags, as Debian's own packages are.
+PACKAGE_BUILD ?= $(BUILD)-pkg
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DYUNURI_TESTS=OFF \
+		-DCMAKE_CXX_FLAGS="$(shell $(DEB_FLAGS) CPPFLAGS) $(shell $(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(shell $(DEB_FLAGS) LDFLAGS)" >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@cd $(PACKAGE_BUILD) && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(PACKAGE_BUILD)
