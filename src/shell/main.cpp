@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
   releaseHeldBack();
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(YUNURI_APP_ID));
 
   yunuri::Form1 form(platform);
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
