@@ -9,7 +9,6 @@ build=$3
 root=$(mktemp -d)
 dpkg-deb -x "$deb" "$root"
 source "$(dirname "$0")/../e2e/lib.sh" "$root/usr/bin/yunuri"
-export DBUS_SESSION_BUS_ADDRESS=disabled:
 trap 'rm -rf "$root"; cleanup' EXIT
 
 id=org.example.yunuri
