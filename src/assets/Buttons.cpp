@@ -66,7 +66,11 @@ Face cdMdFace(int i) {
 }
 
 Face exitFace(int i) {
-  return i == 0 ? text("終了\n実行", Finish::Red, kOvalPixels) : close();
+  if (i != 0) return close();
+  // Four kanji on one line of a small key would be six pixels each.
+  Face exit = text("終了実行", Finish::Red, kOvalPixels);
+  exit.lines = u("終了\n実行");
+  return exit;
 }
 
 // The remotes share one vocabulary of keys.
@@ -196,7 +200,7 @@ QRectF captionArea(const Face& face, const QRectF& box) {
   if (face.shape == Shape::Circle) return box.adjusted(box.width() * 0.12, 0, -box.width() * 0.12, 0);
   const QFontMetricsF metrics(gothic(face.pixels));
   qreal height = 0;
-  for (const QString& line : face.text.split(QLatin1Char('\n'))) {
+  for (const QString& line : face.printed().split(QLatin1Char('\n'))) {
     height += metrics.tightBoundingRect(line).height() + (height > 0 ? kLineGap : 0);
   }
   const qreal radius = box.height() / 2;
@@ -212,8 +216,8 @@ void paintLabel(QPainter& p, const Face& face, const QRectF& box, Finish finish)
     paintSymbol(p, face.symbol, box, c.text);
     return;
   }
-  drawFittedShadowed(p, captionArea(face, box), face.text, gothic(face.pixels, face.shape == Shape::Circle),
-                     c.text, c.textShadow, 0.7);
+  drawFittedShadowed(p, captionArea(face, box), face.printed(),
+                     gothic(face.pixels, face.shape == Shape::Circle), c.text, c.textShadow, 0.7);
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ TEST(ArtworkButtons, CaptionsAreTheRoomsWords) {
   EXPECT_EQ(assets::buttonFace(ArrayId::SWu, 2).text.toStdString(), "終了");
   EXPECT_EQ(assets::buttonFace(ArrayId::SWs, 0).text.toStdString(), "送出");
   EXPECT_EQ(assets::buttonFace(ArrayId::SWv, 2).text.toStdString(), "MUTE");
-  EXPECT_EQ(assets::buttonFace(ArrayId::SWp3, 0).text.toStdString(), "終了\n実行");
+  EXPECT_EQ(assets::buttonFace(ArrayId::SWp3, 0).text.toStdString(), "終了実行");
   EXPECT_EQ(assets::buttonFace(ArrayId::SWp2, 9).text.toStdString(), "×Close");
   EXPECT_EQ(assets::buttonFace(ArrayId::SWr1, 9).text.toStdString(), "決定");
   EXPECT_EQ(assets::buttonFace(ArrayId::SWr4, 5).text.toStdString(), "Zoom −");
