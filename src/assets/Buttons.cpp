@@ -1,8 +1,10 @@
 #include "assets/Buttons.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPair>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -192,17 +194,28 @@ void paintBody(QPainter& p, Shape shape, const QRectF& box, const Finish finish)
   p.drawPath(shapePath(shape, glossBox));
 }
 
+// How tall a caption's letters stand, its lines one gap apart. Measuring shapes the text, and the same few
+// captions are measured for every picture and ratio, so each is measured once per painting thread.
+qreal inkHeight(const QString& caption, int pixels, qreal lineGap) {
+  thread_local QHash<QPair<QString, int>, qreal> measured;
+  const auto key = qMakePair(caption, pixels);
+  if (const auto it = measured.constFind(key); it != measured.constEnd()) return *it;
+  const QFontMetricsF metrics(gothic(pixels));
+  qreal height = 0;
+  for (const QString& line : caption.split(QLatin1Char('\n'))) {
+    height += metrics.tightBoundingRect(line).height() + (height > 0 ? lineGap : 0);
+  }
+  measured.insert(key, height);
+  return height;
+}
+
 // The part of a button its caption may use. On a pill, the rounded ends leave the full width at the middle
 // row and less above and below it, so the room depends on how tall the letters stand; the rim stays clear.
 QRectF captionArea(const Face& face, const QRectF& box) {
   constexpr qreal kRim = 1;
   constexpr qreal kLineGap = 1;
   if (face.shape == Shape::Circle) return box.adjusted(box.width() * 0.12, 0, -box.width() * 0.12, 0);
-  const QFontMetricsF metrics(gothic(face.pixels));
-  qreal height = 0;
-  for (const QString& line : face.printed().split(QLatin1Char('\n'))) {
-    height += metrics.tightBoundingRect(line).height() + (height > 0 ? kLineGap : 0);
-  }
+  const qreal height = inkHeight(face.printed(), face.pixels, kLineGap);
   const qreal radius = box.height() / 2;
   const qreal halfHeight = std::min(radius - kRim, height / 2);
   const qreal inset = radius - std::sqrt(radius * radius - halfHeight * halfHeight) + kRim;
