@@ -1,8 +1,13 @@
 #include "assets/Buttons.h"
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPair>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "assets/Decor.h"
 #include "assets/Fonts.h"
@@ -13,9 +18,10 @@
 namespace yunuri::assets {
 namespace {
 
-constexpr int kPillPixels = 10;
+constexpr int kPillPixels = 11;
 constexpr int kOvalPixels = 9;
-constexpr int kSmallPixels = 8;
+// The camera keys' two words fill a key at the oval size; a size smaller leaves them air at the rounded ends.
+constexpr int kCameraPixels = 8;
 
 Face text(const char* caption, Finish finish = Finish::Blue, int pixels = kOvalPixels) {
   return {Shape::Pill, finish, u(caption), Symbol::Play, pixels};
@@ -24,7 +30,7 @@ Face symbol(Symbol s, Finish finish = Finish::Blue) {
   return {Shape::Pill, finish, QString(), s, kOvalPixels};
 }
 Face close() {
-  return text("×Close", Finish::Slate, kSmallPixels);
+  return text("×Close", Finish::Slate, kOvalPixels);
 }
 
 const std::array<const char*, 12> kSourceNames = {
@@ -43,7 +49,7 @@ Face topFace(int i) {
 Face volumeFace(int i) {
   if (i == 0) return symbol(Symbol::Up);
   if (i == 1) return symbol(Symbol::Down);
-  return text("MUTE", Finish::Blue, kSmallPixels);
+  return text("MUTE", Finish::Blue, kOvalPixels);
 }
 
 Face powerFace(int i) {
@@ -62,7 +68,11 @@ Face cdMdFace(int i) {
 }
 
 Face exitFace(int i) {
-  return i == 0 ? text("終了実行", Finish::Red, kOvalPixels) : close();
+  if (i != 0) return close();
+  // Four kanji on one line of a small key would be six pixels each.
+  Face exit = text("終了実行", Finish::Red, kOvalPixels);
+  exit.lines = u("終了\n実行");
+  return exit;
 }
 
 // The remotes share one vocabulary of keys.
@@ -120,17 +130,17 @@ Face keyFace(Key k) {
     case Key::Right:
       return symbol(Symbol::Right);
     case Key::TopMenu:
-      return text("TOP\nMENU", Finish::Blue, 7);
+      return text("TOP\nMENU", Finish::Blue, kOvalPixels);
     case Key::Menu:
-      return text("MENU", Finish::Blue, kSmallPixels);
+      return text("MENU", Finish::Blue, kOvalPixels);
     case Key::ZoomIn:
-      return text("Zoom +", Finish::Blue, kSmallPixels);
+      return text("Zoom +", Finish::Blue, kCameraPixels);
     case Key::ZoomOut:
-      return text("Zoom −", Finish::Blue, kSmallPixels);
+      return text("Zoom −", Finish::Blue, kCameraPixels);
     case Key::FocusIn:
-      return text("Focus +", Finish::Blue, kSmallPixels);
+      return text("Focus +", Finish::Blue, kCameraPixels);
     case Key::FocusOut:
-      return text("Focus −", Finish::Blue, kSmallPixels);
+      return text("Focus −", Finish::Blue, kCameraPixels);
   }
   return text("");
 }
@@ -184,17 +194,43 @@ void paintBody(QPainter& p, Shape shape, const QRectF& box, const Finish finish)
   p.drawPath(shapePath(shape, glossBox));
 }
 
+// How tall a caption's letters stand, its lines one gap apart. Measuring shapes the text, and the same few
+// captions are measured for every picture and ratio, so each is measured once per painting thread.
+qreal inkHeight(const QString& caption, int pixels, qreal lineGap) {
+  thread_local QHash<QPair<QString, int>, qreal> measured;
+  const auto key = qMakePair(caption, pixels);
+  if (const auto it = measured.constFind(key); it != measured.constEnd()) return *it;
+  const QFontMetricsF metrics(gothic(pixels));
+  qreal height = 0;
+  for (const QString& line : caption.split(QLatin1Char('\n'))) {
+    height += metrics.tightBoundingRect(line).height() + (height > 0 ? lineGap : 0);
+  }
+  measured.insert(key, height);
+  return height;
+}
+
+// The part of a button its caption may use. On a pill, the rounded ends leave the full width at the middle
+// row and less above and below it, so the room depends on how tall the letters stand; the rim stays clear.
+QRectF captionArea(const Face& face, const QRectF& box) {
+  constexpr qreal kRim = 1;
+  constexpr qreal kLineGap = 1;
+  if (face.shape == Shape::Circle) return box.adjusted(box.width() * 0.12, 0, -box.width() * 0.12, 0);
+  const qreal height = inkHeight(face.printed(), face.pixels, kLineGap);
+  const qreal radius = box.height() / 2;
+  const qreal halfHeight = std::min(radius - kRim, height / 2);
+  const qreal inset = radius - std::sqrt(radius * radius - halfHeight * halfHeight) + kRim;
+  return box.adjusted(inset, 0, -inset, 0);
+}
+
 void paintLabel(QPainter& p, const Face& face, const QRectF& box, Finish finish) {
   const ButtonColours c = buttonColours(finish);
-  const qreal inset = face.shape == Shape::Circle ? box.width() * 0.12 : box.height() * 0.32;
-  const QRectF area = box.adjusted(inset, 0, -inset, 0);
   if (face.text.isEmpty()) {
     paintSymbol(p, face.symbol, box.translated(0.6, 0.6), c.textShadow);
     paintSymbol(p, face.symbol, box, c.text);
     return;
   }
-  drawFittedShadowed(p, area, face.text, gothic(face.pixels, face.shape == Shape::Circle), c.text,
-                     c.textShadow, 0.7);
+  drawFittedShadowed(p, captionArea(face, box), face.printed(),
+                     gothic(face.pixels, face.shape == Shape::Circle), c.text, c.textShadow, 0.7);
 }
 
 }  // namespace
@@ -237,6 +273,8 @@ void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setClipPath(shapePath(face.shape, box));
   paintBody(p, face.shape, box, finish);
+  // Letters that fill a small key stop at its rim rather than cut into it.
+  p.setClipPath(shapePath(face.shape, box.adjusted(1, 1, -1, -1)), Qt::IntersectClip);
   paintLabel(p, face, box, finish);
   p.restore();
 }

@@ -22,6 +22,11 @@ struct Face {
   QString text;
   Symbol symbol = Symbol::Play;
   int pixels = 9;  // caption size
+  // The caption as set on the button when that differs from its words: Japanese broken into lines ('\n'),
+  // where a break is no space between words.
+  QString lines = {};
+
+  const QString& printed() const { return lines.isEmpty() ? text : lines; }
 };
 
 // The face of element i of a button array.

@@ -225,8 +225,8 @@ void paintMeter(QPainter& p) {
 
 void paintLabel(QPainter& p, int source) {
   const Size s = litSize(ArrayId::MES, 0);
-  // Room for the shadow on the right, so no letter touches the strip's edge.
-  const QRectF box(1, 0, s.width - 3, s.height);
+  // Room for the shadow around the letters, so that none touches the strip's edge.
+  const QRectF box(1.5, 0, s.width - 4, s.height);
   const QString name = buttonFace(ArrayId::SWm, source).text;
   const QFont font = gothic(11, true);
   p.save();

@@ -15,26 +15,38 @@ namespace yunuri::assets {
 namespace {
 
 constexpr std::array<const char*, 3> kPreferredFamilies = {"MS PGothic", "IPAPGothic", "Noto Sans CJK JP"};
-constexpr const char* kFontPackage = "fonts-ipafont-gothic";
+// Fontconfig's name for the system's sans-serif face: without a Japanese gothic, Latin letters keep a sans.
+constexpr const char* kSansFallback = "sans-serif";
 
 bool hasJapanese(const QString& family) {
   return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
 }
 
-QString findFamily() {
+struct Gothic {
+  QString family;
+  bool japanese = false;
+};
+
+Gothic findGothic() {
   const QStringList families = QFontDatabase::families();
   for (const char* name : kPreferredFamilies) {
     QString family = QString::fromUtf8(name);
-    if (families.contains(family) && hasJapanese(family)) return family;
+    if (families.contains(family) && hasJapanese(family)) return {family, true};
   }
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
-    if (!QFontDatabase::isPrivateFamily(family)) return family;
+    if (!QFontDatabase::isPrivateFamily(family)) return {family, true};
   }
   std::fprintf(stderr,
-               "yunuri: no Japanese font found; the panel's letters will not show. "
-               "Install the package %s (IPAPGothic).\n",
-               kFontPackage);
-  return {};
+               "yunuri: no Japanese font found; the panel's Japanese words will not show. "
+               "Install the package %s (or %s).\n",
+               kJapaneseFontPackage, kJapaneseFontPackageAlternative);
+  return {QString::fromLatin1(kSansFallback), false};
+}
+
+// Looked up once, by whichever thread letters first.
+const Gothic& lookUp() {
+  static const Gothic gothic = findGothic();
+  return gothic;
 }
 
 }  // namespace
@@ -46,14 +58,18 @@ void startFontWarmUp() {
 }
 
 QString gothicFamily() {
-  static const QString family = findFamily();
-  return family;
+  return lookUp().family;
+}
+
+bool gothicHasJapanese() {
+  return lookUp().japanese;
 }
 
 QFont gothic(int pixels, bool bold) {
   QFont f(gothicFamily());
   f.setPixelSize(qMax(1, pixels));
   f.setBold(bold);
+  f.setStyleHint(QFont::SansSerif);
   f.setHintingPreference(QFont::PreferFullHinting);
   f.setStyleStrategy(QFont::PreferAntialias);
   return f;

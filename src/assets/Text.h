@@ -27,7 +27,9 @@ void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, con
 qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont font, Qt::Alignment align,
                   int minPixels = 6, qreal lineSpacing = 1.15);
 
-// The horizontal factor drawFitted applies to the widest line (1 when the text fits as it is).
-qreal condenseFactor(const QRectF& box, const QString& text, const QFont& font);
+// A short text whose line starts at `topLeft`, ringed by a pixel of `ring` so that it reads on ground of any
+// colour, light or dark.
+void drawRinged(QPainter& p, QPointF topLeft, const QString& text, const QFont& font, const QColor& colour,
+                const QColor& ring);
 
 }  // namespace yunuri::assets

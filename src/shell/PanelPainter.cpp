@@ -1,9 +1,9 @@
 #include "shell/PanelPainter.h"
 
-#include <QFontMetricsF>
 #include <array>
 
 #include "assets/Artwork.h"
+#include "assets/Text.h"
 
 namespace yunuri {
 namespace {
@@ -32,10 +32,12 @@ void drawImages(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
   }
 }
 
+// The meter's words are light on a bar that may be light too (grey when muted): a dark ring keeps them
+// readable on any bar and on the dark ground above it.
+const QColor kMeterTextRing(40, 40, 44);
+
 void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
   const QFont font = assets::meterFont();
-  const QFontMetricsF metrics(font);
-  p.setFont(font);
   for (const MeterOp& op : canvas.ops) {
     const QColor colour(op.color.r, op.color.g, op.color.b);
     if (op.kind == MeterOp::Kind::Box) {
@@ -43,8 +45,8 @@ void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
       p.fillRect(box.translated(origin), colour);
     } else {
       // The text position is the top left of the text.
-      p.setPen(colour);
-      p.drawText(origin + QPointF(op.x1, op.y1 + metrics.ascent()), QString::fromStdString(op.text));
+      assets::drawRinged(p, origin + QPointF(op.x1, op.y1), QString::fromStdString(op.text), font, colour,
+                         kMeterTextRing);
     }
   }
 }

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QWidget>
 #include <cerrno>
 #include <cstdio>
@@ -22,75 +22,138 @@ constexpr mode_t kPrivateMode = 0700;
 constexpr auto kLockName = "yunuri.lock";
 constexpr auto kFallbackName = "yunuri";
 
+bool statOf(const QString& path, struct stat& st) {
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Whether this user may make entries in the directory. The owner's write bit is tested as well as access():
+// for root, access() ignores a read-only mode.
+bool writable(const QString& dir, const struct stat& st) {
+  if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR) == 0) return false;
+  return ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
+}
+
 // Why a directory is no private, writable place of this user; empty when it is one. Another user who could
 // write into it could plant or remove the lock.
 QString unfitness(const QString& dir) {
-  const QByteArray path = QFile::encodeName(dir);
   struct stat st {};
-  if (::stat(path.constData(), &st) != 0) {
-    return errno == ENOENT ? QStringLiteral("does not exist") : QString::fromLocal8Bit(std::strerror(errno));
+  if (!statOf(dir, st)) {
+    const bool missing = errno == ENOENT || errno == ENOTDIR;
+    return missing ? QStringLiteral("does not exist") : QString::fromLocal8Bit(std::strerror(errno));
   }
   if (!S_ISDIR(st.st_mode)) return QStringLiteral("is not a directory");
   if (st.st_uid != ::geteuid()) return QStringLiteral("belongs to another user");
   if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) return QStringLiteral("is writable by others");
-  // The owner's write bit is tested as well as access(): for root, access() ignores a read-only mode.
-  if ((st.st_mode & S_IWUSR) == 0 || ::access(path.constData(), W_OK | X_OK) != 0)
-    return QStringLiteral("is not writable");
+  if (!writable(dir, st)) return QStringLiteral("is not writable");
   return {};
 }
 
 bool hasPrivateMode(const QString& dir) {
   struct stat st {};
-  return ::stat(QFile::encodeName(dir).constData(), &st) == 0 && (st.st_mode & 0777) == kPrivateMode;
+  return statOf(dir, st) && (st.st_mode & 0777) == kPrivateMode;
 }
 
-// The user's cache directory plus our own private directory in it, made on first use.
-QString makeFallback() {
-  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  if (base.isEmpty()) return {};
-  QDir().mkpath(base);
-  QString dir = QDir(base).filePath(QString::fromLatin1(kFallbackName));
-  ::mkdir(QFile::encodeName(dir).constData(), kPrivateMode);
-  return dir;
+// A directory named by an environment variable, as the XDG base directory rules take it: unset, empty or
+// relative, it is unusable. Empty with the reason in `problem` when so.
+QString absoluteFromEnvironment(const char* variable, QString& problem) {
+  const QString value = qEnvironmentVariable(variable);
+  const QLatin1String name(variable);
+  if (value.isEmpty()) {
+    problem = QStringLiteral("%1 is not set").arg(name);
+  } else if (!QDir::isAbsolutePath(value)) {
+    problem = QStringLiteral("%1 %2 is not an absolute path").arg(name, value);
+  } else {
+    return QDir::cleanPath(value);
+  }
+  return {};
+}
+
+// The user's cache directory: XDG_CACHE_HOME when it is an absolute path (a relative one is ignored, as the
+// rules say), else ~/.cache.
+QString cacheHome(QString& problem) {
+  QString ignored;
+  QString cache = absoluteFromEnvironment("XDG_CACHE_HOME", ignored);
+  if (!cache.isEmpty()) return cache;
+  const QString home = absoluteFromEnvironment("HOME", problem);
+  return home.isEmpty() ? home : home + QStringLiteral("/.cache");
+}
+
+// Makes `dir` and any missing parents, private to this user, as the rules ask of base directories. Empty
+// when it exists afterwards; else what stood in the way.
+QString makePrivateDirectory(const QString& dir) {
+  QStringList missing;
+  QString existing = dir;
+  struct stat st {};
+  while (!statOf(existing, st)) {
+    if (errno != ENOENT && errno != ENOTDIR) {
+      return QStringLiteral("%1 cannot be made: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    missing.prepend(existing);
+    existing = QFileInfo(existing).path();
+  }
+  if (missing.isEmpty()) return {};
+  if (!S_ISDIR(st.st_mode))
+    return QStringLiteral("%1 cannot be made: %2 is not a directory").arg(dir, existing);
+  if (!writable(existing, st))
+    return QStringLiteral("%1 cannot be made: %2 is not writable").arg(dir, existing);
+  for (const QString& step : missing) {
+    if (::mkdir(QFile::encodeName(step).constData(), kPrivateMode) != 0 && errno != EEXIST) {
+      return QStringLiteral("%1 cannot be made: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+  }
+  return {};
+}
+
+// Our private directory in the user's cache, made on first use; empty with the reason when there is none.
+QString fallbackDirectory(QString& problem) {
+  const QString cache = cacheHome(problem);
+  if (cache.isEmpty()) return {};
+  QString dir = cache + u'/' + QLatin1String(kFallbackName);
+  problem = makePrivateDirectory(dir);
+  if (problem.isEmpty()) {
+    const QString why = unfitness(dir);
+    if (why.isEmpty()) return dir;
+    problem = dir + u' ' + why;
+  }
+  return {};
 }
 
 void say(const QString& line) {
   std::fprintf(stderr, "yunuri: %s\n", line.toLocal8Bit().constData());
 }
 
-// What is wrong with the session's runtime directory as a home for the lock; empty when nothing is.
-QString runtimeProblem(const QString& runtime) {
-  const QLatin1String name(kRuntimeVariable);
-  if (runtime.isEmpty()) return QStringLiteral("%1 is not set").arg(name);
-  const QString why = unfitness(runtime);
-  return why.isEmpty() ? why : QStringLiteral("%1 %2 %3").arg(name, runtime, why);
+}  // namespace
+
+LockPlace chooseLockPlace() {
+  QString problem;
+  const QString runtime = absoluteFromEnvironment(kRuntimeVariable, problem);
+  if (!runtime.isEmpty()) {
+    const QString why = unfitness(runtime);
+    if (why.isEmpty()) return {runtime, {}};
+    problem = QStringLiteral("%1 %2 %3").arg(QLatin1String(kRuntimeVariable), runtime, why);
+  }
+  QString unfit;
+  QString fallback = fallbackDirectory(unfit);
+  if (fallback.isEmpty()) {
+    return {{}, QStringLiteral("%1 and %2; running without the single-instance guard").arg(problem, unfit)};
+  }
+  return {fallback, QStringLiteral("%1; the single-instance lock is kept in %2").arg(problem, fallback)};
 }
 
-// What is wrong with the fallback directory; empty when nothing is.
-QString fallbackProblem(const QString& fallback) {
-  if (fallback.isEmpty()) return QStringLiteral("there is no cache directory");
-  const QString why = unfitness(fallback);
-  return why.isEmpty() ? why : fallback + u' ' + why;
-}
+namespace {
 
 // The runtime directory when it is fit for the lock; otherwise the private fallback (or nothing), with one
 // line saying why.
 QString chooseLockDirectory() {
-  QString runtime = qEnvironmentVariable(kRuntimeVariable);
-  const QString problem = runtimeProblem(runtime);
-  if (problem.isEmpty()) return runtime;
-
-  QString fallback = makeFallback();
-  const QString unfit = fallbackProblem(fallback);
-  if (!unfit.isEmpty()) {
-    say(QStringLiteral("%1 and %2; running without the single-instance guard").arg(problem, unfit));
-    return {};
-  }
-  say(QStringLiteral("%1; the single-instance lock is kept in %2").arg(problem, fallback));
+  const LockPlace place = chooseLockPlace();
+  if (place.reason.isEmpty()) return place.directory;
+  say(place.reason);
   // The toolkit looks for the runtime directory too; give it this private one rather than let it warn and
   // fall back to a shared place.
-  if (hasPrivateMode(fallback)) qputenv(kRuntimeVariable, QFile::encodeName(fallback));
-  return fallback;
+  if (!place.directory.isEmpty() && hasPrivateMode(place.directory)) {
+    qputenv(kRuntimeVariable, QFile::encodeName(place.directory));
+  }
+  return place.directory;
 }
 
 }  // namespace

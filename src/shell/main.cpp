@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QList>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
 
 #include "assets/Fonts.h"
+#include "shell/FontWarning.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "window/StartUp.h"
@@ -88,5 +90,7 @@ int main(int argc, char** argv) {
   yunuri::PanelWidget panel(form);
   panel.show();
   panel.startTimer1();
+  // Asked once the event loop runs: by then the first frame's letters have done the font lookup.
+  QTimer::singleShot(0, &panel, [&panel] { yunuri::warnIfNoJapaneseFont(&panel); });
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Ends and launches under trouble: the frame closed mid-slide and mid warm-up ends at once with status 0; a
-# missing, read-only or unsafe runtime directory never stops the panel from starting, and it says why.
+# missing, relative, read-only or unsafe runtime directory never stops the panel from starting, and it says
+# why.
 source "$(dirname "$0")/lib.sh"
 start_x
 unset XDG_CACHE_HOME
@@ -78,6 +79,20 @@ close_from_frame "$wid"
 expect_clean_exit "$PANEL_PID" 3 "the frame close"
 [ -z "$(leftovers "$FALLBACK")" ] || fail "left behind: $(leftovers "$FALLBACK")"
 pass "a read-only runtime directory: the panel starts and says why"
+
+# A relative runtime directory is no runtime directory: nothing goes where the panel happened to be started.
+mkdir -m 700 "$E2E_TMP/cwd" "$E2E_TMP/cwd/runtime"
+pushd "$E2E_TMP/cwd" >/dev/null
+XDG_RUNTIME_DIR=runtime launch
+popd >/dev/null
+wid=$(wait_window "$PANEL_PID")
+grep -q "^yunuri: XDG_RUNTIME_DIR runtime is not an absolute path; .*$FALLBACK" "$E2E_TMP/panel.log" ||
+  fail "unexpected reason: $(cat "$E2E_TMP/panel.log")"
+[ -z "$(leftovers "$E2E_TMP/cwd/runtime")" ] || fail "written into the working directory: $(leftovers "$E2E_TMP/cwd")"
+[ -n "$(leftovers "$FALLBACK")" ] || fail "no lock in the fallback directory"
+close_from_frame "$wid"
+expect_clean_exit "$PANEL_PID" 3 "the frame close"
+pass "a relative runtime directory: the lock goes to the private fallback, not the working directory"
 
 # A fallback directory that others may write into is not trusted with the lock: the panel runs unguarded.
 chmod 777 "$FALLBACK"

@@ -1,0 +1,156 @@
+// Where the single-instance lock goes under every runtime and home directory a session may hand the panel,
+// and the one line that says why when it is not the runtime directory.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <optional>
+
+#include "shell/QtApp.h"
+
+namespace yunuri {
+namespace {
+
+constexpr std::array<const char*, 3> kVariables = {"XDG_RUNTIME_DIR", "HOME", "XDG_CACHE_HOME"};
+
+// Puts the variables and the working directory back as they were.
+class SavedEnvironment {
+ public:
+  SavedEnvironment() : cwd_(QDir::currentPath()) {
+    for (const char* name : kVariables) {
+      saved_.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    }
+  }
+  ~SavedEnvironment() {
+    for (std::size_t i = 0; i < kVariables.size(); ++i) {
+      if (saved_[i]) {
+        qputenv(kVariables[i], *saved_[i]);
+      } else {
+        qunsetenv(kVariables[i]);
+      }
+    }
+    QDir::setCurrent(cwd_);
+  }
+  SavedEnvironment(const SavedEnvironment&) = delete;
+  SavedEnvironment& operator=(const SavedEnvironment&) = delete;
+
+ private:
+  QString cwd_;
+  std::vector<std::optional<QByteArray>> saved_;
+};
+
+void makeDirectory(const QString& path, mode_t mode) {
+  ASSERT_TRUE(QDir().mkpath(path)) << path.toStdString();
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+// One session: the variables as it sets them ("-" for unset, "@" for the scratch directory), what it has on
+// disk, and where the lock must go ("" for nowhere) with the line that says why.
+struct Case {
+  const char* what;
+  const char* runtime;
+  const char* home;
+  const char* cache;
+  std::function<void(const QString& root)> prepare;
+  const char* directory;
+  const char* reason;
+};
+
+QString expand(const char* text, const QString& root) {
+  return QString::fromUtf8(text).replace(u'@', root);
+}
+
+void setVariable(const char* name, const char* value, const QString& root) {
+  if (QByteArray(value) == "-") {
+    qunsetenv(name);
+  } else {
+    qputenv(name, QFile::encodeName(expand(value, root)));
+  }
+}
+
+TEST(LockPlace, EachSessionGetsAPrivateLockOrAReasonWordedForWhatWentWrong) {
+  const auto home = [](mode_t mode) {
+    return [mode](const QString& root) { makeDirectory(root + "/home", mode); };
+  };
+  const auto runtimeAnd = [](mode_t mode) {
+    return [mode](const QString& root) {
+      makeDirectory(root + "/run", mode);
+      makeDirectory(root + "/home", 0700);
+    };
+  };
+  const std::vector<Case> cases = {
+      {"a private runtime directory", "@/run", "@/home", "-", runtimeAnd(0700), "@/run", ""},
+      {"no runtime directory", "-", "@/home", "-", home(0700), "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR is not set; the single-instance lock is kept in @/home/.cache/yunuri"},
+      {"a relative runtime directory is not taken from the working directory", "run", "@/home", "-",
+       runtimeAnd(0700), "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR run is not an absolute path; the single-instance lock is kept in "
+       "@/home/.cache/yunuri"},
+      {"a missing runtime directory", "@/gone", "@/home", "-", home(0700), "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR @/gone does not exist; the single-instance lock is kept in @/home/.cache/yunuri"},
+      {"a runtime path that is a file", "@/home/file", "@/home", "-",
+       [](const QString& root) {
+         makeDirectory(root + "/home", 0700);
+         QFile file(root + "/home/file");
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+       },
+       "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR @/home/file is not a directory; the single-instance lock is kept in "
+       "@/home/.cache/yunuri"},
+      {"a read-only runtime directory", "@/run", "@/home", "-", runtimeAnd(0500), "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR @/run is not writable; the single-instance lock is kept in @/home/.cache/yunuri"},
+      {"an absolute cache home", "-", "@/home", "@/cache", home(0700), "@/cache/yunuri",
+       "XDG_RUNTIME_DIR is not set; the single-instance lock is kept in @/cache/yunuri"},
+      {"a relative cache home is ignored", "-", "@/home", "cache", home(0700), "@/home/.cache/yunuri",
+       "XDG_RUNTIME_DIR is not set; the single-instance lock is kept in @/home/.cache/yunuri"},
+      {"no home either", "-", "-", "-", home(0700), "",
+       "XDG_RUNTIME_DIR is not set and HOME is not set; running without the single-instance guard"},
+      {"a relative home", "", "home", "-", home(0700), "",
+       "XDG_RUNTIME_DIR is not set and HOME home is not an absolute path; running without the "
+       "single-instance "
+       "guard"},
+      {"a read-only home", "-", "@/home", "-", home(0500), "",
+       "XDG_RUNTIME_DIR is not set and @/home/.cache/yunuri cannot be made: @/home is not writable; running "
+       "without the single-instance guard"},
+      {"a fallback others may write into", "-", "@/home", "-",
+       [](const QString& root) {
+         makeDirectory(root + "/home", 0700);
+         makeDirectory(root + "/home/.cache/yunuri", 0777);
+       },
+       "",
+       "XDG_RUNTIME_DIR is not set and @/home/.cache/yunuri is writable by others; running without the "
+       "single-instance guard"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const SavedEnvironment saved;
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString root = scratch.path();
+    c.prepare(root);
+    QDir::setCurrent(root);
+    setVariable("XDG_RUNTIME_DIR", c.runtime, root);
+    setVariable("HOME", c.home, root);
+    setVariable("XDG_CACHE_HOME", c.cache, root);
+
+    const LockPlace place = chooseLockPlace();
+    EXPECT_EQ(place.directory, expand(c.directory, root));
+    EXPECT_EQ(place.reason, expand(c.reason, root));
+    if (!place.directory.isEmpty() && !place.reason.isEmpty()) {
+      struct stat st {};
+      ASSERT_EQ(::stat(QFile::encodeName(place.directory).constData(), &st), 0);
+      EXPECT_EQ(st.st_mode & 0777, 0700u) << "the fallback is not private";
+    }
+    // Nothing is made outside the home or cache the session named, above all not in the working directory.
+    EXPECT_FALSE(QDir(root + "/.cache").exists());
+    EXPECT_FALSE(QDir(root + "/run/yunuri").exists());
+    ::chmod(QFile::encodeName(root + "/home").constData(), 0700);
+    ::chmod(QFile::encodeName(root + "/run").constData(), 0700);
+  }
+}
+
+}  // namespace
+}  // namespace yunuri
