@@ -56,6 +56,8 @@ xdotool key ctrl+0
 check "Ctrl+0 returns to 400x300" wait_size "$wid" 400 300
 
 # F11: the largest step that fits the 1024x768 screen (250 %), centred on a dark ground; F11 again restores.
+place() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left \([XY]\): *\(.*\)/\1\2/p' | tr '\n' ' '; }
+windowed_at=$(place "$wid")
 xdotool key F11
 check "F11 fills the screen" wait_size "$wid" 1024 768
 sleep 0.3
@@ -67,6 +69,7 @@ check "dark ground right and below" dark 0 759 1024 9
 check "the panel within" not dark 12 300 100 100
 xdotool key F11
 check "F11 again returns to the window" wait_size "$wid" 400 300
+check "where it was" [ "$(place "$wid")" = "$windowed_at" ]
 stop_panel
 
 # Scale 2 (QT_SCALE_FACTOR): twice the pixels, the hot spots with them.
