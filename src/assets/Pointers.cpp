@@ -69,6 +69,14 @@ QImage drawHand(const QPainterPath& hand, const std::vector<QLineF>& creases, qr
   return image;
 }
 
+QCursor cursorOf(const QImage& image, QPoint hotSpot, qreal screenRatio, qreal zoom, HotSpotUnits units) {
+  QPixmap pixmap = QPixmap::fromImage(image);
+  // Logically the pointer is as large as the zoomed panel's; the screen's ratio fills it with device pixels.
+  pixmap.setDevicePixelRatio(screenRatio);
+  const qreal scale = units == HotSpotUnits::ImagePixels ? screenRatio * zoom : zoom;
+  return QCursor(pixmap, qRound(hotSpot.x() * scale), qRound(hotSpot.y() * scale));
+}
+
 // The letter is taken from the font once, at one size, and scaled for every icon size.
 const QPainterPath& letterOutline() {
   static const QPainterPath outline = [] {
@@ -133,18 +141,6 @@ HotSpotUnits platformHotSpotUnits() {
   return QGuiApplication::platformName() == QLatin1String("xcb") ? HotSpotUnits::ImagePixels
                                                                  : HotSpotUnits::LogicalPixels;
 }
-
-namespace {
-
-QCursor cursorOf(const QImage& image, QPoint hotSpot, qreal screenRatio, qreal zoom, HotSpotUnits units) {
-  QPixmap pixmap = QPixmap::fromImage(image);
-  // Logically the pointer is as large as the zoomed panel's; the screen's ratio fills it with device pixels.
-  pixmap.setDevicePixelRatio(screenRatio);
-  const qreal scale = units == HotSpotUnits::ImagePixels ? screenRatio * zoom : zoom;
-  return QCursor(pixmap, qRound(hotSpot.x() * scale), qRound(hotSpot.y() * scale));
-}
-
-}  // namespace
 
 QCursor closedHandCursor(qreal screenRatio, qreal zoom, HotSpotUnits units) {
   return cursorOf(renderClosedHand(screenRatio * zoom), closedHandHotSpot(), screenRatio, zoom, units);
