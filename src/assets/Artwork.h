@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <cstdint>
 
 #include "window/Picture.h"
 
@@ -25,9 +26,16 @@ QFont meterFont();
 QImage renderIcon(int pixels);
 QIcon windowIcon();
 
-// The panel's pointers, drawn for the screen's device pixel ratio.
-QCursor closedHandCursor();
-QCursor pointingFingerCursor();
+// How the platform reads a pointer's hot spot. Qt's X11 backend hands it to the server as it is, beside the
+// image's own pixels; the other backends read it in the pixmap's logical pixels.
+enum class HotSpotUnits : std::uint8_t { ImagePixels, LogicalPixels };
+HotSpotUnits platformHotSpotUnits();
+
+// The panel's pointers for a window shown at `screenRatio` device pixels per logical pixel and zoomed by
+// `zoom`: drawn at screenRatio x zoom, never enlarged, with the hot spot on the fingertip and in the fist at
+// every ratio.
+QCursor closedHandCursor(qreal screenRatio, qreal zoom, HotSpotUnits units = platformHotSpotUnits());
+QCursor pointingFingerCursor(qreal screenRatio, qreal zoom, HotSpotUnits units = platformHotSpotUnits());
 
 // The pointer drawings at a ratio, with their hot spots in logical pixels (for tests and tools).
 QImage renderClosedHand(qreal devicePixelRatio);

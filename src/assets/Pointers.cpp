@@ -69,8 +69,12 @@ QImage drawHand(const QPainterPath& hand, const std::vector<QLineF>& creases, qr
   return image;
 }
 
-qreal screenRatio() {
-  return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+QCursor cursorOf(const QImage& image, QPoint hotSpot, qreal screenRatio, qreal zoom, HotSpotUnits units) {
+  QPixmap pixmap = QPixmap::fromImage(image);
+  // Logically the pointer is as large as the zoomed panel's; the screen's ratio fills it with device pixels.
+  pixmap.setDevicePixelRatio(screenRatio);
+  const qreal scale = units == HotSpotUnits::ImagePixels ? screenRatio * zoom : zoom;
+  return QCursor(pixmap, qRound(hotSpot.x() * scale), qRound(hotSpot.y() * scale));
 }
 
 // The letter is taken from the font once, at one size, and scaled for every icon size.
@@ -133,14 +137,18 @@ QPoint closedHandHotSpot() {
   return kFistCentre;
 }
 
-QCursor closedHandCursor() {
-  const QPoint hot = closedHandHotSpot();
-  return QCursor(QPixmap::fromImage(renderClosedHand(screenRatio())), hot.x(), hot.y());
+HotSpotUnits platformHotSpotUnits() {
+  return QGuiApplication::platformName() == QLatin1String("xcb") ? HotSpotUnits::ImagePixels
+                                                                 : HotSpotUnits::LogicalPixels;
 }
 
-QCursor pointingFingerCursor() {
-  const QPoint hot = pointingFingerHotSpot();
-  return QCursor(QPixmap::fromImage(renderPointingFinger(screenRatio())), hot.x(), hot.y());
+QCursor closedHandCursor(qreal screenRatio, qreal zoom, HotSpotUnits units) {
+  return cursorOf(renderClosedHand(screenRatio * zoom), closedHandHotSpot(), screenRatio, zoom, units);
+}
+
+QCursor pointingFingerCursor(qreal screenRatio, qreal zoom, HotSpotUnits units) {
+  return cursorOf(renderPointingFinger(screenRatio * zoom), pointingFingerHotSpot(), screenRatio, zoom,
+                  units);
 }
 
 QImage renderIcon(int pixels) {

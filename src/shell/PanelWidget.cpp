@@ -2,17 +2,18 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTouchEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "assets/Artwork.h"
 #include "input/Input.h"
+#include "shell/FrameExtents.h"
 #include "shell/PanelAccessible.h"
 #include "shell/PanelPainter.h"
 #include "tick/Tick.h"
@@ -44,12 +45,23 @@ constexpr int kRingOutset = 2;
 const QColor kRingDark(16, 24, 40);
 const QColor kRingLight(255, 255, 255);
 
+// Around the panel in full screen.
+const QColor kGround(20, 18, 17);
+
+// `r` moved as little as it takes to lie within `area` (its top left corner stays in view if it is larger).
+QRect keptWithin(QRect r, const QRect& area) {
+  r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() + 1 - r.width())));
+  r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
+  return r;
+}
+
 }  // namespace
 
 PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       form_(form),
+      cacheRatio_(devicePixelRatioF()),
       timer_(this) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   setFixedSize(kWindowWidth, kWindowHeight);
@@ -67,7 +79,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   afterFirstFrame_.setSingleShot(true);
   connect(&afterFirstFrame_, &QTimer::timeout, this, [this] {
     setWindowIcon(assets::windowIcon());
-    cache_.prefetch(Picture::base(BasePicture::MainPanel), devicePixelRatioF());
+    cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
   });
 }
 
@@ -96,30 +108,24 @@ void PanelWidget::sync() {
   if (underMouse()) updatePointer(widgetToPanel(mapFromGlobal(QCursor::pos())));
 }
 
-QRect PanelWidget::panelToWidget(const QRectF& r) const {
-  return r.toAlignedRect();
-}
-
-QPoint PanelWidget::widgetToPanel(QPointF p) const {
-  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
-}
-
 void PanelWidget::updatePointer(QPoint at) {
   const Pointer want = form_.PointerAt(at.x(), at.y());
-  if (want == pointer_) return;
+  const qreal ratio = renderRatio();
+  if (want == pointer_ && ratio == cursorRatio_) return;
   pointer_ = want;
-  if (const qreal ratio = qGuiApp->devicePixelRatio(); ratio != cursorRatio_) {
+  if (ratio != cursorRatio_) {
     cursorRatio_ = ratio;
     closedHand_.reset();
     pointingFinger_.reset();
   }
   switch (want) {
     case Pointer::ClosedHand:
-      if (!closedHand_) closedHand_ = assets::closedHandCursor();
+      if (!closedHand_) closedHand_ = assets::closedHandCursor(devicePixelRatioF(), zoom_.scale());
       setCursor(*closedHand_);
       break;
     case Pointer::PointingFinger:
-      if (!pointingFinger_) pointingFinger_ = assets::pointingFingerCursor();
+      if (!pointingFinger_)
+        pointingFinger_ = assets::pointingFingerCursor(devicePixelRatioF(), zoom_.scale());
       setCursor(*pointingFinger_);
       break;
     case Pointer::Arrow:
@@ -131,8 +137,25 @@ void PanelWidget::updatePointer(QPoint at) {
 
 void PanelWidget::paintEvent(QPaintEvent* event) {
   ++paintCount_;
+  // Pictures of another ratio (before a zoom, or on another screen) are not kept.
+  if (const qreal ratio = renderRatio(); ratio != cacheRatio_) {
+    cache_.clear();
+    cacheRatio_ = ratio;
+  }
   QPainter painter(this);
-  paintPanel(painter, form_, cache_, devicePixelRatioF(), event->rect());
+  const QRectF panel = zoom_.panelArea();
+  if (!panel.contains(QRectF(rect()))) {
+    QPainterPath ground;  // the widget less the panel
+    ground.addRect(QRectF(rect()));
+    ground.addRect(panel);
+    painter.fillPath(ground, kGround);
+  }
+  painter.save();
+  painter.translate(panel.topLeft());
+  painter.scale(zoom_.scale(), zoom_.scale());
+  const QRectF area = zoom_.toPanel(QRectF(event->rect()).intersected(panel));
+  paintPanel(painter, form_, cache_, cacheRatio_, area);
+  painter.restore();
   if (const QRect ring = focusRingRect(); !ring.isNull() && ring.intersects(event->rect())) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
@@ -199,6 +222,7 @@ void PanelWidget::touchEvent(QTouchEvent* event) {
 }
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
+  if (handleZoomKey(event)) return;
   // A held key repeats on most desktops; the press it started lasts until the key goes up.
   if (event->isAutoRepeat()) {
     event->accept();
@@ -231,6 +255,66 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
   }
   event->accept();
   sync();
+}
+
+bool PanelWidget::handleZoomKey(QKeyEvent* event) {
+  const PanelZoom::Command command = PanelZoom::commandOf(*event);
+  if (command == PanelZoom::Command::None) return false;
+  event->accept();
+  if (command == PanelZoom::Command::FullScreen) {
+    toggleFullScreen();
+    return true;
+  }
+  // Full screen shows the largest step already; the window's step waits for its return.
+  if (isFullScreen()) return true;
+  const bool changed = command == PanelZoom::Command::In    ? zoom_.zoomIn(roomForPanel())
+                       : command == PanelZoom::Command::Out ? zoom_.zoomOut()
+                                                            : zoom_.reset();
+  if (changed) showZoomStep();
+  return true;
+}
+
+QSize PanelWidget::roomForPanel() const {
+  const QScreen* s = screen();
+  if (s == nullptr) return size();
+  return s->availableGeometry().size() - (frameGeometry().size() - size());
+}
+
+void PanelWidget::showZoomStep() {
+  // A press held across the change would be released at a point that no longer means the same thing.
+  loseCapture();
+  const QRect frame = frameGeometry();
+  const QSize margins = frame.size() - size();
+  setFixedSize(zoom_.windowSize());
+  // The window grows and shrinks about its centre, and stays within the screen.
+  QRect zoomed(QPoint(), zoom_.windowSize() + margins);
+  zoomed.moveCenter(frame.center());
+  if (const QScreen* s = screen()) zoomed = keptWithin(zoomed, s->availableGeometry());
+  move(zoomed.topLeft());
+  sync();
+}
+
+void PanelWidget::toggleFullScreen() {
+  loseCapture();
+  if (isFullScreen()) {
+    showNormal();
+    setFixedSize(zoom_.windowSize());
+    // Back where it was: the window manager's own memory of it loses to the resize. The client area's place,
+    // as the frame is not known again yet.
+    setGeometry(QRect(windowedAt_, size()));
+  } else {
+    windowedAt_ = geometry().topLeft();
+    // A fixed size would keep the window manager from filling the screen.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+  }
+}
+
+void PanelWidget::resizeEvent(QResizeEvent* event) {
+  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF());
+  update();
+  QWidget::resizeEvent(event);
 }
 
 void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -335,14 +419,31 @@ bool PanelWidget::event(QEvent* event) {
 void PanelWidget::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
-    if (const QScreen* s = screen()) {
-      const QRect area = s->availableGeometry();
-      QRect frame = frameGeometry();
-      frame.moveCenter(area.center());
-      move(frame.topLeft());
-    }
+    centreOnScreen();
   }
   QWidget::showEvent(event);
+}
+
+void PanelWidget::centreOnScreen() {
+  const QScreen* s = screen();
+  if (s == nullptr) return;
+  const QRect client = geometry();
+  const QRect known = frameGeometry();
+  QMargins frame(client.left() - known.left(), client.top() - known.top(), known.right() - client.right(),
+                 known.bottom() - client.bottom());
+  // A window's position is its frame's. On X11 the frame is known only once the window is on screen, and
+  // until then the position is the client area's; asked beforehand, the window manager tells the frame now,
+  // so the frame is centred without a jump.
+  QPoint toFrame;
+  if (frame.isNull()) {
+    if (const std::optional<QMargins> extents = frameExtentsBeforeMap(*this)) {
+      frame = *extents;
+      toFrame = {frame.left(), frame.top()};
+    }
+  }
+  QRect framed = client.marginsAdded(frame);
+  framed.moveCenter(s->availableGeometry().center());
+  move(framed.topLeft() + toFrame);
 }
 
 }  // namespace yunuri

@@ -10,12 +10,13 @@ class QTouchEvent;
 
 #include "assets/PictureCache.h"
 #include "input/Input.h"
+#include "shell/PanelZoom.h"
 #include "window/Form1.h"
 
 namespace yunuri {
 
 // The panel's window: paints the model, hands the mouse, the keyboard, touch points and the tick to it and
-// shows what it changed.
+// shows what it changed. The panel keeps its own coordinates whatever the zoom; the widget maps between them.
 class PanelWidget : public QWidget {
   Q_OBJECT
 
@@ -37,9 +38,12 @@ class PanelWidget : public QWidget {
   // The accessible actions: a press and a release of a button, and the notice's dismissal.
   void pressFromAccessible(ButtonRef button);
   void dismissNoticeFromAccessible();
-  // Between the panel's own 400 x 300 coordinates and the widget's.
-  QRect panelToWidget(const QRectF& r) const;
-  QPoint widgetToPanel(QPointF p) const;
+  // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
+  // of the panel, and the panel pixel under a point of the widget.
+  QRect panelToWidget(const QRectF& r) const { return zoom_.toWidget(r); }
+  QPoint widgetToPanel(QPointF p) const { return zoom_.toPanel(p); }
+  // The window's zoom step in percent (the full screen has its own scale).
+  int zoomPercent() const { return zoom_.percent(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,6 +55,7 @@ class PanelWidget : public QWidget {
   void hideEvent(QHideEvent* event) override;
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -60,6 +65,15 @@ class PanelWidget : public QWidget {
   // After every input or tick: repaint what the core touched, set the caption, follow the pointer.
   void sync();
   void updatePointer(QPoint at);
+  // The zoom and full-screen keys; false for any other key.
+  bool handleZoomKey(QKeyEvent* event);
+  void showZoomStep();
+  void toggleFullScreen();
+  // The largest client size the window may take on its screen.
+  QSize roomForPanel() const;
+  // Device pixels per panel pixel: the screen's ratio times the zoom.
+  qreal renderRatio() const { return devicePixelRatioF() * zoom_.scale(); }
+  void centreOnScreen();
   void loseCapture();
   void touchEvent(QTouchEvent* event);
   // Moves keyboard focus and shows its ring.
@@ -72,20 +86,23 @@ class PanelWidget : public QWidget {
   static constexpr int kAfterFirstFrameMs = 100;
 
   Form1& form_;
+  PanelZoom zoom_;
   assets::PictureCache cache_;
+  qreal cacheRatio_;  // the ratio the cached pictures were drawn at
   QTimer timer_;
   QTimer afterFirstFrame_;
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
   std::optional<QCursor> pointingFinger_;
-  qreal cursorRatio_ = 0;  // the screens' pixel ratio the kept pointers were drawn for
+  qreal cursorRatio_ = 0;  // the ratio the kept pointers were drawn at
   std::optional<ButtonRef> focus_;
   bool focusVisible_ = false;
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
   Byte announcedVolume_ = 0;
   Byte announcedMute_ = 0;
   std::vector<bool> announcedChoices_;
+  QPoint windowedAt_;  // where the client area was before the window filled the screen
   bool centred_ = false;
   bool firstFrameShown_ = false;
   int paintCount_ = 0;

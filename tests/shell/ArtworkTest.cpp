@@ -7,7 +7,10 @@
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "assets/Artwork.h"
 #include "assets/Buttons.h"
@@ -239,18 +242,37 @@ TEST(ArtworkFonts, JapaneseGothicAndTheMeterSize) {
   EXPECT_EQ(assets::meterFont().family(), family);
 }
 
-TEST(ArtworkDesktop, PointersAreSharpWithTheirHotSpotOnTheShape) {
-  for (const qreal ratio : {1.0, 2.0}) {
-    const QImage finger = plain(assets::renderPointingFinger(ratio));
-    const QImage fist = plain(assets::renderClosedHand(ratio));
-    EXPECT_EQ(finger.size(), QSize(32, 32) * ratio);
-    EXPECT_EQ(fist.devicePixelRatio(), ratio);
-    const QPoint tip = assets::pointingFingerHotSpot() * ratio;
-    // The tip of the finger: ink at the hot spot or just below it, nothing above the image's top rows.
-    EXPECT_GT(qAlpha(finger.pixel(tip + QPoint(0, static_cast<int>(ratio)))), 100);
-    const QPoint centre = assets::closedHandHotSpot() * ratio;
-    EXPECT_EQ(qAlpha(fist.pixel(centre)), 255);
-    EXPECT_EQ(qAlpha(finger.pixel(finger.width() - 1, 0)), 0);
+// How far below a cursor's hot spot, in its column, the first opaque pixel of the image lies; -1 when none
+// does.
+int inkBelowHotSpot(const QCursor& cursor) {
+  const QImage image = cursor.pixmap().toImage();
+  const QPoint hot = cursor.hotSpot();
+  for (int y = hot.y(); y < image.height(); ++y) {
+    if (qAlpha(image.pixel(hot.x(), y)) >= 128) return y - hot.y();
+  }
+  return -1;
+}
+
+TEST(ArtworkDesktop, PointersAreDrawnAtEveryRatioWithTheHotSpotOnTheShape) {
+  // The screen's ratio and the zoom; the X server takes the hot spot in the image's own pixels.
+  const std::vector<std::pair<qreal, qreal>> cases = {{1, 1}, {1.25, 1}, {1.5, 1}, {2, 1},
+                                                      {3, 1}, {1, 1.25}, {1, 3},   {1.5, 2}};
+  for (const auto& [screen, zoom] : cases) {
+    SCOPED_TRACE(testing::Message() << "screen " << screen << ", zoom " << zoom);
+    const qreal ratio = screen * zoom;
+    const QCursor finger = assets::pointingFingerCursor(screen, zoom, assets::HotSpotUnits::ImagePixels);
+    const QCursor fist = assets::closedHandCursor(screen, zoom, assets::HotSpotUnits::ImagePixels);
+    EXPECT_EQ(finger.pixmap().size(), QSize(32, 32) * ratio);
+    EXPECT_EQ(finger.pixmap().deviceIndependentSize(), QSizeF(32, 32) * zoom);
+    // The tip of the finger: ink at the hot spot or at most a device pixel (rounded up) below it.
+    const int ink = inkBelowHotSpot(finger);
+    EXPECT_GE(ink, 0);
+    EXPECT_LE(ink, std::ceil(ratio));
+    EXPECT_EQ(qAlpha(fist.pixmap().toImage().pixel(fist.hotSpot())), 255) << "the hot spot is off the fist";
+    // Elsewhere the hot spot is in the pixmap's logical pixels: the same point of the drawing.
+    const QCursor logical = assets::pointingFingerCursor(screen, zoom, assets::HotSpotUnits::LogicalPixels);
+    const QPointF there = QPointF(logical.hotSpot()) * screen;
+    EXPECT_LE((there - QPointF(finger.hotSpot())).manhattanLength(), 2 * screen);
   }
   const QList<QSize> sizes = assets::windowIcon().availableSizes();
   for (const int s : {16, 32, 48, 128}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;

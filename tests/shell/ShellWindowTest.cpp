@@ -103,18 +103,20 @@ TEST_F(ShellWindow, ClosingFromTheFrameEndsTheEventLoopWithStatusZero) {
 bool sameCursor(const QCursor& a, const QCursor& b) {
   if (a.shape() != b.shape()) return false;
   if (a.shape() != Qt::BitmapCursor) return true;
-  return a.pixmap().toImage() == b.pixmap().toImage();
+  return a.hotSpot() == b.hotSpot() && a.pixmap().toImage() == b.pixmap().toImage();
 }
 
 TEST_F(ShellWindow, PointerFollowsWhatLiesUnderIt) {
+  const QCursor finger = assets::pointingFingerCursor(panel->devicePixelRatioF(), 1);
+  const QCursor fist = assets::closedHandCursor(panel->devicePixelRatioF(), 1);
   move({200, 150});
-  EXPECT_TRUE(sameCursor(panel->cursor(), assets::pointingFingerCursor())) << "over the notice";
+  EXPECT_TRUE(sameCursor(panel->cursor(), finger)) << "over the notice";
 
   dismissNotice();
   move({120, 30});  // the window's own picture, off every element
-  EXPECT_TRUE(sameCursor(panel->cursor(), assets::closedHandCursor()));
+  EXPECT_TRUE(sameCursor(panel->cursor(), fist));
   move({10 + 5, 60 + 5});  // SWm(0)
-  EXPECT_TRUE(sameCursor(panel->cursor(), assets::pointingFingerCursor()));
+  EXPECT_TRUE(sameCursor(panel->cursor(), finger));
   move({328 + 7, 219 + 40});  // MET
   EXPECT_TRUE(sameCursor(panel->cursor(), Qt::ArrowCursor));
   move({346 + 25, 116 + 7});  // MES(0), a label
@@ -122,7 +124,7 @@ TEST_F(ShellWindow, PointerFollowsWhatLiesUnderIt) {
   move({4 + 45, 85 + 100});  // Sousa(0), a card with no buttons
   EXPECT_TRUE(sameCursor(panel->cursor(), Qt::ArrowCursor));
   move({349 + 16, 248 + 10});  // SWv(1)
-  EXPECT_TRUE(sameCursor(panel->cursor(), assets::pointingFingerCursor()));
+  EXPECT_TRUE(sameCursor(panel->cursor(), finger));
 }
 
 }  // namespace
