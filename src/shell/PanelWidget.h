@@ -70,11 +70,15 @@ class PanelWidget : public QWidget {
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
   static constexpr int kAfterFirstFrameMs = 100;
+  // How long painting must have rested before the painting thread and its fonts are let go.
+  static constexpr int kReleasePainterMs = 1000;
 
   Form1& form_;
   assets::PictureCache cache_;
   QTimer timer_;
   QTimer afterFirstFrame_;
+  QTimer releasePainter_;
+  std::optional<QPoint> pointerAt_;  // where the pointer last was over the panel, as its events said
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
@@ -88,6 +92,7 @@ class PanelWidget : public QWidget {
   std::vector<bool> announcedChoices_;
   bool centred_ = false;
   bool firstFrameShown_ = false;
+  bool noticeCached_ = true;
   int paintCount_ = 0;
 };
 
