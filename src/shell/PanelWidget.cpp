@@ -161,7 +161,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   if (!firstFrameShown_) {
     firstFrameShown_ = true;
     afterFirstFrame_.start(kAfterFirstFrameMs);
-  } else if (!afterFirstFrame_.isActive()) {
+  } else if (!afterFirstFrame_.isActive() && !releasePainter_.isActive()) {
     releasePainter_.start(kReleasePainterMs);
   }
 }

@@ -70,7 +70,7 @@ class PanelWidget : public QWidget {
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
   static constexpr int kAfterFirstFrameMs = 100;
-  // How long painting must have rested before the painting thread and its fonts are let go.
+  // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
 
   Form1& form_;
