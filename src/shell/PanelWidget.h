@@ -78,7 +78,7 @@ class PanelWidget : public QWidget {
   QTimer timer_;
   QTimer afterFirstFrame_;
   QTimer releasePainter_;
-  std::optional<QPoint> pointerAt_;  // where the pointer last was over the panel, as its events said
+  std::optional<QPoint> pointerAt_;   // where the pointer last was over the panel, as its events said
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
