@@ -26,18 +26,18 @@ class QuitWhenShown : public QObject {
     const bool done = ready_ ? painted_ && event->type() == QEvent::WindowIconChange : painted_;
     if (done && !quitting_) {
       quitting_ = true;
-      QMetaObject::invokeMethod(
-          qApp,
-          [] {
-            QThreadPool::globalInstance()->waitForDone();
-            QCoreApplication::quit();
-          },
-          Qt::QueuedConnection);
+      QMetaObject::invokeMethod(qApp, &QuitWhenShown::finish, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  // Waits for the painting the panel still has queued, then leaves.
+  static void finish() {
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::quit();
+  }
+
   bool ready_;
   bool painted_ = false;
   bool quitting_ = false;

@@ -33,6 +33,7 @@ struct Launch {
 
 bool launchOnce(const std::vector<std::string>& command, const std::filesystem::path& runtime, Launch& out) {
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
   std::filesystem::create_directories(runtime);
