@@ -19,7 +19,6 @@ echo "seed $SEED (SOAK_SEED=$SEED repeats the storm), $DURATION s"
 
 "$CAPTIONS_TOOL" >"$E2E_TMP/legal.txt"
 [ -s "$E2E_TMP/legal.txt" ] || fail "no legal captions from $CAPTIONS_TOOL"
-export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 start_x
 launch
 wid=$(wait_window "$PANEL_PID")
