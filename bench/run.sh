@@ -11,7 +11,8 @@ RUNS=${YUNURI_BENCH_RUNS:-15}
 IDLE_SECONDS=${YUNURI_BENCH_IDLE_SECONDS:-60}
 STEADY_SECONDS=${YUNURI_BENCH_STEADY_SECONDS:-10}
 MEMORY_RUNS=${YUNURI_BENCH_MEMORY_RUNS:-3}
-SETTLE_SECONDS=2
+IDLE_RUNS=${YUNURI_BENCH_IDLE_RUNS:-3}
+SETTLE_SECONDS=3
 
 # Goals.
 GOAL_STARTUP_RATIO=1.25
@@ -109,35 +110,46 @@ for _ in $(seq "$MEMORY_RUNS"); do
 done
 steady() { awk -v who="$1" -v col="$2" '$1 == who { print $col }' "$TMP/steady.txt" | median; }
 
-echo "Leaving the real panel and the timer floor idle for $IDLE_SECONDS s side by side ..." >&2
+echo "Leaving the real panel and the timer floor idle for $IDLE_SECONDS s side by side, $IDLE_RUNS times ..." >&2
 # Clock ticks of user and system time of the whole process (10 ms each on most kernels).
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 # Nanoseconds on a CPU, summed over the process's threads: the same figure at a finer grain.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ t += $1 } END { printf "%d", t }'; }
-start "$BUILD/yunuri"
-panel=$STARTED
-start "$BUILD/bench/bare_window" --timer
-floor=$STARTED
-wid=$(window_of "$panel")
-window_of "$floor" >/dev/null
-# Dismiss the notice, then leave the pointer resting on a button (MUTE), as a visitor would.
-xdotool mousemove --window "$wid" 200 150 click 1
-sleep "$SETTLE_SECONDS"
-xdotool mousemove --window "$wid" $((349 + 16)) $((276 + 10))
-sleep "$SETTLE_SECONDS"
-before=$(cpu_ticks "$panel")
-before_ns=$(cpu_ns "$panel")
-floor_before_ns=$(cpu_ns "$floor")
-sleep "$IDLE_SECONDS"
-after=$(cpu_ticks "$panel")
-after_ns=$(cpu_ns "$panel")
-floor_after_ns=$(cpu_ns "$floor")
-stop "$panel" "$floor"
 percent_of() { awk -v d="$1" -v s="$IDLE_SECONDS" 'BEGIN { printf "%.3f", d / 1e9 / s * 100 }'; }
-idle_percent=$(awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$IDLE_SECONDS" \
-  'BEGIN { printf "%.2f", d / hz / s * 100 }')
-idle_percent_fine=$(percent_of $((after_ns - before_ns)))
-floor_percent_fine=$(percent_of $((floor_after_ns - floor_before_ns)))
+for _ in $(seq "$IDLE_RUNS"); do
+  start "$BUILD/yunuri"
+  panel=$STARTED
+  start "$BUILD/bench/bare_window" --timer
+  floor=$STARTED
+  wid=$(window_of "$panel")
+  window_of "$floor" >/dev/null
+  # Dismiss the notice, then leave the pointer resting on a button (MUTE), as a visitor would; what the
+  # notice set going (the remote sliding in, the painting thread let go a second later) ends first.
+  xdotool mousemove --window "$wid" 200 150 click 1
+  sleep "$SETTLE_SECONDS"
+  xdotool mousemove --window "$wid" $((349 + 16)) $((276 + 10))
+  sleep "$SETTLE_SECONDS"
+  before=$(cpu_ticks "$panel")
+  before_ns=$(cpu_ns "$panel")
+  floor_before_ns=$(cpu_ns "$floor")
+  sleep "$IDLE_SECONDS"
+  after=$(cpu_ticks "$panel")
+  after_ns=$(cpu_ns "$panel")
+  floor_after_ns=$(cpu_ns "$floor")
+  stop "$panel" "$floor"
+  awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$IDLE_SECONDS" \
+    'BEGIN { printf "%.2f\n", d / hz / s * 100 }' >>"$TMP/idle-ticks.txt"
+  panel_percent=$(percent_of $((after_ns - before_ns)))
+  floor_percent=$(percent_of $((floor_after_ns - floor_before_ns)))
+  echo "$panel_percent" >>"$TMP/idle-panel.txt"
+  echo "$floor_percent" >>"$TMP/idle-floor.txt"
+  awk -v a="$panel_percent" -v b="$floor_percent" 'BEGIN { printf "%.2f\n", (b > 0 ? a / b : 0) }' \
+    >>"$TMP/idle-ratio.txt"
+done
+idle_percent=$(median <"$TMP/idle-ticks.txt")
+idle_percent_fine=$(median <"$TMP/idle-panel.txt")
+floor_percent_fine=$(median <"$TMP/idle-floor.txt")
+idle_ratio=$(median <"$TMP/idle-ratio.txt")
 
 # One row: measure, figure with unit, goal text, ratio of figure to goal (or to the bare window).
 row() { printf '%-40s %14s %14s %8s  %s\n' "$@"; }
@@ -188,5 +200,4 @@ ratio_row "running, panel / Japanese line" "$(ratio "$(steady panel 3)" "$(stead
 row "idle CPU, $IDLE_SECONDS s, panel, utime+stime" "$idle_percent %" "" "" ""
 row "idle CPU, $IDLE_SECONDS s, panel, schedstat" "$idle_percent_fine %" "" "" ""
 row "idle CPU, $IDLE_SECONDS s, 100 ms timer floor" "$floor_percent_fine %" "" "" ""
-ratio_row "idle CPU, panel / timer floor" "$(ratio "$idle_percent_fine" "$floor_percent_fine")" \
-  "$GOAL_IDLE_CPU_RATIO"
+ratio_row "idle CPU, panel / timer floor" "$idle_ratio" "$GOAL_IDLE_CPU_RATIO"
