@@ -26,14 +26,18 @@ class QuitWhenShown : public QObject {
     const bool done = ready_ ? painted_ && event->type() == QEvent::WindowIconChange : painted_;
     if (done && !quitting_) {
       quitting_ = true;
-      QMetaObject::invokeMethod(qApp, &QuitWhenShown::finish, Qt::QueuedConnection);
+      if (ready_) {
+        QMetaObject::invokeMethod(qApp, &QuitWhenShown::finishPainting, Qt::QueuedConnection);
+      } else {
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+      }
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
   // Waits for the painting the panel still has queued, then leaves.
-  static void finish() {
+  static void finishPainting() {
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::quit();
   }
