@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize bench clean screenshots install package
+.PHONY: all deps configure build run test sanitize bench soak clean screenshots install package
 
 all: build
 
@@ -39,6 +39,12 @@ bench: configure
 	@cmake -S . -B $(BUILD) -DYUNURI_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@bench/run.sh $(BUILD)
+
+# The real panel under random real input in a private X server for SOAK_SECONDS (default ten minutes; the
+# tests run it for twenty seconds); SOAK_SEED repeats a storm.
+SOAK_SECONDS ?= 600
+soak: build
+	@SOAK_SECONDS=$(SOAK_SECONDS) bash tests/e2e/soak.sh $(BUILD)/yunuri $(BUILD)/tests/legal_captions
 
 # The panel in its main states, at 100 % and 200 %, as PNG files.
 screenshots: build

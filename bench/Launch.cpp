@@ -2,7 +2,7 @@
 // runtime directory of its own, and prints per program: name, median wall milliseconds from launch to exit,
 // median peak resident kilobytes. The first launch of each warms the caches and is not counted.
 //
-//   yunuri_launch RUNS WORKDIR NAME=PROGRAM...
+//   yunuri_launch RUNS WORKDIR NAME=PROGRAM[,ARGUMENT...]...
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,14 +12,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 struct Program {
   std::string name;
-  std::string path;
+  std::vector<std::string> command;
   std::vector<double> wallMs;
   std::vector<double> peakKb;
 };
@@ -29,7 +31,11 @@ struct Launch {
   double peakKb;
 };
 
-bool launchOnce(const std::string& path, const std::filesystem::path& runtime, Launch& out) {
+bool launchOnce(const std::vector<std::string>& command, const std::filesystem::path& runtime, Launch& out) {
+  std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
   std::filesystem::create_directories(runtime);
   std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
   const auto start = std::chrono::steady_clock::now();
@@ -39,7 +45,7 @@ bool launchOnce(const std::string& path, const std::filesystem::path& runtime, L
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     std::freopen("/dev/null", "w", stdout);
     std::freopen("/dev/null", "w", stderr);
-    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    execv(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;
@@ -75,15 +81,18 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "yunuri_launch: expected NAME=PROGRAM, got %s\n", argv[i]);
       return 2;
     }
-    programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}});
+    Program p{arg.substr(0, eq), {}, {}, {}};
+    std::istringstream words(arg.substr(eq + 1));
+    for (std::string word; std::getline(words, word, ',');) p.command.push_back(word);
+    programs.push_back(std::move(p));
   }
 
   int launchNumber = 0;
   for (int run = 0; run <= runs; ++run) {
     for (Program& p : programs) {
       Launch l{};
-      if (!launchOnce(p.path, work / ("runtime-" + std::to_string(launchNumber++)), l)) {
-        std::fprintf(stderr, "yunuri_launch: %s did not end cleanly\n", p.path.c_str());
+      if (!launchOnce(p.command, work / ("runtime-" + std::to_string(launchNumber++)), l)) {
+        std::fprintf(stderr, "yunuri_launch: %s did not end cleanly\n", p.command.front().c_str());
         return 1;
       }
       if (run == 0) continue;

@@ -3,7 +3,12 @@
 #include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
+#include <atomic>
 #include <utility>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace yunuri::assets {
 namespace {
@@ -13,7 +18,10 @@ namespace {
 // fills, and the hand-offs cost more than the fills (a third of the time at ratio 2). So each job runs as one
 // task of that pool, which paints it alone. The pool is kept to one thread because every thread that paints
 // text opens the font file anew and keeps the pages it touched.
+std::atomic<bool> used{false};
+
 QThreadPool* paintingPool() {
+  used.store(true, std::memory_order_relaxed);
   QThreadPool* pool = QThreadPool::globalInstance();
   if (pool->maxThreadCount() != 1) pool->setMaxThreadCount(1);
   return pool;
@@ -37,6 +45,16 @@ void runOnPaintingThread(const std::function<void()>& job) {
     done.release();
   });
   done.acquire();
+}
+
+void releasePaintingThread() {
+  if (!used.exchange(false, std::memory_order_relaxed)) return;
+  // Waiting for the pool to be done also joins its idle thread, whose thread-local font engines then close
+  // their faces; what they freed lies in that thread's malloc arena until it is trimmed.
+  QThreadPool::globalInstance()->waitForDone();
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
 }
 
 }  // namespace yunuri::assets

@@ -48,6 +48,16 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
   return cache_.emplace(k, QPixmap::fromImage(std::move(image))).first->second;
 }
 
+void PictureCache::forget(Picture picture) {
+  const std::uint32_t which = key(picture, 0);
+  std::erase_if(pending_, [&](auto& entry) {
+    if ((entry.first & 0xffff) != which) return false;
+    entry.second->done.acquire();
+    return true;
+  });
+  std::erase_if(cache_, [&](const auto& entry) { return (entry.first & 0xffff) == which; });
+}
+
 PictureCache::~PictureCache() {
   clear();
 }

@@ -21,6 +21,8 @@ class PictureCache {
   // while the caller gets on with something else (making the window, at start-up).
   void prefetch(Picture picture, qreal devicePixelRatio);
   const QPixmap& get(Picture picture, qreal devicePixelRatio);
+  // Forgets a picture that will not be shown again, at every ratio, once it is painted.
+  void forget(Picture picture);
   // Forgets every picture, once those still being painted are done.
   void clear();
 

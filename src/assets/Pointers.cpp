@@ -1,11 +1,13 @@
 // The two panel pointers and the application icon, drawn as vector shapes at the pixel ratio asked for.
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QTransform>
 #include <array>
+#include <utility>
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
@@ -19,7 +21,7 @@ constexpr int kCursorSize = 32;
 constexpr QPoint kFingerTip(8, 1);
 constexpr QPoint kFistCentre(13, 14);
 // The sizes window managers ask for; larger icons come from the installed theme icons, and each size here is
-// sent to the X server and kept for the life of the window.
+// sent to the X server, which keeps it for the life of the window.
 constexpr std::array<int, 6> kIconSizes = {16, 24, 32, 48, 64, 128};
 constexpr int kLetterPixels = 100;
 
@@ -159,14 +161,37 @@ QImage renderIcon(int pixels) {
   return image;
 }
 
+namespace {
+
+// The icon painted at a size only when that size is asked for, on the painting thread: the window hands each
+// size to the display server once, and pixmaps kept in the icon would stay in memory as long as the window.
+class PaintedIconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    QImage image;
+    runOnPaintingThread([&] { image = renderIcon(qMin(size.width(), size.height())); });
+    return QPixmap::fromImage(std::move(image));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    const int side = qMin(size.width(), size.height());
+    return {side, side};
+  }
+  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    QList<QSize> sizes;
+    for (const int side : kIconSizes) sizes.append(QSize(side, side));
+    return sizes;
+  }
+  QString key() const override { return QStringLiteral("yunuri-painted"); }
+  QIconEngine* clone() const override { return new PaintedIconEngine; }
+};
+
+}  // namespace
+
 QIcon windowIcon() {
-  std::array<QImage, kIconSizes.size()> images;
-  runOnPaintingThread([&] {
-    for (std::size_t i = 0; i < kIconSizes.size(); ++i) images[i] = renderIcon(kIconSizes[i]);
-  });
-  QIcon icon;
-  for (const QImage& image : images) icon.addPixmap(QPixmap::fromImage(image));
-  return icon;
+  return QIcon(new PaintedIconEngine);
 }
 
 }  // namespace yunuri::assets

@@ -1,8 +1,10 @@
 #include "shell/PanelPainter.h"
 
 #include <array>
+#include <vector>
 
 #include "assets/Artwork.h"
+#include "assets/PaintingThread.h"
 #include "assets/Text.h"
 
 namespace yunuri {
@@ -36,7 +38,7 @@ void drawImages(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
 // readable on any bar and on the dark ground above it.
 const QColor kMeterTextRing(40, 40, 44);
 
-void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
+void drawMeterOps(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
   const QFont font = assets::meterFont();
   for (const MeterOp& op : canvas.ops) {
     const QColor colour(op.color.r, op.color.g, op.color.b);
@@ -49,6 +51,37 @@ void drawMeter(QPainter& p, const MeterCanvas& canvas, QPointF origin) {
                          kMeterTextRing);
     }
   }
+}
+
+// The meter with its drawing, as last painted.
+struct MeterFrame {
+  std::vector<MeterOp> ops;
+  qint64 picture = 0;
+  QSizeF size;
+  qreal ratio = 0;
+  QImage image;
+};
+
+// The meter and its number are painted on the painting thread like every picture, so the window's own thread
+// never opens a font: one opened there would stay mapped, with its glyph caches, as long as the program runs.
+// The last frame is kept, as the meter changes far less often than it is repainted.
+void drawMeter(QPainter& p, assets::PictureCache& cache, qreal ratio, Picture picture,
+               const MeterCanvas& canvas, const QRectF& box) {
+  static MeterFrame last;
+  const QImage under = picture.isNone() ? QImage() : cache.get(picture, ratio).toImage();
+  if (last.image.isNull() || last.ops != canvas.ops || last.picture != under.cacheKey() ||
+      last.size != box.size() || last.ratio != ratio) {
+    QImage image((box.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    assets::runOnPaintingThread([&] {
+      QPainter painter(&image);
+      painter.drawImage(QPointF(0, 0), under);
+      drawMeterOps(painter, canvas, {0, 0});
+    });
+    last = {canvas.ops, under.cacheKey(), box.size(), ratio, std::move(image)};
+  }
+  p.drawImage(box.topLeft(), last.image);
 }
 
 }  // namespace
@@ -75,8 +108,11 @@ void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
     if (!box.Visible || !r.intersects(area)) continue;
     p.save();
     p.setClipRect(r.intersected(area), Qt::IntersectClip);
-    drawPicture(p, cache, ratio, box.picture, r.topLeft());
-    if (id == BoxId::MET) drawMeter(p, form.METDrawing, r.topLeft());
+    if (id == BoxId::MET) {
+      drawMeter(p, cache, ratio, box.picture, form.METDrawing, r);
+    } else {
+      drawPicture(p, cache, ratio, box.picture, r.topLeft());
+    }
     for (int a = 0; a < kArrayCount; ++a) {
       const ArrayLayout& l = arrayLayout(static_cast<ArrayId>(a));
       if (l.container == Container::Box && l.box == id)

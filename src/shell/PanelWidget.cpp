@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEnterEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +14,7 @@
 #include <algorithm>
 
 #include "assets/Artwork.h"
+#include "assets/PaintingThread.h"
 #include "input/Input.h"
 #include "shell/FrameExtents.h"
 #include "shell/PanelAccessible.h"
@@ -80,7 +83,10 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   connect(&afterFirstFrame_, &QTimer::timeout, this, [this] {
     setWindowIcon(assets::windowIcon());
     cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
+    releasePainter_.start(kReleasePainterMs);
   });
+  releasePainter_.setSingleShot(true);
+  connect(&releasePainter_, &QTimer::timeout, this, [] { assets::releasePaintingThread(); });
 }
 
 void PanelWidget::startTimer1() {
@@ -98,6 +104,11 @@ void PanelWidget::sync() {
     setWindowTitle(QString::fromStdString(form_.Caption()));
     announceCaption(this);
   }
+  // The notice shows once; its picture is as big as the window.
+  if (noticeCached_ && !form_.KABE.Visible) {
+    noticeCached_ = false;
+    cache_.forget(Picture::base(BasePicture::Notice));
+  }
   for (const DirtyRect& r : form_.TakeDirty())
     update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
   if (announcedVolume_ != form_.state.VolumeLevel || announcedMute_ != form_.state.MuteOn) {
@@ -105,10 +116,13 @@ void PanelWidget::sync() {
     announcedMute_ = form_.state.MuteOn;
     announceValue(this);
   }
-  if (underMouse()) updatePointer(widgetToPanel(mapFromGlobal(QCursor::pos())));
+  // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
+  // events keep its position, so only a control changing under it is looked up here.
+  if (pointerAt_ && underMouse()) updatePointer(*pointerAt_);
 }
 
 void PanelWidget::updatePointer(QPoint at) {
+  pointerAt_ = at;
   const Pointer want = form_.PointerAt(at.x(), at.y());
   const qreal ratio = renderRatio();
   if (want == pointer_ && ratio == cursorRatio_) return;
@@ -171,12 +185,15 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   if (!firstFrameShown_) {
     firstFrameShown_ = true;
     afterFirstFrame_.start(kAfterFirstFrameMs);
+  } else if (!afterFirstFrame_.isActive() && !releasePainter_.isActive()) {
+    releasePainter_.start(kReleasePainterMs);
   }
 }
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons() & ~event->button());
   const QPoint at = widgetToPanel(event->position());
+  pointerAt_ = at;
   // A click moves keyboard focus to the button clicked, without the ring: the ring is for keyboard users.
   if (focusVisible_) {
     update(focusRingRect());
@@ -192,6 +209,7 @@ void PanelWidget::mousePressEvent(QMouseEvent* event) {
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = widgetToPanel(event->position());
+  pointerAt_ = at;
   MouseUp(form_, at.x(), at.y(), buttonOf(event->button()));
   sync();
 }
@@ -402,6 +420,12 @@ bool PanelWidget::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::UngrabMouse:
       loseCapture();
+      break;
+    case QEvent::Enter:
+      pointerAt_ = widgetToPanel(static_cast<QEnterEvent*>(event)->position());
+      break;
+    case QEvent::Leave:
+      pointerAt_.reset();
       break;
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:

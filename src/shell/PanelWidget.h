@@ -84,6 +84,8 @@ class PanelWidget : public QWidget {
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
   static constexpr int kAfterFirstFrameMs = 100;
+  // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
+  static constexpr int kReleasePainterMs = 1000;
 
   Form1& form_;
   PanelZoom zoom_;
@@ -91,6 +93,8 @@ class PanelWidget : public QWidget {
   qreal cacheRatio_;  // the ratio the cached pictures were drawn at
   QTimer timer_;
   QTimer afterFirstFrame_;
+  QTimer releasePainter_;
+  std::optional<QPoint> pointerAt_;   // where the pointer last was over the panel, as its events said
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.
   std::optional<QCursor> closedHand_;
@@ -105,6 +109,7 @@ class PanelWidget : public QWidget {
   QPoint windowedAt_;  // where the client area was before the window filled the screen
   bool centred_ = false;
   bool firstFrameShown_ = false;
+  bool noticeCached_ = true;
   int paintCount_ = 0;
 };
 
