@@ -133,9 +133,11 @@ TEST_F(ShellWindow, PointerChangesWhenAButtonSlidesUnderItAtRest) {
   panel->setAttribute(Qt::WA_UnderMouse);
   const QPoint rest(4 + 9 + 16, 85 + 38 + 10);  // where the remote's first button will stop
   move(rest);
-  EXPECT_FALSE(sameCursor(panel->cursor(), assets::pointingFingerCursor(panel->devicePixelRatioF(), 1))) << "before the remote is in";
+  EXPECT_FALSE(sameCursor(panel->cursor(), assets::pointingFingerCursor(panel->devicePixelRatioF(), 1)))
+      << "before the remote is in";
   ticks(30);
-  EXPECT_TRUE(sameCursor(panel->cursor(), assets::pointingFingerCursor(panel->devicePixelRatioF(), 1))) << "the pointer never moved";
+  EXPECT_TRUE(sameCursor(panel->cursor(), assets::pointingFingerCursor(panel->devicePixelRatioF(), 1)))
+      << "the pointer never moved";
 }
 
 }  // namespace
