@@ -47,7 +47,8 @@ QString sourceName(int source) {
 
 // What a button does, in a sentence a screen reader adds after its name.
 QString buttonDescription(ArrayId id, int index) {
-  static const std::array<const char*, 4> kRemotes = {"DVD/VTR", "世界対応VTR", "DVD", "ドームカメラ"};
+  // The sources whose remotes SWr1..SWr4 are: the DVD/VTR deck, the multi-standard VTR, DVD, the dome camera.
+  static constexpr std::array<int, 4> kRemoteSources = {6, 7, 8, 10};
   if (IsCloseButton({id, index})) return u("この操作パネルを閉じます");
   switch (id) {
     case ArrayId::SWm:
@@ -75,7 +76,8 @@ QString buttonDescription(ArrayId id, int index) {
     case ArrayId::SWr3:
     case ArrayId::SWr4:
       return u("「%1」のリモコン")
-          .arg(u(kRemotes[static_cast<std::size_t>(id) - static_cast<std::size_t>(ArrayId::SWr1)]));
+          .arg(sourceName(
+              kRemoteSources[static_cast<std::size_t>(id) - static_cast<std::size_t>(ArrayId::SWr1)]));
     case ArrayId::MES:
       break;
   }

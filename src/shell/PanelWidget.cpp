@@ -109,8 +109,9 @@ void PanelWidget::sync() {
     noticeCached_ = false;
     cache_.forget(Picture::base(BasePicture::Notice));
   }
-  for (const DirtyRect& r : form_.TakeDirty())
-    update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
+  const std::vector<DirtyRect> dirty = form_.TakeDirty();
+  for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
+  if (!dirty.empty()) announceChoices(this, announcedChoices_);
   if (announcedVolume_ != form_.state.VolumeLevel || announcedMute_ != form_.state.MuteOn) {
     announcedVolume_ = form_.state.VolumeLevel;
     announcedMute_ = form_.state.MuteOn;
