@@ -15,6 +15,9 @@ struct PictureCache::Pending {
   QSemaphore done;
 };
 
+// A key holds the ratio in its upper half and the picture in its lower half.
+constexpr std::uint32_t kPictureBits = 0xffff;
+
 std::uint32_t PictureCache::key(Picture picture, qreal devicePixelRatio) {
   const auto ratio = static_cast<std::uint32_t>(std::lround(devicePixelRatio * 100));
   return (ratio << 16) | (static_cast<std::uint32_t>(picture.kind) << 13) |
@@ -51,11 +54,11 @@ const QPixmap& PictureCache::get(Picture picture, qreal devicePixelRatio) {
 void PictureCache::forget(Picture picture) {
   const std::uint32_t which = key(picture, 0);
   std::erase_if(pending_, [&](auto& entry) {
-    if ((entry.first & 0xffff) != which) return false;
+    if ((entry.first & kPictureBits) != which) return false;
     entry.second->done.acquire();
     return true;
   });
-  std::erase_if(cache_, [&](const auto& entry) { return (entry.first & 0xffff) == which; });
+  std::erase_if(cache_, [&](const auto& entry) { return (entry.first & kPictureBits) == which; });
 }
 
 PictureCache::~PictureCache() {
