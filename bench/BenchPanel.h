@@ -3,26 +3,18 @@
 #include <utility>
 
 #include "input/Input.h"
+#include "support/FakeApp.h"
 #include "tick/Tick.h"
-#include "window/App.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"
 
 namespace yunuri::bench {
 
-// Platform services that do nothing: the benchmarks never refuse a second copy nor end.
-class NullApp : public App {
- public:
-  bool PrevInstance() override { return false; }
-  void MsgBoxCritical(std::string_view /*text*/, std::string_view /*title*/) override {}
-  void End() override {}
-};
-
 // A started panel with the notice dismissed and everything at rest, as a user finds it a second later.
 struct BenchPanel {
   static constexpr int kSettleTicks = 20;
 
-  NullApp app;
+  FakeApp app;
   Form1 f{app};
 
   BenchPanel() {

@@ -13,6 +13,7 @@
 
 #include "input/Input.h"
 #include "shell/PanelPainter.h"
+#include "support/FakeApp.h"
 #include "tick/Tick.h"
 #include "window/StartUp.h"
 
@@ -25,16 +26,9 @@ constexpr int kSlideTicks = 20;  // long enough for any popup or panel to come t
 constexpr int kVolumeRampTicks = 55;
 constexpr int kWarmingTicks = 9;  // the ON button is lit on the tenth tick of the warm-up
 
-class QuietApp : public yunuri::App {
- public:
-  bool PrevInstance() override { return false; }
-  void MsgBoxCritical(std::string_view, std::string_view) override {}
-  void End() override {}
-};
-
 // A started panel that a script clicks like a user does.
 struct Scene {
-  QuietApp app;
+  yunuri::FakeApp app;
   Form1 form{app};
 
   Scene() { yunuri::Form_Load(form); }

@@ -1,30 +1,13 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include <utility>
 
 #include "input/Input.h"
-#include "window/App.h"
+#include "support/FakeApp.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"
 
 namespace yunuri::test {
-
-// Records what the panel asks of the platform.
-class FakeApp : public App {
- public:
-  bool prevInstance = false;
-  std::vector<std::string> calls;
-
-  bool PrevInstance() override {
-    calls.emplace_back("PrevInstance");
-    return prevInstance;
-  }
-  void MsgBoxCritical(std::string_view text, std::string_view title) override {
-    calls.push_back("MsgBox:" + std::string(title) + ":" + std::string(text));
-  }
-  void End() override { calls.emplace_back("End"); }
-};
 
 // A started panel, with helpers that click like a user: press and release at the centre of a control.
 struct Panel {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shell/PanelWidget.h"
-#include "window/App.h"
+#include "support/FakeApp.h"
 #include "window/StartUp.h"
 
 namespace yunuri {
@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kIdleTicks = 50;
 constexpr int kSettleTicks = 20;
-
-class NoPlatform : public App {
- public:
-  bool PrevInstance() override { return false; }
-  void MsgBoxCritical(std::string_view /*text*/, std::string_view /*title*/) override {}
-  void End() override {}
-};
 
 // Records the region of every paint event the widget receives.
 class PaintRecorder : public QObject {
@@ -39,7 +32,7 @@ class PaintRecorder : public QObject {
 
 class PerfIdleTest : public ::testing::Test {
  protected:
-  NoPlatform app;
+  FakeApp app;
   Form1 form{app};
   std::unique_ptr<PanelWidget> widget;
 

@@ -7,36 +7,24 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "shell/PanelWidget.h"
-#include "window/App.h"
+#include "support/FakeApp.h"
 #include "window/Form1.h"
 #include "window/StartUp.h"
 
 namespace yunuri::shelltest {
 
-// Records what the panel asks of the platform instead of doing it.
-class RecordingApp : public App {
- public:
-  std::vector<std::string> calls;
-  bool PrevInstance() override { return false; }
-  void MsgBoxCritical(std::string_view text, std::string_view /*title*/) override {
-    calls.emplace_back(text);
-  }
-  void End() override { calls.emplace_back("End"); }
-};
-
 // A started panel in a shown window on the offscreen platform, driven by real Qt mouse events.
 class ShellTest : public ::testing::Test {
  protected:
-  RecordingApp app;
+  FakeApp app;
   Form1 form{app};
   std::unique_ptr<PanelWidget> panel;
 
   void SetUp() override {
     Form_Load(form);
+    app.calls.clear();  // what the shell makes the panel ask for comes after start-up
     panel = std::make_unique<PanelWidget>(form);
     panel->show();
     settle();
@@ -81,7 +69,5 @@ class ShellTest : public ::testing::Test {
 
 // True when the two images agree at every pixel of `area` within a small rounding tolerance.
 bool sameAt(const QImage& a, const QImage& b, const QRect& area);
-// The main panel with `picture` laid over it at `at`, as the window should show it.
-QImage panelWith(Picture picture, QPoint at);
 
 }  // namespace yunuri::shelltest

@@ -81,7 +81,7 @@ TEST_F(ShellWindow, TickRunsEveryHundredMillisecondsOnceStarted) {
 }
 
 TEST_F(ShellWindow, TickStaysOffWhenStartUpDidNotEnableIt) {
-  RecordingApp otherApp;
+  FakeApp otherApp;
   Form1 notLoaded(otherApp);
   PanelWidget widget(notLoaded);
   widget.startTimer1();
