@@ -2,13 +2,18 @@
 // has its control's size, and a high-DPI render is drawn, not enlarged.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,6 +24,7 @@
 #include "assets/PictureCache.h"
 #include "audio/Volume.h"
 #include "shell/PanelPainter.h"
+#include "support/FakeApp.h"
 #include "window/Layout.h"
 #include "window/StartUp.h"
 
@@ -233,11 +239,34 @@ TEST(ArtworkHighDpi, TwiceTheRatioIsDrawnNotEnlarged) {
   EXPECT_GT(colours2.size(), colours1.size());
 }
 
-TEST(ArtworkFonts, JapaneseGothicAndTheMeterSize) {
+// The families that carry Japanese, as fontconfig's own command lists them (each under all its names).
+QStringList japaneseFamiliesInstalled() {
+  QProcess list;
+  list.start(QStringLiteral("fc-list"), {QStringLiteral(":lang=ja"), QStringLiteral("family")});
+  if (!list.waitForFinished() || list.exitCode() != 0) return {};
+  return QString::fromUtf8(list.readAllStandardOutput())
+      .split(QRegularExpression(QStringLiteral("[,\n]")), Qt::SkipEmptyParts);
+}
+
+TEST(ArtworkFonts, TheLettersAreInTheFirstJapaneseGothicInstalledOfThePreferredOnes) {
+  const QStringList installed = japaneseFamiliesInstalled();
+  ASSERT_FALSE(installed.isEmpty()) << "no Japanese font installed: install fonts-ipafont-gothic";
   const QString family = assets::gothicFamily();
-  ASSERT_FALSE(family.isEmpty()) << "no Japanese font: install fonts-ipafont-gothic";
-  EXPECT_TRUE(family == "MS PGothic" || family == "IPAPGothic" || family == "Noto Sans CJK JP")
-      << family.toStdString();
+  EXPECT_TRUE(installed.contains(family)) << family.toStdString() << " carries no Japanese";
+  EXPECT_TRUE(assets::gothicHasJapanese());
+  // MS PGothic first, then its metric twin, then Noto: the first of them installed letters the panel.
+  for (const char* preferred : {"MS PGothic", "IPAPGothic", "Noto Sans CJK JP"}) {
+    if (installed.contains(QLatin1String(preferred))) {
+      EXPECT_EQ(family.toStdString(), preferred);
+      break;
+    }
+  }
+  // The font the painting asks for is that family indeed, and it has the panel's letters.
+  const QFont letters = assets::gothic(12);
+  EXPECT_EQ(QFontInfo(letters).family().toStdString(), family.toStdString());
+  for (const char16_t letter : std::u16string_view(u"機器を選択ﾓﾆﾀｰ")) {
+    EXPECT_TRUE(QFontMetrics(letters).inFont(QChar(letter))) << "U+" << std::hex << int(letter);
+  }
   EXPECT_EQ(assets::meterFont().pixelSize(), 9);
   EXPECT_EQ(assets::meterFont().family(), family);
 }
@@ -280,13 +309,6 @@ TEST(ArtworkDesktop, PointersAreDrawnAtEveryRatioWithTheHotSpotOnTheShape) {
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(icon.pixel(24, 24)), 255);
 }
-
-class QuietApp : public App {
- public:
-  bool PrevInstance() override { return false; }
-  void MsgBoxCritical(std::string_view, std::string_view) override {}
-  void End() override {}
-};
 
 QImage paint(const Form1& form) {
   QImage image(kWindowWidth, kWindowHeight, QImage::Format_ARGB32);
@@ -370,7 +392,7 @@ TEST(ArtworkPictures, TheNoticeDimsTheWholePanelAroundItsCard) {
 }
 
 TEST(ArtworkLegibility, TheMeterNumberReadsOnTheOrangeAndOnTheMutedGreyBar) {
-  QuietApp app;
+  FakeApp app;
   Form1 form(app);
   Form_Load(form);
   form.SetVisible(form.KABE, false);
@@ -397,7 +419,7 @@ TEST(ArtworkLegibility, TheMeterNumberReadsOnTheOrangeAndOnTheMutedGreyBar) {
 }
 
 TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {
-  QuietApp app;
+  FakeApp app;
   Form1 form(app);
   Form_Load(form);
   form.SetVisible(form.KABE, false);
