@@ -1,9 +1,6 @@
 #include "ShellFixture.h"
 
-#include <QPainter>
 #include <cstdlib>
-
-#include "assets/Artwork.h"
 
 namespace yunuri::shelltest {
 
@@ -23,14 +20,6 @@ bool sameAt(const QImage& a, const QImage& b, const QRect& area) {
     }
   }
   return true;
-}
-
-QImage panelWith(Picture overlay, QPoint at) {
-  QImage picture = assets::renderPicture(Picture::base(BasePicture::MainPanel), 1.0);
-  QPainter painter(&picture);
-  painter.drawImage(at, assets::renderPicture(overlay, 1.0));
-  painter.end();
-  return picture.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace yunuri::shelltest
