@@ -40,8 +40,12 @@ start_x() {
   export DISPLAY=":$(cat "$fd_file")"
   openbox >/dev/null 2>&1 &
   PIDS+=($!)
-  sleep 0.3
+  # A window mapped before the window manager runs would go unmanaged: no frame, no placement.
+  wait_for window_manager_runs || fail "the window manager did not start"
 }
+
+# True once a window manager has announced itself on the root window.
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 # Launches the panel in the background; its pid is in $PANEL_PID, its output in $E2E_TMP/panel.log.
 launch() {
@@ -74,11 +78,7 @@ wait_caption() {
 }
 
 # Clicks with the primary button at client coordinates of window $1.
-click() {
-  xdotool mousemove --window "$1" "$2" "$3" mousedown 1
-  sleep 0.05
-  xdotool mouseup 1
-}
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 # Waits until process $1 has ended and prints its exit status.
 wait_exit() {
@@ -179,11 +179,24 @@ wait_area_settled() {
   fail "area ${w}x${h}+${x}+${y} did not change and settle"
 }
 
-# Waits until the notice is gone and the select-a-device panel has slid in.
+# Waits (at most 5 s) until the area x y w h ($2..$5) of window $1 differs from screenshot $6; leaves the
+# screenshot that shows it in $7.
+wait_area_changed() {
+  local _
+  for _ in $(seq 50); do
+    screenshot "$1" "$7" || fail "window $1 cannot be looked at (has the program ended?)"
+    not_same_area "$2" "$3" "$4" "$5" "$6" "$7" && return 0
+    sleep 0.1
+  done
+  fail "area ${4}x${5}+${2}+${3} did not change"
+}
+
+# Clicks the notice of window $1 (at $2 $3, by default its middle) and waits until it is gone and the
+# select-a-device panel has slid in; the panel as it then shows is in $E2E_TMP/panel.png.
 dismiss_notice() {
   local wid=$1
   screenshot "$wid" "$E2E_TMP/notice.png"
-  click "$wid" 200 150
+  click "$wid" "${2:-200}" "${3:-150}"
   wait_area_settled "$wid" 4 85 91 212 "$E2E_TMP/notice.png" "$E2E_TMP/panel.png"
 }
 
@@ -214,4 +227,16 @@ wait_for() {
     sleep 0.2
   done
   "$@"
+}
+
+# Runs a command over and over for $1 milliseconds and fails as soon as it fails. Only for what must not
+# happen and that no later event of the panel would give away (a tick that should not come): there the time
+# watched is the test, so each caller says why nothing better can show it.
+keeps_for() {
+  local end
+  end=$(($(date +%s%3N) + $1))
+  shift
+  while [ "$(date +%s%3N)" -lt "$end" ]; do
+    "$@" || return 1
+  done
 }
