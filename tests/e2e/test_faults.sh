@@ -17,8 +17,7 @@ readonly LEFT_ON_X=135 LEFT_OFF_X=174 LEFT_POWER_Y=100
 start_panel() {
   launch
   WID=$(wait_window "$PANEL_PID")
-  click "$WID" "$NOTICE_X" "$NOTICE_Y"
-  sleep 0.3
+  dismiss_notice "$WID" "$NOTICE_X" "$NOTICE_Y"
 }
 
 # The toolkit may add its own complaints; ours is the one line that starts with the program's name.
@@ -26,7 +25,8 @@ our_lines() { grep -c '^yunuri: ' "$1" || true; }
 
 start_panel
 click "$WID" "$POWER_TOP_BUTTON_X" "$POWER_TOP_BUTTON_Y"
-sleep 0.15
+# The popup (POP0, 91x210 at rest at 109,26) has taken its first step down: it is on its way.
+wait_area_changed "$WID" 109 26 91 4 "$E2E_TMP/panel.png" "$E2E_TMP/sliding.png"
 close_from_frame "$WID"
 expect_clean_exit "$PANEL_PID" 2 "the frame close during a popup slide"
 [ -z "$(leftovers)" ] || fail "left behind: $(leftovers)"
@@ -34,7 +34,8 @@ pass "closing the frame while a popup slides ends at once with status 0"
 
 start_panel
 click "$WID" "$POWER_TOP_BUTTON_X" "$POWER_TOP_BUTTON_Y"
-sleep 1.5
+# Its lowest rows, which it covers only once it has come to rest.
+wait_area_settled "$WID" 109 216 91 20 "$E2E_TMP/panel.png" "$E2E_TMP/popup.png"
 click "$WID" "$LEFT_OFF_X" "$LEFT_POWER_Y"
 wait_caption "$WID" "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡"
 click "$WID" "$LEFT_ON_X" "$LEFT_POWER_Y"

@@ -30,20 +30,20 @@ colours=$(convert "$E2E_TMP/caution.png" -format '%k' info:)
 [ "$colours" -gt 8 ] || fail "the CAUTION box looks empty ($colours colours)"
 pass "a second launch shows the CAUTION box and no panel"
 
-sleep 0.3
-xdotool key Return
+xdotool windowactivate --sync "$box" key Return
 expect_clean_exit "$second" 5 "OK in the CAUTION box"
 [ "$(wait_window "$first")" = "$wid" ] || fail "the first copy's window changed"
 [ "$(caption "$wid")" = "$TITLE" ] || fail "the first copy's caption changed to '$(caption "$wid")'"
-click "$wid" "$NOTICE_X" "$NOTICE_Y"
-sleep 0.3
+dismiss_notice "$wid" "$NOTICE_X" "$NOTICE_Y"
 click "$wid" "$DVD_VTR_X" "$DVD_VTR_Y"
 wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"
 pass "after OK the second copy is gone and the first still answers clicks"
 
 # The end from the exit confirmation: status 0 and the lock is gone.
+screenshot "$wid" "$E2E_TMP/before-exit.png"
 click "$wid" "$EXIT_TOP_BUTTON_X" "$EXIT_TOP_BUTTON_Y"
-sleep 1.5
+# The confirmation (POP2, 91x198 at rest at 300,53) covers its lowest rows only once it has come to rest.
+wait_area_settled "$wid" 300 241 91 10 "$E2E_TMP/before-exit.png" "$E2E_TMP/confirm.png"
 click "$wid" "$EXECUTE_EXIT_X" "$EXECUTE_EXIT_Y"
 expect_clean_exit "$first" 3 "「終了実行」"
 [ -z "$(leftovers)" ] || fail "left behind after 「終了実行」: $(leftovers)"
@@ -62,7 +62,7 @@ pass "after kill -9 the next launch starts normally"
 
 # The dead copy's process id now belongs to another program: that is no running panel either.
 { kill -9 "$PANEL_PID" && wait "$PANEL_PID"; } 2>/dev/null || true
-sleep 60 &
+sleep infinity & # any process at all, alive for the rest of the test
 impostor=$!
 PIDS+=("$impostor")
 sed -i "1s/.*/$impostor/" "$lock"
@@ -81,13 +81,11 @@ for round in 1 2 3; do
   a=$LAUNCHED_PID
   launch_named "b$round"
   b=$LAUNCHED_PID
+  # Each copy shows one window, decided before it shows anything: its panel, or the CAUTION box.
   for i in $(seq 100); do
-    panels=$( (panel_windows "$a"; panel_windows "$b") | wc -l)
-    boxes=$( (windows_titled "$a" "$CAUTION"; windows_titled "$b" "$CAUTION") | wc -l)
-    [ "$panels" -ge 1 ] && [ "$boxes" -ge 1 ] && break
+    [ -n "$(windows_titled "$a" .)" ] && [ -n "$(windows_titled "$b" .)" ] && break
     sleep 0.1
   done
-  sleep 0.5
   panels=$( (panel_windows "$a"; panel_windows "$b") | wc -l)
   boxes=$( (windows_titled "$a" "$CAUTION"; windows_titled "$b" "$CAUTION") | wc -l)
   [ "$panels" = 1 ] && [ "$boxes" = 1 ] || fail "round $round: $panels panels and $boxes CAUTION boxes"

@@ -19,7 +19,8 @@ check "exit confirmation drops in" \
   wait_area_settled "$wid" 300 53 91 198 "$E2E_TMP/closed.png" "$E2E_TMP/confirm.png"
 
 hold "$wid" $((300 + 29 + 16)) $((53 + 134 + 10)) # SWp3(0), 終了実行
-sleep 0.3
+# The press has been handled once the key shows lit; a program that ended on it would never show that.
+wait_area_changed "$wid" $((300 + 29)) $((53 + 134)) 33 21 "$E2E_TMP/confirm.png" "$E2E_TMP/held.png"
 kill -0 "$PANEL_PID" 2>/dev/null || fail "the program ended on the press; it must wait for the release"
 let_go
 wait_exit "$PANEL_PID" >"$E2E_TMP/status" # not in a subshell: only this shell can collect the status
