@@ -29,10 +29,11 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display number and openbox on it.
+# Starts Xvfb on a free display number and openbox on it. The server must not reset when its last client
+# leaves: a client connecting meanwhile (the window manager, while a check has just looked) would be turned away.
 start_x() {
   local fd_file="$E2E_TMP/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.05; done
@@ -162,15 +163,21 @@ same_area() {
 }
 
 # Waits (at most 5 s) until the area x y w h ($2..$5) of window $1 differs from screenshot $6 and has stopped
-# moving (two screenshots in a row agree); leaves the last screenshot in $7.
+# moving; leaves the last screenshot in $7. What slides moves every tick (100 ms) and the looks are more than a
+# tick apart, so three alike in a row mean it rests, even on a busy machine where a tick comes late.
 wait_area_settled() {
-  local wid=$1 x=$2 y=$3 w=$4 h=$5 before=$6 out=$7 previous="$E2E_TMP/previous.png" _
+  local wid=$1 x=$2 y=$3 w=$4 h=$5 before=$6 out=$7 previous="$E2E_TMP/previous.png" alike=0 _
   for _ in $(seq 50); do
     screenshot "$wid" "$out"
     if ! same_area "$x" "$y" "$w" "$h" "$before" "$out" && [ -f "$previous" ] &&
       same_area "$x" "$y" "$w" "$h" "$previous" "$out"; then
-      rm -f "$previous"
-      return 0
+      alike=$((alike + 1))
+      if [ "$alike" -ge 2 ]; then
+        rm -f "$previous"
+        return 0
+      fi
+    else
+      alike=0
     fi
     cp "$out" "$previous"
     sleep 0.1
