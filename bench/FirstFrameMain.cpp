@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   yunuri::assets::startFontWarmUp();
   QApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(YUNURI_VERSION));
 
   yunuri::Form1 form(platform);
   if (!yunuri::Form_Load(form)) return 1;

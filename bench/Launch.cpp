@@ -43,8 +43,11 @@ bool launchOnce(const std::vector<std::string>& command, const std::filesystem::
   if (pid < 0) return false;
   if (pid == 0) {
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    std::freopen("/dev/null", "w", stdout);
-    std::freopen("/dev/null", "w", stderr);
+    // A launch whose output cannot be silenced would time its messages too: it does not run.
+    if (std::freopen("/dev/null", "w", stdout) == nullptr ||
+        std::freopen("/dev/null", "w", stderr) == nullptr) {
+      _exit(127);
+    }
     execv(argv[0], argv.data());
     _exit(127);
   }

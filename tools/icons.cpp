@@ -1,12 +1,15 @@
-// Writes the application icon as PNG files in the hicolor sizes: <directory>/<size>/yunuri.png.
+// Writes the application icon as PNG files in the hicolor sizes, <directory>/<size>/yunuri.png, and as one
+// scalable drawing, <directory>/scalable/yunuri.svg.
 //
 //   yunuri-icons <directory> <size>...
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "assets/Artwork.h"
+#include "tools/IconSvg.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,6 +27,12 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "yunuri-icons: cannot write the %s pixel icon\n", argv[i]);
       return 1;
     }
+  }
+  QFile svg(out.filePath(QStringLiteral("scalable/yunuri.svg")));
+  if (!out.mkpath(QStringLiteral("scalable")) || !svg.open(QIODevice::WriteOnly) ||
+      svg.write(yunuri::tools::iconSvg()) <= 0) {
+    std::fputs("yunuri-icons: cannot write the scalable icon\n", stderr);
+    return 1;
   }
   return 0;
 }

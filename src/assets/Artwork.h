@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <cstdint>
@@ -22,7 +23,9 @@ QImage renderPicture(Picture picture, qreal devicePixelRatio);
 // The meter's text font: a Japanese gothic at 6.75 pt (9 pixels at 96 dpi).
 QFont meterFont();
 
-// The application icon at one pixel size (square), and the window icon carrying every usual size.
+// The application icon at one pixel size (square), and the window icon carrying every usual size. paintIcon
+// draws it as vector shapes into the square of side `side` at the painter's origin, on any paint device.
+void paintIcon(QPainter& p, qreal side);
 QImage renderIcon(int pixels);
 QIcon windowIcon();
 

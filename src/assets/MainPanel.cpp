@@ -257,8 +257,8 @@ void paintNotice(QPainter& p) {
   p.setBrush(red);
   p.drawPath(titlePath);
   p.setPen(QColor(110, 90, 70));
-  drawFitted(p, QRectF(card.left(), titleBox.bottom() - 1, card.width(), 12), QStringLiteral("Ver 1.0.0.0"),
-             gothic(10));
+  drawFitted(p, QRectF(card.left(), titleBox.bottom() - 1, card.width(), 12),
+             QStringLiteral("Ver " YUNURI_VERSION), gothic(10));
   p.setPen(QPen(colour::kCreamEdge, 1));
   p.drawLine(QPointF(card.left() + 24, titleBox.bottom() + 15.5),
              QPointF(card.right() - 24, titleBox.bottom() + 15.5));

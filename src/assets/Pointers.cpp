@@ -89,6 +89,8 @@ const QPainterPath& letterOutline() {
   return outline;
 }
 
+}  // namespace
+
 void paintIcon(QPainter& p, qreal s) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF plate(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
@@ -117,8 +119,6 @@ void paintIcon(QPainter& p, qreal s) {
   p.setBrush(Qt::white);
   p.drawPath(letter);
 }
-
-}  // namespace
 
 QImage renderPointingFinger(qreal ratio) {
   return drawHand(fingerHand(),

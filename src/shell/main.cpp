@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "assets/Fonts.h"
+#include "shell/CommandLine.h"
 #include "shell/FontWarning.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
@@ -67,6 +68,9 @@ void releaseHeldBack() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Help, the version and a mistyped option end here, before a display is needed or the lock is taken.
+  const yunuri::CommandLine commandLine = yunuri::readCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   // Without a display the toolkit would abort with a trace; say plainly what is missing instead.
   if (const char* missing = missingDisplay()) {
     std::fprintf(stderr, "yunuri: the panel needs a desktop session (%s)\n", missing);
@@ -81,7 +85,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   releaseHeldBack();
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(YUNURI_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(YUNURI_APP_ID));
 
   yunuri::Form1 form(platform);

@@ -29,6 +29,11 @@ icons_fit() {
   done
 }
 check "an icon in every hicolor size" icons_fit
+scalable() { [[ $(file -b "$root/usr/share/icons/hicolor/scalable/apps/yunuri.svg") == "SVG Scalable Vector Graphics image"* ]]; }
+check "a scalable icon" scalable
+# The menu entry's category, Education, is the package's section.
+section() { [ "$(dpkg-deb -f "$deb" Section)" = education ]; }
+check "the package is filed under education" section
 
 no_build_paths() {
   ! readelf -d "$root/usr/bin/yunuri" | grep -E 'RPATH|RUNPATH' &&

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
@@ -25,6 +26,7 @@
 #include "audio/Volume.h"
 #include "shell/PanelPainter.h"
 #include "support/FakeApp.h"
+#include "tools/IconSvg.h"
 #include "window/Layout.h"
 #include "window/StartUp.h"
 
@@ -308,6 +310,27 @@ TEST(ArtworkDesktop, PointersAreDrawnAtEveryRatioWithTheHotSpotOnTheShape) {
   const QImage icon = plain(assets::renderIcon(48));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(icon.pixel(24, 24)), 255);
+}
+
+// The installed SVG icon, read back by Qt's SVG renderer, draws what the PNG icons show: a generator that
+// dropped the gradients, the letter's path or the coordinates would differ over whole areas.
+TEST(ArtworkDesktop, TheScalableIconDrawsAsThePaintedOne) {
+  constexpr int kSide = 64;
+  QSvgRenderer svg(tools::iconSvg());
+  ASSERT_TRUE(svg.isValid());
+  QImage drawn(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+  drawn.fill(Qt::transparent);
+  QPainter p(&drawn);
+  svg.render(&p, QRectF(0, 0, kSide, kSide));
+  p.end();
+  drawn = plain(drawn);
+  const QImage painted = plain(assets::renderIcon(kSide));
+  int differing = 0;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) differing += channelDistance(drawn.pixel(x, y), painted.pixel(x, y)) > 24;
+  }
+  // Anti-aliased edges may round differently; a wrong shape or colour covers far more than 2 % of the icon.
+  EXPECT_LT(differing, kSide * kSide / 50) << differing << " pixels differ";
 }
 
 QImage paint(const Form1& form) {

@@ -1,0 +1,100 @@
+#include "shell/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <array>
+
+namespace yunuri {
+
+namespace {
+
+// Options that every Qt program takes, read by QGuiApplication, QApplication and the platform plugins. They
+// are declared, hidden from the help, only so that they are not refused here.
+constexpr std::array kToolkitOptionsWithValue{"platform",
+                                              "platformpluginpath",
+                                              "platformtheme",
+                                              "plugin",
+                                              "qwindowgeometry",
+                                              "qwindowicon",
+                                              "qwindowtitle",
+                                              "geometry",
+                                              "title",
+                                              "icon",
+                                              "session",
+                                              "display",
+                                              "name",
+                                              "visual",
+                                              "style",
+                                              "stylesheet",
+                                              "qmljsdebugger"};
+constexpr std::array kToolkitFlags{"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
+
+void addToolkitOptions(QCommandLineParser& parser) {
+  for (const char* name : kToolkitOptionsWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kToolkitFlags) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+}
+
+// The help text with the program's own name: without an application object the parser knows no name.
+QString usage(const QCommandLineParser& parser) {
+  return QStringLiteral("Usage: yunuri [options]\n") + parser.helpText().section(QLatin1Char('\n'), 1);
+}
+
+void print(std::FILE* stream, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+  QCommandLineParser parser;
+  // Qt's own options are single-dash words (-platform xcb), so every option is read as a long one.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription(
+      QStringLiteral("Demonstration of a lecture room's audio-visual touch panel.\n"
+                     "Qt's own options (-platform, -display, ...) are accepted as in every Qt program."));
+  // Qt's own help and version options would add --help-all, which lists Qt's options through an
+  // application object that does not exist yet.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Print these options and end."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Print the version and end."));
+  parser.addOptions({help, version});
+  addToolkitOptions(parser);
+
+  CommandLine result;
+  if (!parser.parse(arguments)) {
+    print(err, QStringLiteral("yunuri: %1\n").arg(parser.errorText()));
+    print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (!parser.positionalArguments().isEmpty()) {
+    print(err,
+          QStringLiteral("yunuri: unexpected argument '%1'\n").arg(parser.positionalArguments().first()));
+    print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (parser.isSet(help)) {
+    print(out, usage(parser));
+    result.exitStatus = 0;
+  } else if (parser.isSet(version)) {
+    print(out, QStringLiteral("yunuri " YUNURI_VERSION "\n"));
+    result.exitStatus = 0;
+  }
+  return result;
+}
+
+CommandLine readCommandLine(int argc, char** argv) {
+  QStringList arguments;
+  arguments.reserve(argc);
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return readCommandLine(arguments, stdout, stderr);
+}
+
+}  // namespace yunuri

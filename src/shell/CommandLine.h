@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+
+namespace yunuri {
+
+// What the command line asks of the panel. An option that changes how the panel runs adds a field here, its
+// entry in CommandLine.cpp and its paragraph in the manual page's OPTIONS section.
+struct Options {};
+
+// The command line as read before the toolkit starts: --help, --version and a mistyped option need no
+// display and take no lock. The toolkit's own options (-platform, -display, -style, ...) are let through:
+// QApplication reads them from argv as in every Qt program.
+struct CommandLine {
+  Options options;
+  std::optional<int> exitStatus;  // set when the program ends at once: 0 after help or version, 2 on an error
+};
+
+CommandLine readCommandLine(int argc, char** argv);
+// The same on an argument list (the program's name first), printing help and version to out and errors and
+// the usage to err.
+CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err);
+
+}  // namespace yunuri
