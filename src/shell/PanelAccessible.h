@@ -2,8 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QString>
-#include <memory>
 #include <vector>
+
+#include "window/Catalogue.h"
 
 namespace yunuri {
 
@@ -11,9 +12,8 @@ class PanelWidget;
 class PanelElement;
 
 // What a screen reader sees of the panel: the window, named by its caption, with every control of the panel
-// as a child in visual order (the notice, the buttons, the screen labels, the meter and the status line). The
-// children are built from the layout tables and the controls' current pictures, and only when an assistive
-// technology first asks for them.
+// as a child in visual order (the notice, the catalogue's buttons and screen labels with the meter after the
+// volume, and the status line). The children are built only when an assistive technology first asks for them.
 class PanelAccessible : public QAccessibleWidget {
  public:
   explicit PanelAccessible(PanelWidget* panel);
@@ -29,23 +29,18 @@ class PanelAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override;
 
   PanelWidget* panel() const;
+  // The child of a button, of the meter and of the status line.
+  PanelElement* buttonChild(ButtonRef button) const;
+  PanelElement* meterChild() const;
+  PanelElement* statusChild() const;
 
  private:
   void build() const;
-  mutable std::vector<QAccessibleInterface*> children_;
+  mutable std::vector<PanelElement*> children_;
 };
 
 // Installs the factory that gives the panel's window its accessible interface. Cheap: nothing is built until
 // an assistive technology asks.
 void installPanelAccessibility();
-
-// Tells assistive technologies what changed after an input or a tick: the caption (spoken as the status
-// line), the meter's value, the keyboard focus. Does nothing while no assistive technology is listening.
-void announceCaption(PanelWidget* panel);
-void announceValue(PanelWidget* panel);
-// The choices shown lit (the source, MUTE, the projectors' ON and OFF) as checked; `known` keeps what was
-// last told.
-void announceChoices(PanelWidget* panel, std::vector<bool>& known);
-void announceFocus(PanelWidget* panel);
 
 }  // namespace yunuri

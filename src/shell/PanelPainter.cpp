@@ -10,11 +10,6 @@
 namespace yunuri {
 namespace {
 
-constexpr std::array<BoxId, kBoxCount> kBoxesBottomFirst = {
-    BoxId::MET,    BoxId::POP0,   BoxId::POP1,   BoxId::POP2,   BoxId::Sousa0, BoxId::Sousa1,
-    BoxId::Sousa2, BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5, BoxId::KABE,
-};
-
 QRectF rectOf(const DirtyRect& r) {
   return {r.left, r.top, r.width, r.height};
 }

@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
-#include <vector>
 
 class QTouchEvent;
 
@@ -17,6 +16,9 @@ namespace yunuri {
 
 // The panel's window: paints the model, hands the mouse, the keyboard, touch points and the tick to it and
 // shows what it changed. The panel keeps its own coordinates whatever the zoom; the widget maps between them.
+// Its parts: PanelWidget.cpp (the window's life and what follows every input), PanelWidgetPointer.cpp (mouse,
+// touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp (painting)
+// and PanelWidgetZoom.cpp (zoom and full screen).
 class PanelWidget : public QWidget {
   Q_OBJECT
 
@@ -83,6 +85,8 @@ class PanelWidget : public QWidget {
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
+  // How far the focus ring reaches outside its button.
+  static constexpr int kRingOutset = 2;
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
@@ -103,10 +107,7 @@ class PanelWidget : public QWidget {
   std::optional<ButtonRef> focus_;
   bool focusVisible_ = false;
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
-  Byte announcedVolume_ = 0;
-  Byte announcedMute_ = 0;
-  std::vector<bool> announcedChoices_;
-  QPoint windowedAt_;  // where the client area was before the window filled the screen
+  QPoint windowedAt_;          // where the client area was before the window filled the screen
   bool centred_ = false;
   bool firstFrameShown_ = false;
   bool noticeCached_ = true;

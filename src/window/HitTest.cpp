@@ -6,11 +6,6 @@
 namespace yunuri {
 namespace {
 
-constexpr std::array<BoxId, kBoxCount> kBoxesTopFirst = {
-    BoxId::KABE,   BoxId::Sousa5, BoxId::Sousa4, BoxId::Sousa3, BoxId::Sousa2, BoxId::Sousa1,
-    BoxId::Sousa0, BoxId::POP2,   BoxId::POP1,   BoxId::POP0,   BoxId::MET,
-};
-
 constexpr std::array<ArrayId, 5> kWindowArrays = {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs,
                                                   ArrayId::MES};
 
@@ -25,7 +20,8 @@ Target Form1::HitTest(int x, int y) const {
   const auto fx = static_cast<float>(x);
   const auto fy = static_cast<float>(y);
 
-  for (BoxId id : kBoxesTopFirst) {
+  for (auto it = kBoxesBottomFirst.rbegin(); it != kBoxesBottomFirst.rend(); ++it) {
+    const BoxId id = *it;
     const PictureBox& box = Box(id);
     if (!box.Visible ||
         !within(fx, fy, box.Left, box.Top, static_cast<float>(box.Width), static_cast<float>(box.Height))) {
