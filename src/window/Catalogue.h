@@ -66,7 +66,7 @@ enum class Finish : std::uint8_t { Blue, Red, Olive, Orange, Slate, Green };
 // When a button reads as checked: a choice it shows rather than a press in progress.
 enum class CheckRule : std::uint8_t {
   None,
-  SelectedSource,    // the source pressed last (none before the first press)
+  SelectedSource,    // the monitor's source: video off as the window is made, then the last pressed
   Muted,             // MUTE while the sound is muted
   LeftProjectorOn,   // the button of the phase a projector has entered: ON while warming up or on,
   LeftProjectorOff,  // OFF while cooling down or off; the blinking of a phase does not change it

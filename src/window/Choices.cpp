@@ -16,8 +16,7 @@ bool Form1::Checked(ArrayId id, int index) const {
     case CheckRule::None:
       return false;
     case CheckRule::SelectedSource:
-      // The source handler lights the source pressed and clears the others.
-      return Element(id, index).picture == Twin(id, index);
+      return state.MonitorSource == index;
     case CheckRule::Muted:
       return state.MuteOn != 0;
     case CheckRule::LeftProjectorOn:
