@@ -1,9 +1,10 @@
 #include "shell/PanelAccessible.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 #include "shell/PanelAccessibleElement.h"
-#include "shell/PanelWidget.h"
+#include "window/Form1.h"
 
 namespace yunuri {
 namespace {
@@ -27,20 +28,18 @@ std::vector<Node> panelNodes() {
 }
 
 QAccessibleInterface* panelFactory(const QString& /*classname*/, QObject* object) {
-  if (auto* panel = qobject_cast<PanelWidget*>(object)) return new PanelAccessible(panel);
+  auto* window = qobject_cast<QWidget*>(object);
+  if (auto* panel = dynamic_cast<AccessiblePanel*>(window)) return new PanelAccessible(window, panel);
   return nullptr;
 }
 
 }  // namespace
 
-PanelAccessible::PanelAccessible(PanelWidget* panel) : QAccessibleWidget(panel, QAccessible::Window) {}
+PanelAccessible::PanelAccessible(QWidget* window, AccessiblePanel* panel)
+    : QAccessibleWidget(window, QAccessible::Window), panel_(panel) {}
 
 PanelAccessible::~PanelAccessible() {
   for (PanelElement* c : children_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(c));
-}
-
-PanelWidget* PanelAccessible::panel() const {
-  return static_cast<PanelWidget*>(widget());
 }
 
 void PanelAccessible::build() const {
@@ -74,7 +73,7 @@ int PanelAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* PanelAccessible::childAt(int x, int y) const {
   build();
-  const QPoint local = panel()->mapFromGlobal(QPoint(x, y));
+  const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
   const QPoint at = panel()->widgetToPanel(local);
   const Target t = panel()->form().HitTest(at.x(), at.y());
   for (PanelElement* c : children_) {
@@ -92,7 +91,7 @@ QAccessibleInterface* PanelAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* PanelAccessible::focusChild() const {
   const std::optional<ButtonRef> focus = panel()->focusedButton();
-  if (!focus || !panel()->hasFocus()) return nullptr;
+  if (!focus || !widget()->hasFocus()) return nullptr;
   return buttonChild(*focus);
 }
 

@@ -1,8 +1,10 @@
 #include "shell/PanelAccessibleElement.h"
 
+#include <QWidget>
+
 #include "assets/Text.h"
 #include "shell/PanelAccessible.h"
-#include "shell/PanelWidget.h"
+#include "window/Form1.h"
 
 namespace yunuri {
 namespace {
@@ -30,12 +32,12 @@ QAccessibleInterface* PanelElement::parent() const {
   return parent_;
 }
 
-PanelWidget* PanelElement::widget() const {
+AccessiblePanel* PanelElement::panel() const {
   return parent_->panel();
 }
 
 const Form1& PanelElement::form() const {
-  return widget()->form();
+  return panel()->form();
 }
 
 QString PanelElement::text(QAccessible::Text t) const {
@@ -47,7 +49,6 @@ QString PanelElement::text(QAccessible::Text t) const {
 }
 
 QRect PanelElement::rect() const {
-  PanelWidget* w = widget();
   QRectF r;
   switch (node_.kind) {
     case Node::Kind::Button:
@@ -66,8 +67,8 @@ QRect PanelElement::rect() const {
       r = QRectF(0, 0, kWindowWidth, kWindowHeight);
       break;
   }
-  const QRect local = w->panelToWidget(r);
-  return {w->mapToGlobal(local.topLeft()), local.size()};
+  const QRect local = panel()->panelToWidget(r);
+  return {parent_->host()->mapToGlobal(local.topLeft()), local.size()};
 }
 
 QAccessible::Role PanelElement::role() const {
@@ -98,8 +99,8 @@ QAccessible::State PanelElement::state() const {
     case Node::Kind::Button: {
       showing = f.Showing(node_.array, node_.index);
       s.focusable = showing;
-      s.focused =
-          showing && widget()->hasFocus() && widget()->focusedButton() == ButtonRef{node_.array, node_.index};
+      s.focused = showing && parent_->host()->hasFocus() &&
+                  panel()->focusedButton() == ButtonRef{node_.array, node_.index};
       s.checkable = CatalogueEntry(node_.array, node_.index).checked != CheckRule::None;
       s.checked = f.Checked(node_.array, node_.index);
       const std::optional<Target> held = f.HeldTarget();
@@ -141,7 +142,7 @@ QStringList PanelElement::actionNames() const {
 }
 
 void PanelElement::doAction(const QString& action) {
-  PanelWidget* w = widget();
+  AccessiblePanel* w = panel();
   if (node_.kind == Node::Kind::Notice) {
     if (action == pressAction()) w->dismissNoticeFromAccessible();
     return;

@@ -9,9 +9,9 @@
 
 namespace yunuri {
 
+class AccessiblePanel;
 class Form1;
 class PanelAccessible;
-class PanelWidget;
 
 // What one child of the panel's accessible tree stands for.
 struct Node {
@@ -62,7 +62,7 @@ class PanelElement : public QAccessibleInterface,
   }
 
  private:
-  PanelWidget* widget() const;
+  AccessiblePanel* panel() const;
   const Form1& form() const;
   QString name() const;
   QString description() const;

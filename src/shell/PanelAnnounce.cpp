@@ -1,39 +1,39 @@
 #include "shell/PanelAnnounce.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 #include "shell/PanelAccessible.h"
 #include "shell/PanelAccessibleElement.h"
-#include "shell/PanelWidget.h"
 
 namespace yunuri {
 namespace {
 
-PanelAccessible* accessibleOf(PanelWidget* panel) {
+PanelAccessible* accessibleOf(QWidget* window) {
   if (!QAccessible::isActive()) return nullptr;
-  return dynamic_cast<PanelAccessible*>(QAccessible::queryAccessibleInterface(panel));
+  return dynamic_cast<PanelAccessible*>(QAccessible::queryAccessibleInterface(window));
 }
 
 }  // namespace
 
-void announceCaption(PanelWidget* panel) {
-  PanelAccessible* a = accessibleOf(panel);
+void announceCaption(QWidget* window) {
+  PanelAccessible* a = accessibleOf(window);
   if (a == nullptr) return;
-  QAccessibleEvent window(panel, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&window);
+  QAccessibleEvent title(window, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&title);
   QAccessibleEvent line(a->statusChild(), QAccessible::NameChanged);
   QAccessible::updateAccessibility(&line);
 }
 
-void announceValue(PanelWidget* panel) {
-  PanelAccessible* a = accessibleOf(panel);
+void announceValue(QWidget* window, int level) {
+  PanelAccessible* a = accessibleOf(window);
   if (a == nullptr) return;
-  QAccessibleValueChangeEvent event(a->meterChild(), static_cast<int>(panel->form().state.VolumeLevel));
+  QAccessibleValueChangeEvent event(a->meterChild(), level);
   QAccessible::updateAccessibility(&event);
 }
 
-void announceChecked(PanelWidget* panel, const std::vector<ButtonRef>& changed) {
-  PanelAccessible* a = accessibleOf(panel);
+void announceChecked(QWidget* window, const std::vector<ButtonRef>& changed) {
+  PanelAccessible* a = accessibleOf(window);
   if (a == nullptr) return;
   for (const ButtonRef& b : changed) {
     QAccessible::State states;
@@ -44,8 +44,8 @@ void announceChecked(PanelWidget* panel, const std::vector<ButtonRef>& changed) 
   }
 }
 
-void announceFocus(PanelWidget* panel) {
-  PanelAccessible* a = accessibleOf(panel);
+void announceFocus(QWidget* window) {
+  PanelAccessible* a = accessibleOf(window);
   if (a == nullptr) return;
   if (QAccessibleInterface* c = a->focusChild()) {
     QAccessibleEvent event(c, QAccessible::Focus);

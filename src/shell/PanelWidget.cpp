@@ -70,7 +70,7 @@ void PanelWidget::sync() {
   for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
   // A button reads otherwise as checked only with something repainted.
   if (!dirty.empty()) announceChecked(this, form_.TakeCheckedChanges());
-  if (form_.TakeMeterChanged()) announceValue(this);
+  if (form_.TakeMeterChanged()) announceValue(this, form_.state.VolumeLevel);
   // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
   // events keep its position, so only a control changing under it is looked up here.
   if (pointerAt_ && underMouse()) updatePointer(*pointerAt_);

@@ -9,6 +9,7 @@ class QTouchEvent;
 
 #include "assets/PictureCache.h"
 #include "input/Input.h"
+#include "shell/PanelAccessible.h"
 #include "shell/PanelZoom.h"
 #include "window/Form1.h"
 
@@ -19,7 +20,7 @@ namespace yunuri {
 // Its parts: PanelWidget.cpp (the window's life and what follows every input), PanelWidgetPointer.cpp (mouse,
 // touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp (painting)
 // and PanelWidgetZoom.cpp (zoom and full screen).
-class PanelWidget : public QWidget {
+class PanelWidget : public QWidget, public AccessiblePanel {
   Q_OBJECT
 
  public:
@@ -32,18 +33,18 @@ class PanelWidget : public QWidget {
   // How many times the panel has been painted; tests count repaints with it.
   int paintCount() const { return paintCount_; }
 
-  const Form1& form() const { return form_; }
+  const Form1& form() const override { return form_; }
   // The button keyboard focus is on, if any; the ring shows only once the keyboard has been used.
-  std::optional<ButtonRef> focusedButton() const { return focus_; }
+  std::optional<ButtonRef> focusedButton() const override { return focus_; }
   bool focusRingShown() const { return focusVisible_; }
-  void focusButton(ButtonRef button);
+  void focusButton(ButtonRef button) override;
   // The accessible actions: a press and a release of a button, and the notice's dismissal.
-  void pressFromAccessible(ButtonRef button);
-  void dismissNoticeFromAccessible();
+  void pressFromAccessible(ButtonRef button) override;
+  void dismissNoticeFromAccessible() override;
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
-  QRect panelToWidget(const QRectF& r) const { return zoom_.toWidget(r); }
-  QPoint widgetToPanel(QPointF p) const { return zoom_.toPanel(p); }
+  QRect panelToWidget(const QRectF& r) const override { return zoom_.toWidget(r); }
+  QPoint widgetToPanel(QPointF p) const override { return zoom_.toPanel(p); }
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
 
