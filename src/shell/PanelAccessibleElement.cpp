@@ -163,7 +163,7 @@ QString PanelElement::name() const {
     case Node::Kind::Button:
       return buttonName(CatalogueEntry(node_.array, node_.index));
     case Node::Kind::ScreenLabel: {
-      const QString screen = u(CatalogueEntry(node_.array, node_.index).name);
+      QString screen = u(CatalogueEntry(node_.array, node_.index).name);
       const Picture p = f.Element(node_.array, node_.index).picture;
       if (p.kind != Picture::Kind::Label) return screen;
       return u("%1: %2").arg(screen, buttonName(CatalogueEntry(ArrayId::SWm, p.index)));

@@ -16,46 +16,56 @@ using K = ButtonKind;
 using R = CheckRule;
 using S = Symbol;
 
+constexpr auto u8(int index) {
+  return static_cast<std::uint8_t>(index);
+}
+
 constexpr ButtonEntry source(int index, std::string_view label, std::string_view description, int remote) {
-  return {A::SWm,
-          static_cast<std::uint8_t>(index),
-          K::Source,
-          Area::Sources,
-          label,
-          S::Play,
-          {},
-          {},
-          description,
-          Shape::Pill,
-          Finish::Blue,
-          kPillPixels,
-          static_cast<std::int8_t>(remote),
-          R::SelectedSource};
+  return {.label = label,
+          .description = description,
+          .array = A::SWm,
+          .index = u8(index),
+          .kind = K::Source,
+          .area = Area::Sources,
+          .pixels = kPillPixels,
+          .remote = static_cast<std::int8_t>(remote),
+          .checked = R::SelectedSource};
 }
 
 // A button with a caption.
 constexpr ButtonEntry text(A array, int index, K kind, Area area, std::string_view label,
                            std::string_view description, Finish finish = Finish::Blue,
                            std::uint8_t pixels = kOvalPixels, R checked = R::None) {
-  return {array,       static_cast<std::uint8_t>(index),
-          kind,        area,
-          label,       S::Play,
-          {},          {},
-          description, Shape::Pill,
-          finish,      pixels,
-          -1,          checked};
+  return {.label = label,
+          .description = description,
+          .array = array,
+          .index = u8(index),
+          .kind = kind,
+          .area = area,
+          .finish = finish,
+          .pixels = pixels,
+          .checked = checked};
 }
 
 // A button with a symbol.
 constexpr ButtonEntry symbol(A array, int index, K kind, Area area, Symbol s, std::string_view description,
                              std::string_view name = {}) {
-  return {array,        static_cast<std::uint8_t>(index),
-          kind,         area,
-          {},           s,
-          {},           name,
-          description,  Shape::Pill,
-          Finish::Blue, kOvalPixels,
-          -1,           R::None};
+  return {.name = name,
+          .description = description,
+          .array = array,
+          .index = u8(index),
+          .kind = kind,
+          .area = area,
+          .symbol = s,
+          .pixels = kOvalPixels};
+}
+
+// A round button with a caption.
+constexpr ButtonEntry round(A array, int index, K kind, Area area, std::string_view label,
+                            std::string_view description, Finish finish, std::uint8_t pixels) {
+  ButtonEntry e = text(array, index, kind, area, label, description, finish, pixels);
+  e.shape = Shape::Circle;
+  return e;
 }
 
 constexpr ButtonEntry close(A array, int index, Area popup) {
@@ -71,13 +81,7 @@ constexpr ButtonEntry key(A array, int index, Area remote, Symbol s, std::string
 }
 
 constexpr ButtonEntry screenLabel(int index, std::string_view name) {
-  return {A::MES,       static_cast<std::uint8_t>(index),
-          K::Label,     Area::Screens,
-          {},           S::Play,
-          {},           name,
-          {},           Shape::Pill,
-          Finish::Blue, 0,
-          -1,           R::None};
+  return {.name = name, .array = A::MES, .index = u8(index), .kind = K::Label, .area = Area::Screens};
 }
 
 constexpr std::string_view kDeck = "「DVD/VTR」のリモコン";
@@ -99,20 +103,7 @@ constexpr ButtonEntry kCatalogue[] = {
          Finish::Blue, kPillPixels),
     text(A::SWu, 1, K::Top, Area::Top, "CD/MD操作", "CD/MDの操作パネルを開閉します", Finish::Blue,
          kPillPixels),
-    {A::SWu,
-     2,
-     K::Top,
-     Area::Top,
-     "終了",
-     S::Play,
-     {},
-     {},
-     "終了確認を開閉します",
-     Shape::Circle,
-     Finish::Red,
-     14,
-     -1,
-     R::None},
+    round(A::SWu, 2, K::Top, Area::Top, "終了", "終了確認を開閉します", Finish::Red, 14),
 
     // The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
     source(1, "デスクトップPC", "モニターに「デスクトップPC」の映像を表示します", 1),
@@ -128,34 +119,10 @@ constexpr ButtonEntry kCatalogue[] = {
     source(10, "ドームカメラ", "モニターに「ドームカメラ」の映像を表示します", 5),
     source(11, "ビデオ入力", "モニターに「ビデオ入力」の映像を表示します", 1),
 
-    {A::SWs,
-     0,
-     K::Send,
-     Area::Screens,
-     "送出",
-     S::Play,
-     {},
-     {},
-     "モニターの映像を左側スクリーンへ送出します",
-     Shape::Circle,
-     Finish::Blue,
-     kPillPixels,
-     -1,
-     R::None},
-    {A::SWs,
-     1,
-     K::Send,
-     Area::Screens,
-     "送出",
-     S::Play,
-     {},
-     {},
-     "モニターの映像を右側スクリーンへ送出します",
-     Shape::Circle,
-     Finish::Blue,
-     kPillPixels,
-     -1,
-     R::None},
+    round(A::SWs, 0, K::Send, Area::Screens, "送出", "モニターの映像を左側スクリーンへ送出します",
+          Finish::Blue, kPillPixels),
+    round(A::SWs, 1, K::Send, Area::Screens, "送出", "モニターの映像を右側スクリーンへ送出します",
+          Finish::Blue, kPillPixels),
     screenLabel(0, "左側スクリーン"),
     screenLabel(1, "右側スクリーン"),
 

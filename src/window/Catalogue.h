@@ -81,25 +81,25 @@ struct ButtonRef {
 };
 
 struct ButtonEntry {
-  ArrayId array;
-  std::uint8_t index;
-  ButtonKind kind;
-  Area area;
   // The printed words ('\n' where a caption has two lines of separate words), or empty when a symbol is
   // printed instead.
-  std::string_view label;
-  Symbol symbol;
+  std::string_view label = {};
   // The label as printed when Japanese is broken into lines (a break that is no space between words).
-  std::string_view lines;
+  std::string_view lines = {};
   // What a screen reader calls it, where the label alone would not do; otherwise the label, or the symbol's
   // words.
-  std::string_view name;
-  std::string_view description;
-  Shape shape;
-  Finish finish;
-  std::uint8_t pixels;  // the caption's size
-  std::int8_t remote;   // for a source: the remote panel Sousa(remote) it brings into the remote area
-  CheckRule checked;
+  std::string_view name = {};
+  std::string_view description = {};
+  ArrayId array = ArrayId::SWm;
+  std::uint8_t index = 0;
+  ButtonKind kind = ButtonKind::Label;
+  Area area = Area::Top;
+  Symbol symbol = Symbol::Play;
+  Shape shape = Shape::Pill;
+  Finish finish = Finish::Blue;
+  std::uint8_t pixels = 9;  // the caption's size
+  std::int8_t remote = -1;  // for a source: the remote panel Sousa(remote) it brings into the remote area
+  CheckRule checked = CheckRule::None;
 };
 
 // Every button and screen label, in the panel's visual order: the top buttons, the sources from the top of
