@@ -144,7 +144,7 @@ void KeyDown(Form1& f, ArrayId id, int index) {
 }
 
 void KeyDownOnNotice(Form1& f) {
-  if (canPress(f) && f.KABE.Visible) press(f, {Target::Kind::Notice}, Holder::Key);
+  if (canPress(f) && f.NoticeUp()) press(f, {Target::Kind::Notice}, Holder::Key);
 }
 
 void KeyUp(Form1& f) {
@@ -162,7 +162,7 @@ bool Activate(Form1& f, ArrayId id, int index) {
 }
 
 bool DismissNotice(Form1& f) {
-  if (!canPress(f) || !f.KABE.Visible) return false;
+  if (!canPress(f) || !f.NoticeUp()) return false;
   press(f, {Target::Kind::Notice}, Holder::Key);
   letGo(f, Release::Normal, true);
   return true;
@@ -216,8 +216,9 @@ std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int
   std::optional<ButtonRef> best;
   bool bestInBeam = false;
   float bestCost = 0;
+  const Area group = CatalogueEntry(from.array, from.index).area;
   for (const ButtonRef& b : FocusChain(f)) {
-    if (b.array != from.array || b == from) continue;
+    if (CatalogueEntry(b.array, b.index).area != group || b == from) continue;
     const DirtyRect r = f.WindowRect(f.Element(b.array, b.index));
     const float along = (r.left + r.width / 2 - a.left - a.width / 2) * static_cast<float>(dx) +
                         (r.top + r.height / 2 - a.top - a.height / 2) * static_cast<float>(dy);

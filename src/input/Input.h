@@ -43,7 +43,7 @@ std::vector<ButtonRef> FocusChain(const Form1& f);
 // The next (step 1) or previous (step -1) button of the chain, wrapping; from no button or one that went out
 // of sight, the first or the last.
 std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step);
-// The nearest button of the same control array in an arrow's direction (dx, dy one of -1, 0, 1), if any.
+// The nearest button of the same area of the panel in an arrow's direction (dx, dy one of -1, 0, 1), if any.
 std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy);
 
 }  // namespace yunuri

@@ -6,9 +6,6 @@
 namespace yunuri {
 namespace {
 
-constexpr std::array<ArrayId, 5> kWindowArrays = {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs,
-                                                  ArrayId::MES};
-
 bool within(float x, float y, float left, float top, float width, float height) {
   return x >= left && x < left + width && y >= top && y < top + height;
 }
@@ -42,9 +39,12 @@ Target Form1::HitTest(int x, int y) const {
     return {Target::Kind::Box, id};
   }
 
-  for (ArrayId a : kWindowArrays) {
-    for (const Image& image : Elements(a)) {
-      if (image.bounds.contains(x, y)) return {Target::Kind::Element, BoxId::MET, a, image.index};
+  // The window's own images do not overlap one another.
+  for (int a = 0; a < kArrayCount; ++a) {
+    const auto id = static_cast<ArrayId>(a);
+    if (arrayLayout(id).container != Container::Window) continue;
+    for (const Image& image : Elements(id)) {
+      if (image.bounds.contains(x, y)) return {Target::Kind::Element, BoxId::MET, id, image.index};
     }
   }
   return {Target::Kind::Background};
