@@ -1,11 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "window/Layout.h"
 #include "window/Picture.h"
 
 // The one list of the panel's buttons and screen labels: what each one is, where it belongs, what it shows
@@ -41,7 +39,6 @@ enum class Area : std::uint8_t {
   DvdRemote,
   CameraRemote,
 };
-inline constexpr int kAreaCount = 11;
 inline constexpr int kPopupCount = 3;
 
 // The transport and direction symbols printed on the oval buttons.
