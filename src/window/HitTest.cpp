@@ -1,5 +1,5 @@
 // Which control a point falls on, in the window's z-order, and what the pointer looks like there.
-#include <array>
+#include <cstddef>
 
 #include "window/Form1.h"
 
@@ -17,8 +17,8 @@ Target Form1::HitTest(int x, int y) const {
   const auto fx = static_cast<float>(x);
   const auto fy = static_cast<float>(y);
 
-  for (auto it = kBoxesBottomFirst.rbegin(); it != kBoxesBottomFirst.rend(); ++it) {
-    const BoxId id = *it;
+  for (std::size_t z = kBoxesBottomFirst.size(); z-- > 0;) {
+    const BoxId id = kBoxesBottomFirst[z];
     const PictureBox& box = Box(id);
     if (!box.Visible ||
         !within(fx, fy, box.Left, box.Top, static_cast<float>(box.Width), static_cast<float>(box.Height))) {
