@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "devices/Projectors.h"
+
 namespace yunuri {
 namespace {
 
@@ -246,6 +248,21 @@ constexpr std::array<ButtonRef, kPopupCount> kCloseButtons = [] {
   }
   return out;
 }();
+
+// The projector buttons read as checked by the phase of the projector whose buttons the power handler takes
+// them to be.
+static_assert([] {
+  for (const ButtonEntry& e : kCatalogue) {
+    const auto is = [&e](R rule, int button) { return e.checked != rule || e.index == button; };
+    if (!is(R::LeftProjectorOn, kProjectors[0].onButton) ||
+        !is(R::LeftProjectorOff, kProjectors[0].offButton) ||
+        !is(R::RightProjectorOn, kProjectors[1].onButton) ||
+        !is(R::RightProjectorOff, kProjectors[1].offButton)) {
+      return false;
+    }
+  }
+  return true;
+}());
 
 constexpr std::array<std::string_view, 11> kSymbolWords = {
     "上",     "下",   "左",       "右",  "前のチャプター", "次のチャプター", "巻戻し",
