@@ -4,16 +4,14 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
-#include <cstdint>
 
 #include "assets/Symbols.h"
-#include "window/Picture.h"
+#include "window/Catalogue.h"
 
 namespace yunuri::assets {
 
-// The colour family of a button at rest; every lit button is green.
-enum class Finish : std::uint8_t { Blue, Red, Olive, Orange, Slate, Green };
-enum class Shape : std::uint8_t { Pill, Circle };
+using yunuri::Finish;
+using yunuri::Shape;
 
 // What is printed on a button: a caption, or a symbol when `text` is empty.
 struct Face {
@@ -29,7 +27,7 @@ struct Face {
   const QString& printed() const { return lines.isEmpty() ? text : lines; }
 };
 
-// The face of element i of a button array.
+// The face of element i of a button array, as the catalogue has it.
 Face buttonFace(ArrayId id, int index);
 
 // The one function that paints a button, unlit into the artwork under its element and lit into its twin's

@@ -80,15 +80,14 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
   }
 }
 
-// Under the header of the panels that have room: which device the keys work.
+// Under the header of the panels that have room (the deck's keys fill its panel): which device the keys work.
 void paintRemoteCaption(QPainter& p, int panel, qreal width) {
-  static constexpr std::array<int, 6> kSource = {0, 0, 6, 7, 8, 10};
-  static const std::array<const char*, 6> kName = {"", "", "", "世界対応VTR", "DVD", "ドームカメラ"};
-  if (panel < 3) return;
+  if (panel == 2) return;
+  const int source = SourceOfRemote(panel);
   const QRectF row(6, kRemoteHeader + 2, width - 12, 13);
-  paintDevice(p, kSource[static_cast<std::size_t>(panel)], QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
+  paintDevice(p, source, QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
   p.setPen(colour::kInk);
-  drawFitted(p, row.adjusted(20, 0, 0, 0), u(kName[static_cast<std::size_t>(panel)]), gothic(9, true),
+  drawFitted(p, row.adjusted(20, 0, 0, 0), buttonFace(ArrayId::SWm, source).text, gothic(9, true),
              Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "window/Picture.h"
+
 namespace yunuri::assets {
 namespace {
 
@@ -168,7 +170,7 @@ void videoInput(QPainter& p) {
 
 void paintDevice(QPainter& p, int source, const QRectF& box) {
   using Drawing = std::function<void(QPainter&)>;
-  static const std::array<Drawing, 12> kDrawings = {
+  static const std::array<Drawing, kSourceCount> kDrawings = {
       nullptr,
       desktopPc,
       [](QPainter& q) { notebook(q, false); },

@@ -3,8 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <array>
-#include <cstdio>
 
+#include "assets/Log.h"
 #include "assets/PaintingThread.h"
 
 #ifdef YUNURI_HAVE_FONTCONFIG
@@ -36,10 +36,10 @@ Gothic findGothic() {
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
     if (!QFontDatabase::isPrivateFamily(family)) return {family, true};
   }
-  std::fprintf(stderr,
-               "yunuri: no Japanese font found; the panel's Japanese words will not show. "
-               "Install the package %s (or %s).\n",
-               kJapaneseFontPackage, kJapaneseFontPackageAlternative);
+  qCWarning(
+      lcPanel,
+      "no Japanese font found; the panel's Japanese words will not show. Install the package %s (or %s).",
+      kJapaneseFontPackage, kJapaneseFontPackageAlternative);
   return {QString::fromLatin1(kSansFallback), false};
 }
 

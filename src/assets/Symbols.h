@@ -3,24 +3,12 @@
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
-#include <cstdint>
+
+#include "window/Catalogue.h"
 
 namespace yunuri::assets {
 
-// The transport and direction symbols printed on the oval buttons.
-enum class Symbol : std::uint8_t {
-  Up,
-  Down,
-  Left,
-  Right,
-  Previous,
-  Next,
-  Rewind,
-  FastForward,
-  Play,
-  Pause,
-  Stop,
-};
+using yunuri::Symbol;
 
 // Paints the symbol filled with `colour`, centred in `box`, scaled to its height.
 void paintSymbol(QPainter& p, Symbol symbol, const QRectF& box, const QColor& colour);

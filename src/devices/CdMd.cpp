@@ -7,10 +7,11 @@
 namespace yunuri {
 namespace {
 
-constexpr int kCloseButton = 9;
+constexpr int kPopup = 1;
 
-// The player keeps no state: every button always reports the same thing, naming the player as a whole.
-constexpr std::array<std::string_view, 9> kCdMdMessages = {
+// The player keeps no state: every button but the close button always reports the same thing, naming the
+// player as a whole.
+constexpr std::array<std::string_view, arraySize(ArrayId::SWp2) - 1> kCdMdMessages = {
     "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",      "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
     "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
     "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",  "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
@@ -21,15 +22,15 @@ constexpr std::array<std::string_view, 9> kCdMdMessages = {
 }  // namespace
 
 void SWp2_MouseDown(Form1& f, int Index) {
-  if (Index < 0 || Index > kCloseButton) return;
+  if (Index < 0 || Index >= arraySize(ArrayId::SWp2)) return;
   f.Light(ArrayId::SWp2, Index);
-  if (Index < kCloseButton) f.SetCaption(kCdMdMessages[static_cast<std::size_t>(Index)]);
+  if (Index != CloseButtonOf(kPopup).index) f.SetCaption(kCdMdMessages[static_cast<std::size_t>(Index)]);
 }
 
 void SWp2_MouseUp(Form1& f, int Index, Release how) {
-  if (Index < 0 || Index > kCloseButton) return;
+  if (Index < 0 || Index >= arraySize(ArrayId::SWp2)) return;
   f.Clear(ArrayId::SWp2, Index);
-  if (Index == kCloseButton && how == Release::Normal) RequestPopupClosed(f, 1);
+  if (Index == CloseButtonOf(kPopup).index && how == Release::Normal) RequestPopupClosed(f, kPopup);
 }
 
 }  // namespace yunuri

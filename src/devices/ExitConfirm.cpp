@@ -4,23 +4,22 @@
 namespace yunuri {
 namespace {
 
-constexpr int kExecuteExit = 0;
-constexpr int kCloseButton = 1;
+constexpr int kPopup = 2;
 
 }  // namespace
 
 void SWp3_MouseDown(Form1& f, int Index) {
-  if (Index < kExecuteExit || Index > kCloseButton) return;
+  if (Index < 0 || Index >= arraySize(ArrayId::SWp3)) return;
   f.Light(ArrayId::SWp3, Index);
 }
 
 void SWp3_MouseUp(Form1& f, int Index, Release how) {
-  if (Index < kExecuteExit || Index > kCloseButton) return;
+  if (Index < 0 || Index >= arraySize(ArrayId::SWp3)) return;
   f.Clear(ArrayId::SWp3, Index);
   // A press the window lost (another window took the mouse) only lets the button go dark.
   if (how == Release::Cancelled) return;
-  if (Index == kCloseButton) {
-    RequestPopupClosed(f, 2);
+  if (Index == CloseButtonOf(kPopup).index) {
+    RequestPopupClosed(f, kPopup);
   } else {
     // The popup is the confirmation: the room is simply left as it is.
     f.End();

@@ -5,7 +5,7 @@
 namespace yunuri {
 namespace {
 
-constexpr int kCloseButton = 4;
+constexpr int kPopup = 0;
 
 bool warmingOrOn(Byte v) {
   return v >= kWarmUpStart && v <= kProjectorOn;
@@ -17,8 +17,8 @@ bool offOrCooling(Byte v) {
 }  // namespace
 
 void SWp1_MouseDown(Form1& f, int Index) {
-  if (Index == kCloseButton) {
-    f.Light(ArrayId::SWp1, kCloseButton);
+  if (Index == CloseButtonOf(kPopup).index) {
+    f.Light(ArrayId::SWp1, Index);
     return;
   }
   if (Index < 0 || Index > 3) return;
@@ -41,9 +41,9 @@ void SWp1_MouseDown(Form1& f, int Index) {
 
 void SWp1_MouseUp(Form1& f, int Index, Release how) {
   // ON and OFF stay lit: they show the projector's phase.
-  if (Index != kCloseButton) return;
-  f.Clear(ArrayId::SWp1, kCloseButton);
-  if (how == Release::Normal) RequestPopupClosed(f, 0);
+  if (Index != CloseButtonOf(kPopup).index) return;
+  f.Clear(ArrayId::SWp1, Index);
+  if (how == Release::Normal) RequestPopupClosed(f, kPopup);
 }
 
 }  // namespace yunuri

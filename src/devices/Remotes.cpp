@@ -8,7 +8,7 @@ namespace yunuri {
 namespace {
 
 // The remotes keep no state: each button always reports the same thing, naming the device as a whole.
-constexpr std::array<std::string_view, 16> kDvdVtrMessages = {
+constexpr std::array<std::string_view, arraySize(ArrayId::SWr1)> kDvdVtrMessages = {
     "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡",
     "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡",
     "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
@@ -27,13 +27,13 @@ constexpr std::array<std::string_view, 16> kDvdVtrMessages = {
     "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡",
 };
 
-constexpr std::array<std::string_view, 5> kWorldVtrMessages = {
+constexpr std::array<std::string_view, arraySize(ArrayId::SWr2)> kWorldVtrMessages = {
     "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡", "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
     "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",   "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
     "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
 };
 
-constexpr std::array<std::string_view, 14> kDvdMessages = {
+constexpr std::array<std::string_view, arraySize(ArrayId::SWr3)> kDvdMessages = {
     "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
     "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
     "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡",
@@ -50,7 +50,7 @@ constexpr std::array<std::string_view, 14> kDvdMessages = {
     "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡",
 };
 
-constexpr std::array<std::string_view, 8> kDomeCameraMessages = {
+constexpr std::array<std::string_view, arraySize(ArrayId::SWr4)> kDomeCameraMessages = {
     "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡",
     "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡",
     "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡",

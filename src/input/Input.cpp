@@ -1,6 +1,5 @@
 #include "input/Input.h"
 
-#include <algorithm>
 #include <array>
 
 #include "audio/Volume.h"
@@ -36,17 +35,6 @@ constexpr std::array<Handlers, kArrayCount> kHandlers = {{
     {SWr4_MouseDown, SWr4_MouseUp},
 }};
 
-// The close button of each popup.
-constexpr std::array<ButtonRef, 3> kCloseButtons = {
-    {{ArrayId::SWp1, 4}, {ArrayId::SWp2, 9}, {ArrayId::SWp3, 1}}};
-
-// Focus order of the arrays; within an array, the layout's order except for the sources (below).
-constexpr std::array<ArrayId, 11> kFocusOrder = {ArrayId::SWu,  ArrayId::SWm,  ArrayId::SWs,  ArrayId::SWv,
-                                                 ArrayId::SWp1, ArrayId::SWp2, ArrayId::SWp3, ArrayId::SWr1,
-                                                 ArrayId::SWr2, ArrayId::SWr3, ArrayId::SWr4};
-// The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
-constexpr std::array<int, 12> kSourcesTopDown = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-
 const Handlers& handlersOf(ArrayId id) {
   return kHandlers[static_cast<std::size_t>(id)];
 }
@@ -74,7 +62,7 @@ bool isPrimary(Holder h) {
 // Noting the order here keeps the handlers as they are.
 void notePopups(Form1& f) {
   InputState& in = f.input;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < kPopupCount; ++k) {
     std::uint32_t& at = in.popupOpenedAt[static_cast<std::size_t>(k)];
     const bool wanted = PopupBytes(f.state, k).wanted == 1;
     if (wanted && at == 0) {
@@ -156,7 +144,7 @@ void KeyDown(Form1& f, ArrayId id, int index) {
 }
 
 void KeyDownOnNotice(Form1& f) {
-  if (canPress(f) && f.KABE.Visible) press(f, {Target::Kind::Notice}, Holder::Key);
+  if (canPress(f) && f.NoticeUp()) press(f, {Target::Kind::Notice}, Holder::Key);
 }
 
 void KeyUp(Form1& f) {
@@ -174,7 +162,7 @@ bool Activate(Form1& f, ArrayId id, int index) {
 }
 
 bool DismissNotice(Form1& f) {
-  if (!canPress(f) || !f.KABE.Visible) return false;
+  if (!canPress(f) || !f.NoticeUp()) return false;
   press(f, {Target::Kind::Notice}, Holder::Key);
   letGo(f, Release::Normal, true);
   return true;
@@ -183,7 +171,7 @@ bool DismissNotice(Form1& f) {
 bool CloseTopPopup(Form1& f) {
   int top = -1;
   std::uint32_t latest = 0;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < kPopupCount; ++k) {
     const std::uint32_t at = f.input.popupOpenedAt[static_cast<std::size_t>(k)];
     if (at > latest) {
       latest = at;
@@ -192,7 +180,7 @@ bool CloseTopPopup(Form1& f) {
   }
   if (top < 0 || !canPress(f)) return false;
   // The popup may still be sliding in with its close button out of sight: Esc closes it all the same.
-  const ButtonRef close = kCloseButtons[static_cast<std::size_t>(top)];
+  const ButtonRef close = CloseButtonOf(top);
   press(f, {Target::Kind::Element, arrayLayout(close.array).box, close.array, close.index}, Holder::Key);
   if (f.input.held) letGo(f, Release::Normal, true);
   return true;
@@ -203,22 +191,10 @@ void CaptureLost(Form1& f) {
   letGo(f, Release::Cancelled, false);
 }
 
-int NthInVisualOrder(ArrayId id, int position) {
-  return id == ArrayId::SWm ? kSourcesTopDown[static_cast<std::size_t>(position)] : position;
-}
-
-bool IsCloseButton(ButtonRef button) {
-  return std::find(kCloseButtons.begin(), kCloseButtons.end(), button) != kCloseButtons.end();
-}
-
 std::vector<ButtonRef> FocusChain(const Form1& f) {
   std::vector<ButtonRef> chain;
-  for (ArrayId id : kFocusOrder) {
-    const auto count = static_cast<int>(f.Elements(id).size());
-    for (int i = 0; i < count; ++i) {
-      const int index = NthInVisualOrder(id, i);
-      if (f.Showing(id, index)) chain.push_back({id, index});
-    }
+  for (const ButtonEntry& e : Catalogue()) {
+    if (e.kind != ButtonKind::Label && f.Showing(e.array, e.index)) chain.push_back({e.array, e.index});
   }
   return chain;
 }
@@ -240,8 +216,9 @@ std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int
   std::optional<ButtonRef> best;
   bool bestInBeam = false;
   float bestCost = 0;
+  const Area group = CatalogueEntry(from.array, from.index).area;
   for (const ButtonRef& b : FocusChain(f)) {
-    if (b.array != from.array || b == from) continue;
+    if (CatalogueEntry(b.array, b.index).area != group || b == from) continue;
     const DirtyRect r = f.WindowRect(f.Element(b.array, b.index));
     const float along = (r.left + r.width / 2 - a.left - a.width / 2) * static_cast<float>(dx) +
                         (r.top + r.height / 2 - a.top - a.height / 2) * static_cast<float>(dy);

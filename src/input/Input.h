@@ -37,21 +37,13 @@ bool CloseTopPopup(Form1& f);
 // lets go as by a cancelled release, which ends a ramp but never closes a popup or ends the program.
 void CaptureLost(Form1& f);
 
-// Keyboard focus moves over the buttons a visitor can see, in the panel's visual order: the top buttons, the
+// Keyboard focus moves over the buttons a visitor can see, in the catalogue's order: the top buttons, the
 // sources top to bottom, the sends, the volume, then the popups' and the remote's buttons.
-struct ButtonRef {
-  ArrayId array;
-  int index;
-  friend bool operator==(const ButtonRef&, const ButtonRef&) = default;
-};
 std::vector<ButtonRef> FocusChain(const Form1& f);
-// The index of the element at `position` of array `id` in visual order.
-int NthInVisualOrder(ArrayId id, int position);
-bool IsCloseButton(ButtonRef button);
 // The next (step 1) or previous (step -1) button of the chain, wrapping; from no button or one that went out
 // of sight, the first or the last.
 std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step);
-// The nearest button of the same control array in an arrow's direction (dx, dy one of -1, 0, 1), if any.
+// The nearest button of the same area of the panel in an arrow's direction (dx, dy one of -1, 0, 1), if any.
 std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy);
 
 }  // namespace yunuri

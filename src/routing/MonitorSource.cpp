@@ -3,14 +3,13 @@
 
 #include "routing/Routing.h"
 #include "state/Byte.h"
+#include "window/Catalogue.h"
 
 namespace yunuri {
 namespace {
 
-// Indexed by source: the remote panel that comes into the remote area, and what the caption reports.
-constexpr std::array<int, 12> kPanelOfSource = {0, 1, 1, 1, 1, 1, 2, 3, 4, 1, 5, 1};
-
-constexpr std::array<std::string_view, 12> kMonitorMessages = {
+// Indexed by source: what the caption reports.
+constexpr std::array<std::string_view, kSourceCount> kMonitorMessages = {
     "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡",        "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
     "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡",   "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
     "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡", "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡",
@@ -18,8 +17,6 @@ constexpr std::array<std::string_view, 12> kMonitorMessages = {
     "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡",     "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
     "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡", "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
 };
-
-constexpr int kSourceCount = 12;
 
 }  // namespace
 
@@ -36,7 +33,7 @@ void SWm_MouseDown(Form1& f, int Index) {
     }
   }
 
-  const auto shown = static_cast<std::size_t>(kPanelOfSource[static_cast<std::size_t>(Index)]);
+  const auto shown = static_cast<std::size_t>(RemoteOfSource(Index));
   for (std::size_t i = 0; i < s.PanelShown.size(); ++i) s.PanelShown[i] = i == shown ? 1 : 0;
   s.PanelMoving.fill(1);
 

@@ -1,22 +1,46 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QPoint>
+#include <QRect>
 #include <QString>
-#include <memory>
+#include <optional>
 #include <vector>
+
+#include "window/Catalogue.h"
 
 namespace yunuri {
 
-class PanelWidget;
+class Form1;
 class PanelElement;
 
+// What the accessible side needs of the window that shows the panel. The window implements it, so the
+// accessible files never include the window's header.
+class AccessiblePanel {
+ public:
+  virtual const Form1& form() const = 0;
+  virtual std::optional<ButtonRef> focusedButton() const = 0;
+  // Between the panel's own 400 x 300 coordinates and the widget's.
+  virtual QRect panelToWidget(const QRectF& r) const = 0;
+  virtual QPoint widgetToPanel(QPointF p) const = 0;
+  // The accessible actions: focus on a button, a press and a release of it, the notice's dismissal.
+  virtual void focusButton(ButtonRef button) = 0;
+  virtual void pressFromAccessible(ButtonRef button) = 0;
+  virtual void dismissNoticeFromAccessible() = 0;
+
+ protected:
+  AccessiblePanel() = default;
+  ~AccessiblePanel() = default;
+  AccessiblePanel(const AccessiblePanel&) = default;
+  AccessiblePanel& operator=(const AccessiblePanel&) = default;
+};
+
 // What a screen reader sees of the panel: the window, named by its caption, with every control of the panel
-// as a child in visual order (the notice, the buttons, the screen labels, the meter and the status line). The
-// children are built from the layout tables and the controls' current pictures, and only when an assistive
-// technology first asks for them.
+// as a child in visual order (the notice, the catalogue's buttons and screen labels with the meter after the
+// volume, and the status line). The children are built only when an assistive technology first asks for them.
 class PanelAccessible : public QAccessibleWidget {
  public:
-  explicit PanelAccessible(PanelWidget* panel);
+  PanelAccessible(QWidget* window, AccessiblePanel* panel);
   ~PanelAccessible() override;
   PanelAccessible(const PanelAccessible&) = delete;
   PanelAccessible& operator=(const PanelAccessible&) = delete;
@@ -28,24 +52,21 @@ class PanelAccessible : public QAccessibleWidget {
   QAccessibleInterface* focusChild() const override;
   QString text(QAccessible::Text t) const override;
 
-  PanelWidget* panel() const;
+  AccessiblePanel* panel() const { return panel_; }
+  QWidget* host() const { return widget(); }
+  // The child of a button, of the meter and of the status line.
+  PanelElement* buttonChild(ButtonRef button) const;
+  PanelElement* meterChild() const;
+  PanelElement* statusChild() const;
 
  private:
   void build() const;
-  mutable std::vector<QAccessibleInterface*> children_;
+  AccessiblePanel* panel_;
+  mutable std::vector<PanelElement*> children_;
 };
 
 // Installs the factory that gives the panel's window its accessible interface. Cheap: nothing is built until
 // an assistive technology asks.
 void installPanelAccessibility();
-
-// Tells assistive technologies what changed after an input or a tick: the caption (spoken as the status
-// line), the meter's value, the keyboard focus. Does nothing while no assistive technology is listening.
-void announceCaption(PanelWidget* panel);
-void announceValue(PanelWidget* panel);
-// The choices shown lit (the source, MUTE, the projectors' ON and OFF) as checked; `known` keeps what was
-// last told.
-void announceChoices(PanelWidget* panel, std::vector<bool>& known);
-void announceFocus(PanelWidget* panel);
 
 }  // namespace yunuri

@@ -10,11 +10,6 @@
 namespace yunuri {
 namespace {
 
-constexpr std::array<BoxId, kBoxCount> kBoxesBottomFirst = {
-    BoxId::MET,    BoxId::POP0,   BoxId::POP1,   BoxId::POP2,   BoxId::Sousa0, BoxId::Sousa1,
-    BoxId::Sousa2, BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5, BoxId::KABE,
-};
-
 QRectF rectOf(const DirtyRect& r) {
   return {r.left, r.top, r.width, r.height};
 }
@@ -98,8 +93,9 @@ void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
     return;
   }
   drawPicture(p, cache, ratio, Picture::base(BasePicture::MainPanel), {0, 0});
-  for (ArrayId id : {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs, ArrayId::MES}) {
-    drawImages(p, form, cache, ratio, id, {0, 0}, area);
+  for (int a = 0; a < kArrayCount; ++a) {
+    const auto id = static_cast<ArrayId>(a);
+    if (arrayLayout(id).container == Container::Window) drawImages(p, form, cache, ratio, id, {0, 0}, area);
   }
 
   for (BoxId id : kBoxesBottomFirst) {

@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
-#include <vector>
 
 class QTouchEvent;
 
 #include "assets/PictureCache.h"
 #include "input/Input.h"
+#include "shell/PanelAccessible.h"
 #include "shell/PanelZoom.h"
 #include "window/Form1.h"
 
@@ -17,7 +17,10 @@ namespace yunuri {
 
 // The panel's window: paints the model, hands the mouse, the keyboard, touch points and the tick to it and
 // shows what it changed. The panel keeps its own coordinates whatever the zoom; the widget maps between them.
-class PanelWidget : public QWidget {
+// Its parts: PanelWidget.cpp (the window's life and what follows every input), PanelWidgetPointer.cpp (mouse,
+// touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp (painting)
+// and PanelWidgetZoom.cpp (zoom and full screen).
+class PanelWidget : public QWidget, public AccessiblePanel {
   Q_OBJECT
 
  public:
@@ -30,18 +33,18 @@ class PanelWidget : public QWidget {
   // How many times the panel has been painted; tests count repaints with it.
   int paintCount() const { return paintCount_; }
 
-  const Form1& form() const { return form_; }
+  const Form1& form() const override { return form_; }
   // The button keyboard focus is on, if any; the ring shows only once the keyboard has been used.
-  std::optional<ButtonRef> focusedButton() const { return focus_; }
+  std::optional<ButtonRef> focusedButton() const override { return focus_; }
   bool focusRingShown() const { return focusVisible_; }
-  void focusButton(ButtonRef button);
+  void focusButton(ButtonRef button) override;
   // The accessible actions: a press and a release of a button, and the notice's dismissal.
-  void pressFromAccessible(ButtonRef button);
-  void dismissNoticeFromAccessible();
+  void pressFromAccessible(ButtonRef button) override;
+  void dismissNoticeFromAccessible() override;
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
-  QRect panelToWidget(const QRectF& r) const { return zoom_.toWidget(r); }
-  QPoint widgetToPanel(QPointF p) const { return zoom_.toPanel(p); }
+  QRect panelToWidget(const QRectF& r) const override { return zoom_.toWidget(r); }
+  QPoint widgetToPanel(QPointF p) const override { return zoom_.toPanel(p); }
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
 
@@ -83,6 +86,8 @@ class PanelWidget : public QWidget {
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
+  // How far the focus ring reaches outside its button.
+  static constexpr int kRingOutset = 2;
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
@@ -103,10 +108,7 @@ class PanelWidget : public QWidget {
   std::optional<ButtonRef> focus_;
   bool focusVisible_ = false;
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
-  Byte announcedVolume_ = 0;
-  Byte announcedMute_ = 0;
-  std::vector<bool> announcedChoices_;
-  QPoint windowedAt_;  // where the client area was before the window filled the screen
+  QPoint windowedAt_;          // where the client area was before the window filled the screen
   bool centred_ = false;
   bool firstFrameShown_ = false;
   bool noticeCached_ = true;

@@ -1,8 +1,5 @@
 #include "shell/QtApp.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,47 +7,50 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QWidget>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+
+#include "assets/Log.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace yunuri {
 namespace {
 
 constexpr const char* kRuntimeVariable = "XDG_RUNTIME_DIR";
-constexpr mode_t kPrivateMode = 0700;
+constexpr QFile::Permissions kPrivateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOthersWrite = QFile::WriteGroup | QFile::WriteOther;
 constexpr auto kLockName = "yunuri.lock";
 constexpr auto kFallbackName = "yunuri";
 
-bool statOf(const QString& path, struct stat& st) {
-  return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+// Whether this user may make entries in the directory. The owner's write bit is tested as well as access
+// itself: for root, access ignores a read-only mode.
+bool writable(const QFileInfo& dir) {
+#ifdef Q_OS_UNIX
+  if (dir.ownerId() == ::geteuid() && !dir.permission(QFile::WriteOwner)) return false;
+#endif
+  return dir.isWritable() && dir.isExecutable();
 }
 
-// Whether this user may make entries in the directory. The owner's write bit is tested as well as access():
-// for root, access() ignores a read-only mode.
-bool writable(const QString& dir, const struct stat& st) {
-  if (st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR) == 0) return false;
-  return ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
-}
-
-// Why a directory is no private, writable place of this user; empty when it is one. Another user who could
-// write into it could plant or remove the lock.
+// Why a directory is no private, writable place of this user; empty when it is one. On Unix another user who
+// could write into it could plant or remove the lock; elsewhere the user's own directories are private.
 QString unfitness(const QString& dir) {
-  struct stat st {};
-  if (!statOf(dir, st)) {
-    const bool missing = errno == ENOENT || errno == ENOTDIR;
-    return missing ? QStringLiteral("does not exist") : QString::fromLocal8Bit(std::strerror(errno));
-  }
-  if (!S_ISDIR(st.st_mode)) return QStringLiteral("is not a directory");
-  if (st.st_uid != ::geteuid()) return QStringLiteral("belongs to another user");
-  if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) return QStringLiteral("is writable by others");
-  if (!writable(dir, st)) return QStringLiteral("is not writable");
+  const QFileInfo info(dir);
+  if (!info.exists()) return QStringLiteral("does not exist");
+  if (!info.isDir()) return QStringLiteral("is not a directory");
+#ifdef Q_OS_UNIX
+  if (info.ownerId() != ::geteuid()) return QStringLiteral("belongs to another user");
+  if ((info.permissions() & kOthersWrite) != 0) return QStringLiteral("is writable by others");
+#endif
+  if (!writable(info)) return QStringLiteral("is not writable");
   return {};
 }
 
 bool hasPrivateMode(const QString& dir) {
-  struct stat st {};
-  return statOf(dir, st) && (st.st_mode & 0777) == kPrivateMode;
+  constexpr QFile::Permissions kAnyoneElse = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+  const QFile::Permissions mode = QFileInfo(dir).permissions();
+  return (mode & kPrivateMode) == kPrivateMode && (mode & kAnyoneElse) == 0;
 }
 
 // A directory named by an environment variable, as the XDG base directory rules take it: unset, empty or
@@ -83,22 +83,19 @@ QString cacheHome(QString& problem) {
 QString makePrivateDirectory(const QString& dir) {
   QStringList missing;
   QString existing = dir;
-  struct stat st {};
-  while (!statOf(existing, st)) {
-    if (errno != ENOENT && errno != ENOTDIR) {
-      return QStringLiteral("%1 cannot be made: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
-    }
+  while (!QFileInfo::exists(existing)) {
     missing.prepend(existing);
-    existing = QFileInfo(existing).path();
+    const QString parent = QFileInfo(existing).path();
+    if (parent == existing) break;
+    existing = parent;
   }
   if (missing.isEmpty()) return {};
-  if (!S_ISDIR(st.st_mode))
-    return QStringLiteral("%1 cannot be made: %2 is not a directory").arg(dir, existing);
-  if (!writable(existing, st))
-    return QStringLiteral("%1 cannot be made: %2 is not writable").arg(dir, existing);
+  const QFileInfo base(existing);
+  if (!base.isDir()) return QStringLiteral("%1 cannot be made: %2 is not a directory").arg(dir, existing);
+  if (!writable(base)) return QStringLiteral("%1 cannot be made: %2 is not writable").arg(dir, existing);
   for (const QString& step : missing) {
-    if (::mkdir(QFile::encodeName(step).constData(), kPrivateMode) != 0 && errno != EEXIST) {
-      return QStringLiteral("%1 cannot be made: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!QDir().mkdir(step, kPrivateMode) && !QFileInfo(step).isDir()) {
+      return QStringLiteral("%1 cannot be made").arg(dir);
     }
   }
   return {};
@@ -119,7 +116,7 @@ QString fallbackDirectory(QString& problem) {
 }
 
 void say(const QString& line) {
-  std::fprintf(stderr, "yunuri: %s\n", line.toLocal8Bit().constData());
+  qCWarning(lcPanel).noquote() << line;
 }
 
 }  // namespace
@@ -181,7 +178,6 @@ void QtApp::MsgBoxCritical(std::string_view text, std::string_view title) {
 }
 
 void QtApp::End() {
-  ended_ = true;
   // Gone for good: the lock goes first, so a new launch is never refused by a copy on its way out.
   lock_.reset();
   for (QWidget* w : QApplication::topLevelWidgets()) w->hide();

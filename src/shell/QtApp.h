@@ -31,14 +31,10 @@ class QtApp : public App {
   bool PrevInstance() override;
   void MsgBoxCritical(std::string_view text, std::string_view title) override;
   void End() override;
-  bool ended() const { return ended_; }
-  // Where the lock is kept; empty when no private place was found and the program runs unguarded.
-  const QString& lockDirectory() const { return lockDir_; }
 
  private:
-  QString lockDir_;
+  QString lockDir_;  // empty when no private place was found and the program runs unguarded
   std::unique_ptr<QLockFile> lock_;
-  bool ended_ = false;
 };
 
 }  // namespace yunuri

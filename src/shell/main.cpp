@@ -2,12 +2,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
 
 #include "assets/Fonts.h"
+#include "assets/Log.h"
 #include "shell/CommandLine.h"
 #include "shell/FontWarning.h"
 #include "shell/PanelWidget.h"
@@ -53,7 +53,9 @@ void onToolkitMessage(QtMsgType type, const QMessageLogContext& context, const Q
   }
   const QString reason =
       heldBack.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : heldBack.first().second;
-  std::fprintf(stderr, "yunuri: cannot open the panel's window: %s\n", qPrintable(reason));
+  // Said through the handler beneath: a message logged from within a handler would come back here.
+  const QMessageLogContext ours(nullptr, 0, nullptr, yunuri::lcPanel().categoryName());
+  toolkitHandler(QtCriticalMsg, ours, QStringLiteral("cannot open the panel's window: %1").arg(reason));
   std::_Exit(EXIT_FAILURE);
 }
 
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
   if (commandLine.exitStatus) return *commandLine.exitStatus;
   // Without a display the toolkit would abort with a trace; say plainly what is missing instead.
   if (const char* missing = missingDisplay()) {
-    std::fprintf(stderr, "yunuri: the panel needs a desktop session (%s)\n", missing);
+    qCCritical(yunuri::lcPanel, "the panel needs a desktop session (%s)", missing);
     return EXIT_FAILURE;
   }
   // The guard picks its lock directory first, so that the toolkit is handed a private runtime directory when

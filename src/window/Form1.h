@@ -9,6 +9,7 @@
 
 #include "state/PanelState.h"
 #include "window/App.h"
+#include "window/Catalogue.h"
 #include "window/Controls.h"
 #include "window/Layout.h"
 #include "window/Picture.h"
@@ -50,7 +51,7 @@ struct InputState {
     Holder holder;
   };
   std::optional<Press> held;
-  std::array<std::uint32_t, 3> popupOpenedAt{};  // 0 while the popup is not wanted open
+  std::array<std::uint32_t, kPopupCount> popupOpenedAt{};  // 0 while the popup is not wanted open
   std::uint32_t openings = 0;
 };
 
@@ -63,36 +64,36 @@ class Form1 {
   PanelState state;
 
   // Image control arrays and their twins of lit pictures.
-  std::array<Image, 12> SWm;
-  std::array<Image, 3> SWu;
-  std::array<Image, 3> SWv;
-  std::array<Image, 2> SWs;
-  std::array<Image, 2> MES;
-  std::array<Image, 5> SWp1;
-  std::array<Image, 10> SWp2;
-  std::array<Image, 2> SWp3;
-  std::array<Image, 16> SWr1;
-  std::array<Image, 5> SWr2;
-  std::array<Image, 14> SWr3;
-  std::array<Image, 8> SWr4;
+  std::array<Image, arraySize(ArrayId::SWm)> SWm;
+  std::array<Image, arraySize(ArrayId::SWu)> SWu;
+  std::array<Image, arraySize(ArrayId::SWv)> SWv;
+  std::array<Image, arraySize(ArrayId::SWs)> SWs;
+  std::array<Image, arraySize(ArrayId::MES)> MES;
+  std::array<Image, arraySize(ArrayId::SWp1)> SWp1;
+  std::array<Image, arraySize(ArrayId::SWp2)> SWp2;
+  std::array<Image, arraySize(ArrayId::SWp3)> SWp3;
+  std::array<Image, arraySize(ArrayId::SWr1)> SWr1;
+  std::array<Image, arraySize(ArrayId::SWr2)> SWr2;
+  std::array<Image, arraySize(ArrayId::SWr3)> SWr3;
+  std::array<Image, arraySize(ArrayId::SWr4)> SWr4;
 
-  std::array<Picture, 12> SWmd;
-  std::array<Picture, 3> SWud;
-  std::array<Picture, 3> SWvd;
-  Picture SWsd;  // one lit picture for both send buttons
-  std::array<Picture, 12> MESd;
-  std::array<Picture, 5> SWp1d;
-  std::array<Picture, 10> SWp2d;
-  std::array<Picture, 2> SWp3d;
-  std::array<Picture, 16> SWr1d;
-  std::array<Picture, 5> SWr2d;
-  std::array<Picture, 14> SWr3d;
-  std::array<Picture, 8> SWr4d;
+  std::array<Picture, arraySize(ArrayId::SWm)> SWmd;
+  std::array<Picture, arraySize(ArrayId::SWu)> SWud;
+  std::array<Picture, arraySize(ArrayId::SWv)> SWvd;
+  Picture SWsd;                            // one lit picture for both send buttons
+  std::array<Picture, kSourceCount> MESd;  // one label per source
+  std::array<Picture, arraySize(ArrayId::SWp1)> SWp1d;
+  std::array<Picture, arraySize(ArrayId::SWp2)> SWp2d;
+  std::array<Picture, arraySize(ArrayId::SWp3)> SWp3d;
+  std::array<Picture, arraySize(ArrayId::SWr1)> SWr1d;
+  std::array<Picture, arraySize(ArrayId::SWr2)> SWr2d;
+  std::array<Picture, arraySize(ArrayId::SWr3)> SWr3d;
+  std::array<Picture, arraySize(ArrayId::SWr4)> SWr4d;
 
   // Picture boxes.
   PictureBox KABE;
   std::array<PictureBox, 6> Sousa;
-  std::array<PictureBox, 3> POP;
+  std::array<PictureBox, kPopupCount> POP;
   PictureBox MET;
   MeterCanvas METDrawing;
 
@@ -135,14 +136,22 @@ class Form1 {
   bool Holding() const { return input.held.has_value(); }
   std::optional<Target> HeldTarget() const;
 
+  // Whether the start-up notice still covers the panel.
+  bool NoticeUp() const { return KABE.Visible; }
+  // Whether a button reads as checked, by its rule in the catalogue.
+  bool Checked(ArrayId id, int index) const;
+
   // The program's end, through the platform. Once ended, no event or tick is processed.
   void End();
   bool Ended() const { return ended_; }
   App& app() { return app_; }
 
-  // What changed since the last call, for the shell to repaint.
+  // What changed since the last call: the rectangles to repaint, the caption, the buttons that now read
+  // otherwise as checked, the meter's level or mute. The shell tells the screen and screen readers.
   std::vector<DirtyRect> TakeDirty();
   bool TakeCaptionChanged();
+  std::vector<ButtonRef> TakeCheckedChanges();
+  bool TakeMeterChanged();
 
  private:
   void MarkDirty(const DirtyRect& r);
@@ -152,6 +161,9 @@ class Form1 {
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
   bool ended_ = false;
+  std::vector<bool> toldChecked_;  // by catalogue position
+  Byte toldVolume_ = 0;
+  Byte toldMute_ = 0;
 };
 
 }  // namespace yunuri

@@ -1,18 +1,10 @@
 // Which control a point falls on, in the window's z-order, and what the pointer looks like there.
-#include <array>
+#include <cstddef>
 
 #include "window/Form1.h"
 
 namespace yunuri {
 namespace {
-
-constexpr std::array<BoxId, kBoxCount> kBoxesTopFirst = {
-    BoxId::KABE,   BoxId::Sousa5, BoxId::Sousa4, BoxId::Sousa3, BoxId::Sousa2, BoxId::Sousa1,
-    BoxId::Sousa0, BoxId::POP2,   BoxId::POP1,   BoxId::POP0,   BoxId::MET,
-};
-
-constexpr std::array<ArrayId, 5> kWindowArrays = {ArrayId::SWm, ArrayId::SWu, ArrayId::SWv, ArrayId::SWs,
-                                                  ArrayId::MES};
 
 bool within(float x, float y, float left, float top, float width, float height) {
   return x >= left && x < left + width && y >= top && y < top + height;
@@ -25,7 +17,8 @@ Target Form1::HitTest(int x, int y) const {
   const auto fx = static_cast<float>(x);
   const auto fy = static_cast<float>(y);
 
-  for (BoxId id : kBoxesTopFirst) {
+  for (std::size_t z = kBoxesBottomFirst.size(); z-- > 0;) {
+    const BoxId id = kBoxesBottomFirst[z];
     const PictureBox& box = Box(id);
     if (!box.Visible ||
         !within(fx, fy, box.Left, box.Top, static_cast<float>(box.Width), static_cast<float>(box.Height))) {
@@ -46,9 +39,12 @@ Target Form1::HitTest(int x, int y) const {
     return {Target::Kind::Box, id};
   }
 
-  for (ArrayId a : kWindowArrays) {
-    for (const Image& image : Elements(a)) {
-      if (image.bounds.contains(x, y)) return {Target::Kind::Element, BoxId::MET, a, image.index};
+  // The window's own images do not overlap one another.
+  for (int a = 0; a < kArrayCount; ++a) {
+    const auto id = static_cast<ArrayId>(a);
+    if (arrayLayout(id).container != Container::Window) continue;
+    for (const Image& image : Elements(id)) {
+      if (image.bounds.contains(x, y)) return {Target::Kind::Element, BoxId::MET, id, image.index};
     }
   }
   return {Target::Kind::Background};

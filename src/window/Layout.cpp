@@ -84,6 +84,25 @@ constexpr std::array<ArrayLayout, kArrayCount> kArrays = {{
     {ArrayId::SWr4, Container::Box, BoxId::Sousa5, kSWr4, true},
 }};
 
+template <std::size_t N>
+constexpr bool sized(const std::array<Rect, N>& /*elements*/, ArrayId id) {
+  return N == static_cast<std::size_t>(arraySize(id));
+}
+static_assert(sized(kSWm, ArrayId::SWm) && sized(kSWu, ArrayId::SWu) && sized(kSWv, ArrayId::SWv) &&
+              sized(kSWs, ArrayId::SWs) && sized(kMES, ArrayId::MES) && sized(kSWp1, ArrayId::SWp1) &&
+              sized(kSWp2, ArrayId::SWp2) && sized(kSWp3, ArrayId::SWp3) && sized(kSWr1, ArrayId::SWr1) &&
+              sized(kSWr2, ArrayId::SWr2) && sized(kSWr3, ArrayId::SWr3) && sized(kSWr4, ArrayId::SWr4));
+// Both tables are looked up by their enumeration.
+static_assert([] {
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    if (static_cast<std::size_t>(kBoxes[i].id) != i) return false;
+  }
+  for (std::size_t i = 0; i < kArrays.size(); ++i) {
+    if (static_cast<std::size_t>(kArrays[i].id) != i) return false;
+  }
+  return true;
+}());
+
 constexpr int kSourcePillWidth = 77;
 constexpr int kSourcePillHeight = 19;
 

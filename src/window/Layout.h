@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "window/Picture.h"
@@ -39,6 +40,13 @@ struct BoxLayout {
 };
 
 const BoxLayout& boxLayout(BoxId id);
+
+// The picture boxes from the bottom of the window's z-order up, all above the window's own images: the
+// painter draws in this order and the hit test looks the other way.
+inline constexpr std::array<BoxId, kBoxCount> kBoxesBottomFirst = {
+    BoxId::MET,    BoxId::POP0,   BoxId::POP1,   BoxId::POP2,   BoxId::Sousa0, BoxId::Sousa1,
+    BoxId::Sousa2, BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5, BoxId::KABE,
+};
 
 // The container an image array lies on: the window itself, or one picture box.
 enum class Container : std::uint8_t { Window, Box };

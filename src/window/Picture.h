@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace yunuri {
@@ -7,7 +9,15 @@ namespace yunuri {
 // The image control arrays of the window. Each button array has a twin of lit pictures (SWmd for SWm, ...);
 // MES is the pair of screen labels, whose pictures come from MESd.
 enum class ArrayId : std::uint8_t { SWm, SWu, SWv, SWs, MES, SWp1, SWp2, SWp3, SWr1, SWr2, SWr3, SWr4 };
-inline constexpr int kArrayCount = 12;
+inline constexpr int kArrayCount = static_cast<int>(ArrayId::SWr4) + 1;
+
+// How many elements each array has. The layout, the controls, the catalogue and the handlers' tables are
+// checked against these at compile time.
+inline constexpr std::array<int, kArrayCount> kArraySizes = {12, 3, 3, 2, 2, 5, 10, 2, 16, 5, 14, 8};
+constexpr int arraySize(ArrayId id) {
+  return kArraySizes[static_cast<std::size_t>(id)];
+}
+inline constexpr int kSourceCount = arraySize(ArrayId::SWm);
 
 // The picture boxes. Their z-order, top first: KABE, Sousa(5)..Sousa(0), POP(2)..POP(0), MET.
 enum class BoxId : std::uint8_t {
@@ -23,7 +33,7 @@ enum class BoxId : std::uint8_t {
   Sousa5,
   KABE
 };
-inline constexpr int kBoxCount = 11;
+inline constexpr int kBoxCount = static_cast<int>(BoxId::KABE) + 1;
 
 // The numbered base pictures: the window background, the notice, the six remote cards, the three popups and
 // the empty meter.

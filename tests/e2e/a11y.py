@@ -3,6 +3,7 @@
 Subcommands (each prints what it found and exits 0, or prints why and exits 1):
   tree X Y                 the tree: roles, names, states, extents (X Y: the client area's screen origin)
   press NAME [CAPTION]     the button's Press action; with CAPTION, waits for the window's name to announce it
+                           and, when the press leaves the button checked, for that to be announced
   dismiss                  the notice's Press action
   focused NAME             the focused child is NAME
   showing NAME yes|no      whether the first child named NAME is showing
@@ -94,20 +95,35 @@ def check_tree(win, x, y):
 
 def press_and_hear(win, name, caption):
     heard = []
+    checked = []
     loop = GLib.MainLoop()
+    button = named(win, name)
+
+    # A choice it makes (a source, MUTE) is announced as the button turns checked.
+    def heard_all():
+        if heard and (checked or not states(button).contains(pyatspi.STATE_CHECKED)):
+            loop.quit()
 
     def on_name(event):
         if event.source is not None and event.source.name == caption:
             heard.append(event.source.getRoleName())
-            loop.quit()
+            heard_all()
+
+    def on_checked(event):
+        if event.source is not None and event.source.name == name:
+            checked.append(event.detail1)
+            heard_all()
 
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-    do_action(named(win, name), "Press")
+    pyatspi.Registry.registerEventListener(on_checked, "object:state-changed:checked")
+    do_action(button, "Press")
     if caption:
         GLib.timeout_add(3000, loop.quit)
         loop.run()
         if not heard:
             fail("no name change announced " + caption)
+        if states(button).contains(pyatspi.STATE_CHECKED) and 1 not in checked:
+            fail("no change to checked announced on " + name)
     print("pressed %s; heard on %s" % (name, ", ".join(heard) or "-"))
 
 

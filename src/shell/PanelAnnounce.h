@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "window/Catalogue.h"
+
+class QWidget;
+
+namespace yunuri {
+
+// Tells assistive technologies what changed after an input or a tick: the caption (spoken as the status
+// line), the meter's value, the buttons that now read otherwise as checked (the core says which), the
+// keyboard focus. Each does nothing while no assistive technology is listening.
+void announceCaption(QWidget* window);
+void announceValue(QWidget* window, int level);
+void announceChecked(QWidget* window, const std::vector<ButtonRef>& changed);
+void announceFocus(QWidget* window);
+
+}  // namespace yunuri

@@ -1,0 +1,107 @@
+#include <QKeyEvent>
+
+#include "input/Input.h"
+#include "shell/PanelAnnounce.h"
+#include "shell/PanelWidget.h"
+
+// The keyboard, keyboard focus and its ring, and the presses of accessible actions.
+namespace yunuri {
+namespace {
+
+// The keys that press the focused button, as a button's own keys do in every toolkit.
+bool isPressKey(int key) {
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
+}
+
+}  // namespace
+
+void PanelWidget::keyPressEvent(QKeyEvent* event) {
+  if (handleZoomKey(event)) return;
+  // A held key repeats on most desktops; the press it started lasts until the key goes up.
+  if (event->isAutoRepeat()) {
+    event->accept();
+    return;
+  }
+  const int key = event->key();
+  if (isPressKey(key)) {
+    if (form_.NoticeUp()) {
+      KeyDownOnNotice(form_);
+    } else if (focus_) {
+      KeyDown(form_, focus_->array, focus_->index);
+    }
+  } else if (key == Qt::Key_Escape) {
+    CloseTopPopup(form_);
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    if (focus_ && form_.Showing(focus_->array, focus_->index)) {
+      if (const std::optional<ButtonRef> to = FocusToward(form_, *focus_, dx, dy)) {
+        moveFocus(to);
+      } else {
+        moveFocus(focus_);
+      }
+    } else {
+      moveFocus(NextFocus(form_, std::nullopt, dx + dy));
+    }
+  } else {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  sync();
+}
+
+void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat() || !isPressKey(event->key())) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  KeyUp(form_);
+  sync();
+}
+
+void PanelWidget::focusOutEvent(QFocusEvent* event) {
+  // A key that holds a button never comes up here once focus has gone: let the button go now.
+  loseCapture();
+  if (focusVisible_) update(focusRingRect());
+  QWidget::focusOutEvent(event);
+}
+
+bool PanelWidget::focusNextPrevChild(bool next) {
+  moveFocus(NextFocus(form_, focus_, next ? 1 : -1));
+  return true;
+}
+
+void PanelWidget::moveFocus(std::optional<ButtonRef> to) {
+  const QRect before = focusRingRect();
+  focus_ = to ? to : focus_;
+  focusVisible_ = true;
+  update(before);
+  update(focusRingRect());
+  announceFocus(this);
+}
+
+void PanelWidget::focusButton(ButtonRef button) {
+  if (!form_.Showing(button.array, button.index)) return;
+  setFocus(Qt::OtherFocusReason);
+  moveFocus(button);
+}
+
+QRect PanelWidget::focusRingRect() const {
+  if (!focusVisible_ || !focus_ || !hasFocus() || !form_.Showing(focus_->array, focus_->index)) return {};
+  const DirtyRect r = form_.WindowRect(form_.Element(focus_->array, focus_->index));
+  return panelToWidget(QRectF(r.left, r.top, r.width, r.height))
+      .adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset);
+}
+
+void PanelWidget::pressFromAccessible(ButtonRef button) {
+  Activate(form_, button.array, button.index);
+  sync();
+}
+
+void PanelWidget::dismissNoticeFromAccessible() {
+  DismissNotice(form_);
+  sync();
+}
+
+}  // namespace yunuri

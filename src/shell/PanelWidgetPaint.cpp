@@ -1,0 +1,64 @@
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "shell/PanelPainter.h"
+#include "shell/PanelWidget.h"
+
+// Painting the window: the panel at its zoom, the ground around it in full screen and the focus ring.
+namespace yunuri {
+namespace {
+
+// The ring around a focused button follows its pill or circle: a dark band outside it and a light line on its
+// rim, so that it reads on the orange ground, the blue buttons and the grey cards alike.
+const QColor kRingDark(16, 24, 40);
+const QColor kRingLight(255, 255, 255);
+
+// Around the panel in full screen.
+const QColor kGround(20, 18, 17);
+
+}  // namespace
+
+void PanelWidget::paintEvent(QPaintEvent* event) {
+  ++paintCount_;
+  // Pictures of another ratio (before a zoom, or on another screen) are not kept.
+  if (const qreal ratio = renderRatio(); ratio != cacheRatio_) {
+    cache_.clear();
+    cacheRatio_ = ratio;
+  }
+  QPainter painter(this);
+  const QRectF panel = zoom_.panelArea();
+  if (!panel.contains(QRectF(rect()))) {
+    QPainterPath ground;  // the widget less the panel
+    ground.addRect(QRectF(rect()));
+    ground.addRect(panel);
+    painter.fillPath(ground, kGround);
+  }
+  painter.save();
+  painter.translate(panel.topLeft());
+  painter.scale(zoom_.scale(), zoom_.scale());
+  const QRectF area = zoom_.toPanel(QRectF(event->rect()).intersected(panel));
+  paintPanel(painter, form_, cache_, cacheRatio_, area);
+  painter.restore();
+  if (const QRect ring = focusRingRect(); !ring.isNull() && ring.intersects(event->rect())) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const qreal radius = std::min(ring.width(), ring.height()) / 2.0;
+    painter.setPen(QPen(kRingDark, kRingOutset));
+    painter.drawRoundedRect(QRectF(ring).adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+    painter.setPen(QPen(kRingLight, 1));
+    painter.drawRoundedRect(QRectF(ring).adjusted(2.5, 2.5, -2.5, -2.5), radius - 2.5, radius - 2.5);
+  }
+  // What the first frame does not need waits until the panel has been on screen for a moment: the icon
+  // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long
+  // before a visitor can click the notice away).
+  if (!firstFrameShown_) {
+    firstFrameShown_ = true;
+    afterFirstFrame_.start(kAfterFirstFrameMs);
+  } else if (!afterFirstFrame_.isActive() && !releasePainter_.isActive()) {
+    releasePainter_.start(kReleasePainterMs);
+  }
+}
+
+}  // namespace yunuri

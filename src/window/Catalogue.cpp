@@ -1,0 +1,303 @@
+#include "window/Catalogue.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "devices/Projectors.h"
+
+namespace yunuri {
+namespace {
+
+constexpr std::uint8_t kPillPixels = 11;
+constexpr std::uint8_t kOvalPixels = 9;
+// The camera keys' two words fill a key at the oval size; a size smaller leaves them air at the rounded ends.
+constexpr std::uint8_t kCameraPixels = 8;
+
+using A = ArrayId;
+using K = ButtonKind;
+using R = CheckRule;
+using S = Symbol;
+
+constexpr auto u8(int index) {
+  return static_cast<std::uint8_t>(index);
+}
+
+constexpr ButtonEntry source(int index, std::string_view label, std::string_view description, int remote) {
+  return {.label = label,
+          .description = description,
+          .array = A::SWm,
+          .index = u8(index),
+          .kind = K::Source,
+          .area = Area::Sources,
+          .pixels = kPillPixels,
+          .remote = static_cast<std::int8_t>(remote),
+          .checked = R::SelectedSource};
+}
+
+// A button with a caption.
+constexpr ButtonEntry text(A array, int index, K kind, Area area, std::string_view label,
+                           std::string_view description, Finish finish = Finish::Blue,
+                           std::uint8_t pixels = kOvalPixels, R checked = R::None) {
+  return {.label = label,
+          .description = description,
+          .array = array,
+          .index = u8(index),
+          .kind = kind,
+          .area = area,
+          .finish = finish,
+          .pixels = pixels,
+          .checked = checked};
+}
+
+// A button with a symbol.
+constexpr ButtonEntry symbol(A array, int index, K kind, Area area, Symbol s, std::string_view description,
+                             std::string_view name = {}) {
+  return {.name = name,
+          .description = description,
+          .array = array,
+          .index = u8(index),
+          .kind = kind,
+          .area = area,
+          .symbol = s,
+          .pixels = kOvalPixels};
+}
+
+// A round button with a caption.
+constexpr ButtonEntry round(A array, int index, K kind, Area area, std::string_view label,
+                            std::string_view description, Finish finish, std::uint8_t pixels) {
+  ButtonEntry e = text(array, index, kind, area, label, description, finish, pixels);
+  e.shape = Shape::Circle;
+  return e;
+}
+
+constexpr ButtonEntry close(A array, int index, Area popup) {
+  return text(array, index, K::Close, popup, "×Close", "この操作パネルを閉じます", Finish::Slate);
+}
+
+constexpr ButtonEntry key(A array, int index, Area remote, std::string_view label,
+                          std::string_view description, std::uint8_t pixels = kOvalPixels) {
+  return text(array, index, K::RemoteKey, remote, label, description, Finish::Blue, pixels);
+}
+constexpr ButtonEntry key(A array, int index, Area remote, Symbol s, std::string_view description) {
+  return symbol(array, index, K::RemoteKey, remote, s, description);
+}
+
+constexpr ButtonEntry screenLabel(int index, std::string_view name) {
+  return {.name = name, .array = A::MES, .index = u8(index), .kind = K::Label, .area = Area::Screens};
+}
+
+constexpr std::string_view kDeck = "「DVD/VTR」のリモコン";
+constexpr std::string_view kVtr = "「世界対応VTR」のリモコン";
+constexpr std::string_view kDvd = "「DVD」のリモコン";
+constexpr std::string_view kCamera = "「ドームカメラ」のリモコン";
+constexpr std::string_view kCdMd = "CD/MDプレーヤーの操作";
+
+constexpr auto kExecute = [] {
+  ButtonEntry e =
+      text(A::SWp3, 0, K::PopupButton, Area::ExitPopup, "終了実行", "プログラムを終了します", Finish::Red);
+  // Four kanji on one line of a small key would be six pixels each.
+  e.lines = "終了\n実行";
+  return e;
+}();
+
+constexpr ButtonEntry kCatalogue[] = {
+    text(A::SWu, 0, K::Top, Area::Top, "プロジェクタ電源", "プロジェクタ電源の操作パネルを開閉します",
+         Finish::Blue, kPillPixels),
+    text(A::SWu, 1, K::Top, Area::Top, "CD/MD操作", "CD/MDの操作パネルを開閉します", Finish::Blue,
+         kPillPixels),
+    round(A::SWu, 2, K::Top, Area::Top, "終了", "終了確認を開閉します", Finish::Red, 14),
+
+    // The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
+    source(1, "デスクトップPC", "モニターに「デスクトップPC」の映像を表示します", 1),
+    source(0, "映像OFF", "モニターの映像を消します", 0),
+    source(2, "ノートPC", "モニターに「ノートPC」の映像を表示します", 1),
+    source(3, "ワイヤレスPC", "モニターに「ワイヤレスPC」の映像を表示します", 1),
+    source(4, "書画カメラ", "モニターに「書画カメラ」の映像を表示します", 1),
+    source(5, "RGB入力", "モニターに「RGB入力」の映像を表示します", 1),
+    source(6, "DVD/VTR", "モニターに「DVD/VTR」の映像を表示します", 2),
+    source(7, "世界対応VTR", "モニターに「世界対応VTR」の映像を表示します", 3),
+    source(8, "DVD", "モニターに「DVD」の映像を表示します", 4),
+    source(9, "スタンドカメラ", "モニターに「スタンドカメラ」の映像を表示します", 1),
+    source(10, "ドームカメラ", "モニターに「ドームカメラ」の映像を表示します", 5),
+    source(11, "ビデオ入力", "モニターに「ビデオ入力」の映像を表示します", 1),
+
+    round(A::SWs, 0, K::Send, Area::Screens, "送出", "モニターの映像を左側スクリーンへ送出します",
+          Finish::Blue, kPillPixels),
+    round(A::SWs, 1, K::Send, Area::Screens, "送出", "モニターの映像を右側スクリーンへ送出します",
+          Finish::Blue, kPillPixels),
+    screenLabel(0, "左側スクリーン"),
+    screenLabel(1, "右側スクリーン"),
+
+    symbol(A::SWv, 0, K::Volume, Area::Volume, S::Up, "押している間、音量を上げます", "音量を上げる"),
+    symbol(A::SWv, 1, K::Volume, Area::Volume, S::Down, "押している間、音量を下げます", "音量を下げる"),
+    text(A::SWv, 2, K::Volume, Area::Volume, "MUTE", "消音を入れたり切ったりします", Finish::Blue,
+         kOvalPixels, R::Muted),
+
+    text(A::SWp1, 0, K::PopupButton, Area::PowerPopup, "電源\nON", "左側プロジェクターの電源を入れます",
+         Finish::Olive, kOvalPixels, R::LeftProjectorOn),
+    text(A::SWp1, 1, K::PopupButton, Area::PowerPopup, "電源\nOFF", "左側プロジェクターの電源を切ります",
+         Finish::Olive, kOvalPixels, R::LeftProjectorOff),
+    text(A::SWp1, 2, K::PopupButton, Area::PowerPopup, "電源\nON", "右側プロジェクターの電源を入れます",
+         Finish::Olive, kOvalPixels, R::RightProjectorOn),
+    text(A::SWp1, 3, K::PopupButton, Area::PowerPopup, "電源\nOFF", "右側プロジェクターの電源を切ります",
+         Finish::Olive, kOvalPixels, R::RightProjectorOff),
+    close(A::SWp1, 4, Area::PowerPopup),
+
+    text(A::SWp2, 0, K::PopupButton, Area::CdMdPopup, "CD", kCdMd, Finish::Orange),
+    text(A::SWp2, 1, K::PopupButton, Area::CdMdPopup, "MD", kCdMd, Finish::Orange),
+    symbol(A::SWp2, 2, K::PopupButton, Area::CdMdPopup, S::Previous, kCdMd),
+    symbol(A::SWp2, 3, K::PopupButton, Area::CdMdPopup, S::Next, kCdMd),
+    symbol(A::SWp2, 4, K::PopupButton, Area::CdMdPopup, S::Rewind, kCdMd),
+    symbol(A::SWp2, 5, K::PopupButton, Area::CdMdPopup, S::FastForward, kCdMd),
+    symbol(A::SWp2, 6, K::PopupButton, Area::CdMdPopup, S::Play, kCdMd),
+    symbol(A::SWp2, 7, K::PopupButton, Area::CdMdPopup, S::Pause, kCdMd),
+    symbol(A::SWp2, 8, K::PopupButton, Area::CdMdPopup, S::Stop, kCdMd),
+    close(A::SWp2, 9, Area::CdMdPopup),
+
+    kExecute,
+    close(A::SWp3, 1, Area::ExitPopup),
+
+    key(A::SWr1, 0, Area::DeckRemote, "DVD", kDeck),
+    key(A::SWr1, 1, Area::DeckRemote, "VTR", kDeck),
+    key(A::SWr1, 2, Area::DeckRemote, S::Previous, kDeck),
+    key(A::SWr1, 3, Area::DeckRemote, S::Next, kDeck),
+    key(A::SWr1, 4, Area::DeckRemote, S::Rewind, kDeck),
+    key(A::SWr1, 5, Area::DeckRemote, S::FastForward, kDeck),
+    key(A::SWr1, 6, Area::DeckRemote, S::Play, kDeck),
+    key(A::SWr1, 7, Area::DeckRemote, S::Pause, kDeck),
+    key(A::SWr1, 8, Area::DeckRemote, S::Stop, kDeck),
+    key(A::SWr1, 9, Area::DeckRemote, "決定", kDeck),
+    key(A::SWr1, 10, Area::DeckRemote, S::Up, kDeck),
+    key(A::SWr1, 11, Area::DeckRemote, S::Down, kDeck),
+    key(A::SWr1, 12, Area::DeckRemote, S::Left, kDeck),
+    key(A::SWr1, 13, Area::DeckRemote, S::Right, kDeck),
+    key(A::SWr1, 14, Area::DeckRemote, "TOP\nMENU", kDeck),
+    key(A::SWr1, 15, Area::DeckRemote, "MENU", kDeck),
+
+    key(A::SWr2, 0, Area::VtrRemote, S::Rewind, kVtr),
+    key(A::SWr2, 1, Area::VtrRemote, S::FastForward, kVtr),
+    key(A::SWr2, 2, Area::VtrRemote, S::Play, kVtr),
+    key(A::SWr2, 3, Area::VtrRemote, S::Pause, kVtr),
+    key(A::SWr2, 4, Area::VtrRemote, S::Stop, kVtr),
+
+    key(A::SWr3, 0, Area::DvdRemote, S::Previous, kDvd),
+    key(A::SWr3, 1, Area::DvdRemote, S::Next, kDvd),
+    key(A::SWr3, 2, Area::DvdRemote, S::Rewind, kDvd),
+    key(A::SWr3, 3, Area::DvdRemote, S::FastForward, kDvd),
+    key(A::SWr3, 4, Area::DvdRemote, S::Play, kDvd),
+    key(A::SWr3, 5, Area::DvdRemote, S::Pause, kDvd),
+    key(A::SWr3, 6, Area::DvdRemote, S::Stop, kDvd),
+    key(A::SWr3, 7, Area::DvdRemote, "決定", kDvd),
+    key(A::SWr3, 8, Area::DvdRemote, S::Up, kDvd),
+    key(A::SWr3, 9, Area::DvdRemote, S::Down, kDvd),
+    key(A::SWr3, 10, Area::DvdRemote, S::Left, kDvd),
+    key(A::SWr3, 11, Area::DvdRemote, S::Right, kDvd),
+    key(A::SWr3, 12, Area::DvdRemote, "TOP\nMENU", kDvd),
+    key(A::SWr3, 13, Area::DvdRemote, "MENU", kDvd),
+
+    key(A::SWr4, 0, Area::CameraRemote, S::Up, kCamera),
+    key(A::SWr4, 1, Area::CameraRemote, S::Left, kCamera),
+    key(A::SWr4, 2, Area::CameraRemote, S::Right, kCamera),
+    key(A::SWr4, 3, Area::CameraRemote, S::Down, kCamera),
+    key(A::SWr4, 4, Area::CameraRemote, "Zoom +", kCamera, kCameraPixels),
+    key(A::SWr4, 5, Area::CameraRemote, "Zoom −", kCamera, kCameraPixels),
+    key(A::SWr4, 6, Area::CameraRemote, "Focus +", kCamera, kCameraPixels),
+    key(A::SWr4, 7, Area::CameraRemote, "Focus −", kCamera, kCameraPixels),
+};
+
+// Where each element's entry stands in the catalogue; also proves that every element has exactly one.
+constexpr auto kPositions = [] {
+  std::array<std::array<std::uint8_t, 16>, kArrayCount> at{};
+  std::array<int, kArrayCount> seen{};
+  for (std::size_t i = 0; i < std::size(kCatalogue); ++i) {
+    const ButtonEntry& e = kCatalogue[i];
+    const auto a = static_cast<std::size_t>(e.array);
+    if (e.index >= kArraySizes[a]) throw "an entry past the end of its array";
+    at[a][e.index] = static_cast<std::uint8_t>(i);
+    ++seen[a];
+  }
+  for (std::size_t a = 0; a < seen.size(); ++a) {
+    if (seen[a] != kArraySizes[a]) throw "an array whose elements are not each listed once";
+  }
+  return at;
+}();
+
+constexpr int totalElements() {
+  int n = 0;
+  for (int size : kArraySizes) n += size;
+  return n;
+}
+static_assert(std::size(kCatalogue) == static_cast<std::size_t>(totalElements()));
+
+// One close button per popup, in the popup's own area.
+constexpr std::array<Area, kPopupCount> kPopupAreas = {Area::PowerPopup, Area::CdMdPopup, Area::ExitPopup};
+constexpr std::array<ButtonRef, kPopupCount> kCloseButtons = [] {
+  std::array<ButtonRef, kPopupCount> out{};
+  std::array<int, kPopupCount> found{};
+  for (const ButtonEntry& e : kCatalogue) {
+    if (e.kind != K::Close) continue;
+    for (std::size_t k = 0; k < kPopupAreas.size(); ++k) {
+      if (e.area == kPopupAreas[k]) {
+        out[k] = {e.array, e.index};
+        ++found[k];
+      }
+    }
+  }
+  for (int n : found) {
+    if (n != 1) throw "a popup without exactly one close button";
+  }
+  return out;
+}();
+
+// The projector buttons read as checked by the phase of the projector whose buttons the power handler takes
+// them to be.
+static_assert([] {
+  for (const ButtonEntry& e : kCatalogue) {
+    const auto is = [&e](R rule, int button) { return e.checked != rule || e.index == button; };
+    if (!is(R::LeftProjectorOn, kProjectors[0].onButton) ||
+        !is(R::LeftProjectorOff, kProjectors[0].offButton) ||
+        !is(R::RightProjectorOn, kProjectors[1].onButton) ||
+        !is(R::RightProjectorOff, kProjectors[1].offButton)) {
+      return false;
+    }
+  }
+  return true;
+}());
+
+constexpr std::array<std::string_view, 11> kSymbolWords = {
+    "上",     "下",   "左",       "右",  "前のチャプター", "次のチャプター", "巻戻し",
+    "早送り", "再生", "一時停止", "停止"};
+static_assert(kSymbolWords.size() == static_cast<std::size_t>(Symbol::Stop) + 1);
+
+}  // namespace
+
+std::span<const ButtonEntry> Catalogue() {
+  return kCatalogue;
+}
+
+const ButtonEntry& CatalogueEntry(ArrayId id, int index) {
+  return kCatalogue[kPositions[static_cast<std::size_t>(id)][static_cast<std::size_t>(index)]];
+}
+
+std::string_view SymbolWords(Symbol s) {
+  return kSymbolWords[static_cast<std::size_t>(s)];
+}
+
+ButtonRef CloseButtonOf(int popup) {
+  return kCloseButtons[static_cast<std::size_t>(popup)];
+}
+
+int RemoteOfSource(int source) {
+  return CatalogueEntry(ArrayId::SWm, source).remote;
+}
+
+int SourceOfRemote(int panel) {
+  // The two text-only panels serve many sources; each panel with keys serves one.
+  if (panel < 2) return -1;
+  const auto it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue), [panel](const ButtonEntry& e) {
+    return e.kind == K::Source && e.remote == panel;
+  });
+  return it == std::end(kCatalogue) ? -1 : it->index;
+}
+
+}  // namespace yunuri
