@@ -13,6 +13,7 @@
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Text.h"
+#include "assets/Words.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -95,7 +96,12 @@ void paintLabel(QPainter& p, const Face& face, const QRectF& box, Finish finish)
 
 Face buttonFace(ArrayId id, int index) {
   const ButtonEntry& e = CatalogueEntry(id, index);
-  return {e.shape, e.finish, u(e.label), e.symbol, e.pixels, u(e.lines)};
+  return {e.shape, e.finish, shown(e.label), e.symbol, e.pixels, shown(e.lines)};
+}
+
+TextFit captionFit(const QPainter& p, ArrayId id, int index, const QRectF& box) {
+  const Face face = buttonFace(id, index);
+  return fitOf(p, captionArea(face, box), face.printed(), gothic(face.pixels, face.shape == Shape::Circle));
 }
 
 void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "assets/Symbols.h"
+#include "assets/Text.h"
 #include "window/Catalogue.h"
 
 namespace yunuri::assets {
@@ -34,6 +35,10 @@ Face buttonFace(ArrayId id, int index);
 // picture, always at paintedRect's size, so that the two cannot drift apart. Paints nothing outside the
 // shape.
 void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit);
+
+// How the caption of element i is set on a button painted into `box` by `p` (its room is the shape's, less
+// the rim): the check that every caption, in every language, fits its button.
+TextFit captionFit(const QPainter& p, ArrayId id, int index, const QRectF& box);
 
 // The soft shadow that seats a button in the artwork around it (never part of a lit picture).
 void paintButtonShadow(QPainter& p, ArrayId id, int index, const QRectF& box);

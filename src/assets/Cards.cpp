@@ -11,6 +11,7 @@
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
 #include "assets/Text.h"
+#include "assets/Words.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -39,8 +40,8 @@ void paintRemoteHeader(QPainter& p, qreal width) {
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawPath(header.subtracted(below));
-  drawFittedShadowed(p, QRectF(0, 0, width, kRemoteHeader), u("リモコン操作"), gothic(11, true), Qt::white,
-                     QColor(30, 16, 4, 180), 0.6);
+  drawFittedShadowed(p, QRectF(0, 0, width, kRemoteHeader), shown(YUNURI_TR("Panel", "リモコン操作")),
+                     gothic(11, true), Qt::white, QColor(30, 16, 4, 180), 0.6);
 }
 
 // The text-only panels: a hint and a drawing that says what to do.
@@ -48,7 +49,9 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
   // Broken by hand at the phrase boundaries.
   const QRectF text(card.left() + 6, 40, card.width() - 12, 70);
   p.setPen(colour::kInk);
-  drawFitted(p, text, panel == 0 ? u("機器を\n選択して\n下さい。") : u("操作は\n実機にて\n行って\n下さい。"),
+  drawFitted(p, text,
+             panel == 0 ? shown(YUNURI_TR("Panel", "機器を\n選択して\n下さい。"))
+                        : shown(YUNURI_TR("Panel", "操作は\n実機にて\n行って\n下さい。")),
              gothic(13, true));
   const QPointF c(card.center().x(), 150);
   if (panel == 0) {
@@ -87,7 +90,7 @@ void paintRemoteCaption(QPainter& p, int panel, qreal width) {
   const QRectF row(6, kRemoteHeader + 2, width - 12, 13);
   paintDevice(p, source, QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
   p.setPen(colour::kInk);
-  drawFitted(p, row.adjusted(20, 0, 0, 0), buttonFace(ArrayId::SWm, source).text, gothic(9, true),
+  drawFitted(p, row.adjusted(20, 0, 0, 0), shortName(source), gothic(9, true),
              Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -141,35 +144,40 @@ void paintBubble(QPainter& p, int popup, qreal width, qreal height) {
 void paintPopupHeading(QPainter& p, qreal width, const char* text) {
   paintHeading(p,
                QRectF(kBubbleBorder + 3, kTailHeight + kBubbleBorder + 3, width - 2 * kBubbleBorder - 6, 15),
-               u(text), 9);
+               shown(text), 9);
 }
 
 void paintCaption(QPainter& p, qreal top, qreal width, const char* text) {
   p.setPen(colour::kInk);
-  drawFitted(p, QRectF(kBubbleBorder + 2, top, width - 2 * kBubbleBorder - 4, 12), u(text), gothic(9, true));
+  drawFitted(p, QRectF(kBubbleBorder + 2, top, width - 2 * kBubbleBorder - 4, 12), shown(text),
+             gothic(9, true));
 }
 
 void paintPowerPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, "プロジェクタ電源");
-  paintCaption(p, 50, width, "-左側プロジェクター-");
-  paintCaption(p, 87, width, "-右側プロジェクター-");
+  paintPopupHeading(p, width, YUNURI_TR("Panel", "プロジェクタ電源"));
+  paintCaption(p, 50, width, YUNURI_TR("Panel", "-左側プロジェクター-"));
+  paintCaption(p, 87, width, YUNURI_TR("Panel", "-右側プロジェクター-"));
   p.setPen(colour::kRedInk);
-  drawWrapped(p, QRectF(8, 127, width - 16, 55),
-              u("プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。"),
-              gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  drawWrapped(
+      p, QRectF(8, 127, width - 16, 55),
+      shown(YUNURI_TR(
+          "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。")),
+      gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
 }
 
 void paintCdMdPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, "CD/MD操作");
+  paintPopupHeading(p, width, YUNURI_TR("Panel", "CD/MD操作"));
 }
 
 void paintExitPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, "終了確認");
+  paintPopupHeading(p, width, YUNURI_TR("Panel", "終了確認"));
   p.setPen(colour::kInk);
-  drawWrapped(p, QRectF(8, 36, width - 16, 94),
-              u("システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
-                "システムを終了致します。よろしいですか？"),
-              gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  drawWrapped(
+      p, QRectF(8, 36, width - 16, 94),
+      shown(YUNURI_TR("Panel",
+                      "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
+                      "システムを終了致します。よろしいですか？")),
+      gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
 }
 
 }  // namespace
@@ -226,7 +234,7 @@ void paintLabel(QPainter& p, int source) {
   const Size s = litSize(ArrayId::MES, 0);
   // Room for the shadow around the letters, so that none touches the strip's edge.
   const QRectF box(1.5, 0, s.width - 4, s.height);
-  const QString name = buttonFace(ArrayId::SWm, source).text;
+  const QString name = shortName(source);
   const QFont font = gothic(11, true);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);

@@ -22,7 +22,8 @@ bool gothicHasJapanese();
 // step of the first letters painted, overlapped with the toolkit's own start when called before it.
 void startFontWarmUp();
 
-// The gothic at a pixel size, fully hinted; the text drawing (Text.h) sets it on the device's pixels.
+// The gothic at a pixel size, fully hinted (a Latin face instead while a language in Latin letters shows);
+// the text drawing (Text.h) sets it on the device's pixels.
 QFont gothic(int pixels, bool bold = false);
 
 // A Latin face for the logo and the numerals of symbols: the gothic as well, so nothing needs a second font.

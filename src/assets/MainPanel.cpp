@@ -10,6 +10,7 @@
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
 #include "assets/Text.h"
+#include "assets/Words.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -77,7 +78,7 @@ void paintTopBar(QPainter& p) {
 }
 
 void paintSourceColumn(QPainter& p) {
-  paintHeading(p, kSourceHeading, u("モニター映像選択"));
+  paintHeading(p, kSourceHeading, shown(YUNURI_TR("Panel", "モニター映像選択")));
   paintWell(p, kRemoteWell, 5, colour::kWell);
 
   // A faint guide along the arc, tying the device tiles together.
@@ -126,7 +127,8 @@ void paintArrowSign(QPainter& p) {
   p.drawPath(sign);
   p.setPen(Qt::white);
   // Broken by hand at the phrase boundaries; the words read as a sign, not as running text.
-  drawFitted(p, QRectF(231, 112, 62, 78), u("モニター映像を\n選択し、\nスクリーンへ\n送出して\n下さい。"),
+  drawFitted(p, QRectF(231, 112, 62, 78),
+             shown(YUNURI_TR("Panel", "モニター映像を\n選択し、\nスクリーンへ\n送出して\n下さい。")),
              gothic(10, true), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -182,8 +184,8 @@ void paintRightColumn(QPainter& p) {
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
   }
-  paintHeading(p, kScreenHeading, u("スクリーン映像選択"), 9);
-  paintHeading(p, kVolumeHeading, u("ボリューム操作"), 9);
+  paintHeading(p, kScreenHeading, shown(YUNURI_TR("Panel", "スクリーン映像選択")), 9);
+  paintHeading(p, kVolumeHeading, shown(YUNURI_TR("Panel", "ボリューム操作")), 9);
   paintScreenSymbol(p, 0);
   paintScreenSymbol(p, 1);
   paintMeterScale(p);
@@ -234,14 +236,14 @@ void paintNotice(QPainter& p) {
   p.setBrush(g);
   p.drawPath(band.subtracted(cut));
   drawFittedShadowed(p, QRectF(card.left(), card.top(), card.width(), 26),
-                     u("AV設備用タッチパネルデモアプリケーション"), gothic(13, true), Qt::white,
-                     QColor(110, 40, 0, 200), 0.8);
+                     shown(YUNURI_TR("Panel", "AV設備用タッチパネルデモアプリケーション")), gothic(13, true),
+                     Qt::white, QColor(110, 40, 0, 200), 0.8);
 
   // The title in large red letters with a white rim.
   const QRectF titleBox(card.left(), card.top() + 30, card.width(), 54);
   QFont title = gothic(44, true);
   QPainterPath titlePath;
-  const QString titleText = u("ゆぬり～");
+  const QString titleText = shown(YUNURI_TR("Panel", "ゆぬり～"));
   const QFontMetricsF m(title);
   const qreal tx = titleBox.center().x() - m.horizontalAdvance(titleText) / 2;
   titlePath.addText(QPointF(tx, titleBox.center().y() + (m.ascent() - m.descent()) / 2), title, titleText);
@@ -267,15 +269,18 @@ void paintNotice(QPainter& p) {
   p.setPen(colour::kInk);
   QRectF text(card.left() + 20, titleBox.bottom() + 21, card.width() - 40, 0);
   const qreal bottom = card.bottom() - 30;
-  for (const char* paragraph : {"「ゆぬり～」をご利用いただき、誠にありがとうございます。",
-                                "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画"
-                                "面や読みにくい文字がありましても、"
-                                "ご容赦下さい。",
-                                "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬ"
-                                "り～」より良くなる場合も、悪くなる"
-                                "場合もあります。"}) {
+  for (const char* paragraph :
+       {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
+        YUNURI_TR("Panel",
+                  "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画"
+                  "面や読みにくい文字がありましても、"
+                  "ご容赦下さい。"),
+        YUNURI_TR("Panel",
+                  "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬ"
+                  "り～」より良くなる場合も、悪くなる"
+                  "場合もあります。")}) {
     text.setHeight(bottom - text.top());
-    text.setTop(text.top() + drawWrapped(p, text, u(paragraph), gothic(11), Qt::AlignLeft, 8, 1.25) + 6);
+    text.setTop(text.top() + drawWrapped(p, text, shown(paragraph), gothic(11), Qt::AlignLeft, 8, 1.25) + 6);
   }
   paintLogo(p, QRectF(card.center().x() - 62, card.bottom() - 24, 124, 17), false);
   p.restore();

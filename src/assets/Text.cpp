@@ -1,6 +1,7 @@
 #include "assets/Text.h"
 
 #include "assets/Decor.h"
+#include "assets/Words.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -44,16 +45,22 @@ qreal gridScale(const QPainter& p) {
   return t.m11();
 }
 
+// Japanese sets a word space only between Latin words, where one pixel narrower still parts them at these
+// sizes. Latin lettering needs its full space between words; only where a sign follows a space ("Focus −")
+// does the narrower one keep a small key's two words at their size.
+bool tightWordSpace(const QString& text) {
+  return !latinLettering() || text.contains(QLatin1String(" +")) || text.contains(QStringLiteral(" −"));
+}
+
 // The font as it is drawn on the device's grid: a whole number of device pixels, fully hinted, and black and
 // white where that is sharper.
-QFont onGrid(QFont font, int devicePixels, qreal scale) {
+QFont onGrid(QFont font, int devicePixels, qreal scale, bool tightWords) {
   const bool crisp = devicePixels >= (font.bold() ? kSmallestCrispBold : kSmallestCrisp) &&
                      devicePixels <= kLargestCrisp && !font.italic();
   font.setPixelSize(std::max(1, devicePixels));
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setStyleStrategy(crisp ? QFont::NoAntialias : QFont::PreferAntialias);
-  // A word space one pixel narrower still parts words at these sizes, and lets "Focus −" fit a small key.
-  if (crisp) font.setWordSpacing(-1);
+  if (crisp && tightWords) font.setWordSpacing(-1);
   if (font.letterSpacingType() == QFont::AbsoluteSpacing)
     font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * scale);
   return font;
@@ -127,7 +134,7 @@ ShapedLine shape(const QString& text, const QFont& font) {
 class FittedText {
  public:
   FittedText(const QPainter& p, const QRectF& box, const QString& text, const QFont& font)
-      : box_(box), grid_(gridScale(p)) {
+      : box_(box), grid_(gridScale(p)), tightWords_(tightWordSpace(text)) {
     const QStringList lines = text.split(QLatin1Char('\n'));
     const qreal scale = grid_ > 0 ? grid_ : 1;
     const qreal room = box.width() * scale;
@@ -135,7 +142,7 @@ class FittedText {
     const int smallest = std::max(1, static_cast<int>(std::ceil(wanted * kMinShrink)));
     qreal widest = 0;
     for (int pixels = wanted;; --pixels) {
-      font_ = grid_ > 0 ? onGrid(font, pixels, grid_) : font;
+      font_ = grid_ > 0 ? onGrid(font, pixels, grid_, tightWords_) : font;
       widest = layOut(lines);
       // On the grid, ink that overhangs the box by less than half a pixel on each side still fits. Grey
       // letters are condensed rather than made smaller: they are not on the grid anyway.
@@ -146,6 +153,8 @@ class FittedText {
   }
 
   qreal condense() const { return condense_; }
+  // The letters' size in device pixels.
+  int pixels() const { return font_.pixelSize(); }
   bool crisp() const { return font_.styleStrategy() & QFont::NoAntialias; }
 
   // `offset` is in the painter's units; on the grid it moves by whole device pixels, at least one.
@@ -211,6 +220,7 @@ class FittedText {
 
   QRectF box_;
   qreal grid_;
+  bool tightWords_;
   QFont font_;
   std::vector<ShapedLine> lines_;
   std::vector<qreal> baselines_;  // from the first line's
@@ -220,6 +230,11 @@ class FittedText {
 };
 
 }  // namespace
+
+TextFit fitOf(const QPainter& p, const QRectF& box, const QString& text, const QFont& font) {
+  const FittedText fitted(p, box, text, font);
+  return {fitted.pixels(), fitted.condense()};
+}
 
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align) {
   if (!showsThrough(p, box)) return;
@@ -247,7 +262,7 @@ qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont fon
   const qreal scale = grid > 0 ? grid : 1;
   const QRectF area = grid > 0 ? p.deviceTransform().mapRect(box) : box;
   for (int pixels = font.pixelSize();; --pixels) {
-    const QFont f = grid > 0 ? onGrid(font, qRound(pixels * scale), grid) : [&] {
+    const QFont f = grid > 0 ? onGrid(font, qRound(pixels * scale), grid, tightWordSpace(text)) : [&] {
       QFont g = font;
       g.setPixelSize(pixels);
       return g;
@@ -289,7 +304,7 @@ void drawRinged(QPainter& p, QPointF topLeft, const QString& text, const QFont& 
     // The same place rounded to whole device pixels; the ring is one device pixel wide.
     const QPointF at = p.deviceTransform().map(start);
     start = QPointF(snap(at.x()), snap(at.y()));
-    letters = onGrid(font, qRound(font.pixelSize() * grid), grid);
+    letters = onGrid(font, qRound(font.pixelSize() * grid), grid, tightWordSpace(text));
     device.emplace(p);
   }
   p.save();

@@ -22,6 +22,14 @@ inline QString u(std::string_view s) {
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                 Qt::Alignment align = Qt::AlignCenter);
 
+// How drawFitted would set a text in `box`: the letters' size in device pixels, and how far they are
+// condensed (1 when not at all).
+struct TextFit {
+  int pixels;
+  qreal condense;
+};
+TextFit fitOf(const QPainter& p, const QRectF& box, const QString& text, const QFont& font);
+
 // The same with a shadow one pixel down and right, for letters on busy or coloured ground.
 void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                         const QColor& colour, const QColor& shadow, qreal offset = 1.0);

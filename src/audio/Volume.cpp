@@ -4,19 +4,20 @@
 #include <string>
 
 #include "state/Byte.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
 
 enum : int { kUp = 0, kDown = 1, kMute = 2 };
 
-constexpr std::string_view kLouder = "ゆぬり～  室内の音声が大きくなりました｡";
-constexpr std::string_view kSofter = "ゆぬり～  室内の音声が小さくなりました｡";
-constexpr std::string_view kMuted = "ゆぬり～  MUTE中です｡";
+constexpr std::string_view kLouder = YUNURI_TR("Panel", "ゆぬり～  室内の音声が大きくなりました｡");
+constexpr std::string_view kSofter = YUNURI_TR("Panel", "ゆぬり～  室内の音声が小さくなりました｡");
+constexpr std::string_view kMuted = YUNURI_TR("Panel", "ゆぬり～  MUTE中です｡");
 constexpr std::string_view kSilenced =
-    "ゆぬり～  室内の音声が消えました｡";  // muting, and the floor of the ramp
-constexpr std::string_view kUnmuted = "ゆぬり～  音声MUTEが解除されました｡";
-constexpr std::string_view kLoudest = "ゆぬり～  室内の音声が最大になりました｡";
+    YUNURI_TR("Panel", "ゆぬり～  室内の音声が消えました｡");  // muting, and the floor of the ramp
+constexpr std::string_view kUnmuted = YUNURI_TR("Panel", "ゆぬり～  音声MUTEが解除されました｡");
+constexpr std::string_view kLoudest = YUNURI_TR("Panel", "ゆぬり～  室内の音声が最大になりました｡");
 
 constexpr Byte kMaxLevel = 100;
 constexpr float kMeterWidth = 15;

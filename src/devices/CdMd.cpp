@@ -3,6 +3,7 @@
 
 #include "devices/Devices.h"
 #include "window/StartUp.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
@@ -12,11 +13,15 @@ constexpr int kPopup = 1;
 // The player keeps no state: every button but the close button always reports the same thing, naming the
 // player as a whole.
 constexpr std::array<std::string_view, arraySize(ArrayId::SWp2) - 1> kCdMdMessages = {
-    "ゆぬり～  ｢CD/MD｣のCDを選択しました｡",      "ゆぬり～  ｢CD/MD｣のMDを選択しました｡",
-    "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡",  "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢CD/MD｣が再生を開始しました｡",    "ゆぬり～  ｢CD/MD｣が一時停止しました｡",
-    "ゆぬり～  ｢CD/MD｣が停止しました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣のCDを選択しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣のMDを選択しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣が巻戻しを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣が早送りを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣が再生を開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣が一時停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢CD/MD｣が停止しました｡"),
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "state/PanelState.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 
@@ -27,12 +28,14 @@ struct ProjectorSide {
 };
 
 inline constexpr std::array<ProjectorSide, 2> kProjectors = {{
-    {&PanelState::LeftProjectorState, 0, 1, "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-     "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-     "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"},
-    {&PanelState::RightProjectorState, 2, 3, "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡",
-     "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡",
-     "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡"},
+    {&PanelState::LeftProjectorState, 0, 1, YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡")},
+    {&PanelState::RightProjectorState, 2, 3, YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが起動を始めました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｸｰﾘﾝｸﾞを始めました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが完全に起動しました｡"),
+     YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡")},
 }};
 
 }  // namespace yunuri

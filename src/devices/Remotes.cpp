@@ -3,62 +3,65 @@
 #include <string_view>
 
 #include "devices/Devices.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
 
 // The remotes keep no state: each button always reports the same thing, naming the device as a whole.
 constexpr std::array<std::string_view, arraySize(ArrayId::SWr1)> kDvdVtrMessages = {
-    "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢DVD/VTR｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が早送りを開始しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が一時停止しました｡",
-    "ゆぬり～  ｢DVD/VTR｣が停止しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣が巻戻しを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣が早送りを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣が一時停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣が停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡"),
 };
 
 constexpr std::array<std::string_view, arraySize(ArrayId::SWr2)> kWorldVtrMessages = {
-    "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡", "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡",   "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡",
-    "ゆぬり～  ｢世界対応VTR｣が停止しました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢世界対応VTR｣が一時停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢世界対応VTR｣が停止しました｡"),
 };
 
 constexpr std::array<std::string_view, arraySize(ArrayId::SWr3)> kDvdMessages = {
-    "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡",
-    "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡",
-    "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡",
-    "ゆぬり～  ｢DVD｣が早送りを開始しました｡",
-    "ゆぬり～  ｢DVD｣が再生を開始しました｡",
-    "ゆぬり～  ｢DVD｣が一時停止しました｡",
-    "ゆぬり～  ｢DVD｣が停止しました｡",
-    "ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡",
-    "ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡",
-    "ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡",
-    "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣が巻戻しを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣が早送りを開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣が再生を開始しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣が一時停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣が停止しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡"),
 };
 
 constexpr std::array<std::string_view, arraySize(ArrayId::SWr4)> kDomeCameraMessages = {
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡",
-    "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡"),
 };
 
 void press(Form1& f, ArrayId remote, std::span<const std::string_view> messages, int Index) {

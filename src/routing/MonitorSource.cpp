@@ -4,18 +4,25 @@
 #include "routing/Routing.h"
 #include "state/Byte.h"
 #include "window/Catalogue.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
 
 // Indexed by source: what the caption reports.
 constexpr std::array<std::string_view, kSourceCount> kMonitorMessages = {
-    "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡",        "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡",   "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡", "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡", "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡",     "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡",
-    "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡", "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡",
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"),
+    YUNURI_TR("Panel", "ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"),
 };
 
 }  // namespace

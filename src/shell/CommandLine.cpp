@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+#include "shell/Language.h"
+
 namespace yunuri {
 
 namespace {
@@ -67,7 +69,13 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
                                 QStringLiteral("Print these options and end."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Print the version and end."));
-  parser.addOptions({help, version});
+  const QStringList languages = builtInLanguages();
+  const QCommandLineOption language(
+      QStringLiteral("language"),
+      QStringLiteral("Show the panel in this language: %1. Japanese (ja) unless asked.")
+          .arg(languages.join(u", ")),
+      QStringLiteral("code"));
+  parser.addOptions({help, version, language});
   addToolkitOptions(parser);
 
   CommandLine result;
@@ -86,6 +94,13 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   } else if (parser.isSet(version)) {
     print(out, QStringLiteral("yunuri " YUNURI_VERSION "\n"));
     result.exitStatus = 0;
+  } else if (parser.isSet(language) && !languages.contains(parser.value(language))) {
+    print(err, QStringLiteral("yunuri: no language '%1'; built in: %2\n")
+                   .arg(parser.value(language), languages.join(u", ")));
+    print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (parser.isSet(language)) {
+    result.options.language = parser.value(language);
   }
   return result;
 }

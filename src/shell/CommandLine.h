@@ -4,11 +4,16 @@
 #include <cstdio>
 #include <optional>
 
+#include "shell/Language.h"
+
 namespace yunuri {
 
 // What the command line asks of the panel. An option that changes how the panel runs adds a field here, its
 // entry in CommandLine.cpp and its paragraph in the manual page's OPTIONS section.
-struct Options {};
+struct Options {
+  QString language =
+      QString::fromLatin1(kPanelLanguage);  // the panel's own language, whatever the system's locale
+};
 
 // The command line as read before the toolkit starts: --help, --version and a mistyped option need no
 // display and take no lock. The toolkit's own options (-platform, -display, -style, ...) are let through:

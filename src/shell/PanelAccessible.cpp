@@ -54,12 +54,15 @@ void PanelAccessible::build() const {
 
 int PanelAccessible::childCount() const {
   build();
-  return static_cast<int>(children_.size());
+  return static_cast<int>(children_.size()) + (panel()->groundButton() != nullptr ? 1 : 0);
 }
 
 QAccessibleInterface* PanelAccessible::child(int index) const {
   build();
-  if (index < 0 || index >= static_cast<int>(children_.size())) return nullptr;
+  const auto count = static_cast<int>(children_.size());
+  if (index == count && panel()->groundButton() != nullptr)
+    return QAccessible::queryAccessibleInterface(panel()->groundButton());
+  if (index < 0 || index >= count) return nullptr;
   return children_[static_cast<std::size_t>(index)];
 }
 
@@ -68,6 +71,8 @@ int PanelAccessible::indexOfChild(const QAccessibleInterface* child) const {
   for (std::size_t i = 0; i < children_.size(); ++i) {
     if (children_[i] == child) return static_cast<int>(i);
   }
+  if (child != nullptr && panel()->groundButton() != nullptr && child->object() == panel()->groundButton())
+    return static_cast<int>(children_.size());
   return -1;
 }
 

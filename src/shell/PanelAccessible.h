@@ -27,6 +27,8 @@ class AccessiblePanel {
   virtual void focusButton(ButtonRef button) = 0;
   virtual void pressFromAccessible(ButtonRef button) = 0;
   virtual void dismissNoticeFromAccessible() = 0;
+  // A button of the window's own beside the panel (the language button in full screen), if one shows.
+  virtual QWidget* groundButton() const { return nullptr; }
 
  protected:
   AccessiblePanel() = default;

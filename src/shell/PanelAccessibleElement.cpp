@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "assets/Text.h"
+#include "assets/Words.h"
 #include "shell/PanelAccessible.h"
 #include "window/Form1.h"
 
@@ -13,12 +14,21 @@ using assets::u;
 
 // The catalogue's name where it has one, else the printed words read on one line, or a symbol's words.
 QString buttonName(const ButtonEntry& e) {
-  if (!e.name.empty()) return u(e.name);
-  if (e.label.empty()) return u(SymbolWords(e.symbol));
-  return u(e.label).replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(u("−"), u("-"));
+  if (!e.name.empty()) return spoken(e.name);
+  if (e.label.empty()) return spoken(SymbolWords(e.symbol));
+  return spoken(e.label);
 }
 
 }  // namespace
+
+QString spoken(std::string_view source) {
+  // A word broken at its hyphen joins up again; words on two lines are read as one line; the printed minus
+  // sign is read as the hyphen-minus a speech synthesiser knows.
+  return assets::shown(source)
+      .replace(u("-\n"), u("-"))
+      .replace(QLatin1Char('\n'), QLatin1Char(' '))
+      .replace(u("−"), u("-"));
+}
 
 bool PanelElement::isValid() const {
   return parent_->isValid();
@@ -159,19 +169,19 @@ QString PanelElement::name() const {
   const Form1& f = form();
   switch (node_.kind) {
     case Node::Kind::Notice:
-      return u("「ゆぬり～」のご案内");
+      return spoken(YUNURI_TR("Panel", "「ゆぬり～」のご案内"));
     case Node::Kind::Button:
       return buttonName(CatalogueEntry(node_.array, node_.index));
     case Node::Kind::ScreenLabel: {
-      QString screen = u(CatalogueEntry(node_.array, node_.index).name);
+      QString screen = spoken(CatalogueEntry(node_.array, node_.index).name);
       const Picture p = f.Element(node_.array, node_.index).picture;
       if (p.kind != Picture::Kind::Label) return screen;
       return u("%1: %2").arg(screen, buttonName(CatalogueEntry(ArrayId::SWm, p.index)));
     }
     case Node::Kind::Meter:
-      return u("音量");
+      return spoken(YUNURI_TR("Panel", "音量"));
     case Node::Kind::Status:
-      return QString::fromStdString(f.Caption());
+      return spoken(f.Caption());
   }
   return {};
 }
@@ -179,11 +189,11 @@ QString PanelElement::name() const {
 QString PanelElement::description() const {
   switch (node_.kind) {
     case Node::Kind::Notice:
-      return u("押すと閉じて、パネルを操作できるようになります");
+      return spoken(YUNURI_TR("Panel", "押すと閉じて、パネルを操作できるようになります"));
     case Node::Kind::Button:
-      return u(CatalogueEntry(node_.array, node_.index).description);
+      return spoken(CatalogueEntry(node_.array, node_.index).description);
     case Node::Kind::Meter:
-      return form().state.MuteOn != 0 ? u("ミュート中 (muted)") : QString();
+      return form().state.MuteOn != 0 ? spoken(YUNURI_TR("Panel", "ミュート中 (muted)")) : QString();
     case Node::Kind::ScreenLabel:
     case Node::Kind::Status:
       break;

@@ -3,7 +3,9 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
+#include <QString>
 #include <cstdint>
+#include <string_view>
 
 #include "window/Catalogue.h"
 
@@ -12,6 +14,9 @@ namespace yunuri {
 class AccessiblePanel;
 class Form1;
 class PanelAccessible;
+
+// Every text an assistive technology is given, from its Japanese source: in the language shown, on one line.
+QString spoken(std::string_view source);
 
 // What one child of the panel's accessible tree stands for.
 struct Node {

@@ -8,6 +8,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/PaintingThread.h"
+#include "assets/Words.h"
 #include "input/Input.h"
 #include "shell/FrameExtents.h"
 #include "shell/PanelAccessible.h"
@@ -22,7 +23,8 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       form_(form),
       cacheRatio_(devicePixelRatioF()),
-      timer_(this) {
+      timer_(this),
+      languageButton_(new LanguageButton(this)) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,7 +32,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_AcceptTouchEvents);
   installPanelAccessibility();
-  setWindowTitle(QString::fromStdString(form_.Caption()));
+  setWindowTitle(assets::shown(form_.Caption()));
   // The first frame's picture is painted on the painting thread while the window is being made.
   cache_.prefetch(form_.NoticeUp() ? form_.KABE.picture : Picture::base(BasePicture::MainPanel),
                   devicePixelRatioF());
@@ -58,7 +60,7 @@ void PanelWidget::tick() {
 
 void PanelWidget::sync() {
   if (form_.TakeCaptionChanged()) {
-    setWindowTitle(QString::fromStdString(form_.Caption()));
+    setWindowTitle(assets::shown(form_.Caption()));
     announceCaption(this);
   }
   // The notice shows once; its picture is as big as the window.
@@ -92,6 +94,7 @@ void PanelWidget::closeEvent(QCloseEvent* event) {
 void PanelWidget::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) loseCapture();
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) loseCapture();
+  if (event->type() == QEvent::LanguageChange) showLanguage();
   QWidget::changeEvent(event);
 }
 

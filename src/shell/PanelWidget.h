@@ -9,6 +9,7 @@ class QTouchEvent;
 
 #include "assets/PictureCache.h"
 #include "input/Input.h"
+#include "shell/LanguageButton.h"
 #include "shell/PanelAccessible.h"
 #include "shell/PanelZoom.h"
 #include "window/Form1.h"
@@ -18,8 +19,9 @@ namespace yunuri {
 // The panel's window: paints the model, hands the mouse, the keyboard, touch points and the tick to it and
 // shows what it changed. The panel keeps its own coordinates whatever the zoom; the widget maps between them.
 // Its parts: PanelWidget.cpp (the window's life and what follows every input), PanelWidgetPointer.cpp (mouse,
-// touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp (painting)
-// and PanelWidgetZoom.cpp (zoom and full screen).
+// touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp
+// (painting), PanelWidgetZoom.cpp (zoom and full screen) and PanelWidgetLanguage.cpp (switching the
+// language).
 class PanelWidget : public QWidget, public AccessiblePanel {
   Q_OBJECT
 
@@ -44,6 +46,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
   QRect panelToWidget(const QRectF& r) const override { return zoom_.toWidget(r); }
+  QWidget* groundButton() const override { return languageButton_->isVisible() ? languageButton_ : nullptr; }
   QPoint widgetToPanel(QPointF p) const override { return zoom_.toPanel(p); }
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
@@ -67,9 +70,13 @@ class PanelWidget : public QWidget, public AccessiblePanel {
  private:
   // After every input or tick: repaint what the core touched, set the caption, follow the pointer.
   void sync();
+  // After the language changed: the same panel in the new words, nothing else.
+  void showLanguage();
   void updatePointer(QPoint at);
   // The zoom and full-screen keys; false for any other key.
   bool handleZoomKey(QKeyEvent* event);
+  // Ctrl+L, the next language; false for any other key.
+  bool handleLanguageKey(QKeyEvent* event);
   void showZoomStep();
   void toggleFullScreen();
   // The largest client size the window may take on its screen.
@@ -113,6 +120,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   bool firstFrameShown_ = false;
   bool noticeCached_ = true;
   int paintCount_ = 0;
+  LanguageButton* languageButton_;  // on the ground in full screen; a child, so the window owns it
 };
 
 }  // namespace yunuri

@@ -13,10 +13,20 @@ bool isPressKey(int key) {
   return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
 }
 
+// Whether moving the focus from `from` to `to` went round the end of the panel's order.
+bool wrapsAround(ButtonRef from, ButtonRef to, bool next) {
+  const auto order = [](ButtonRef b) {
+    const std::span<const ButtonEntry> all = Catalogue();
+    const ButtonEntry* e = &CatalogueEntry(b.array, b.index);
+    return e - all.data();
+  };
+  return next ? order(to) <= order(from) : order(to) >= order(from);
+}
+
 }  // namespace
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
-  if (handleZoomKey(event)) return;
+  if (handleZoomKey(event) || handleLanguageKey(event)) return;
   // A held key repeats on most desktops; the press it started lasts until the key goes up.
   if (event->isAutoRepeat()) {
     event->accept();
@@ -68,6 +78,19 @@ void PanelWidget::focusOutEvent(QFocusEvent* event) {
 }
 
 bool PanelWidget::focusNextPrevChild(bool next) {
+  // The language button on the ground takes its turn after the panel's last button and before its first.
+  if (languageButton_->isVisible()) {
+    if (languageButton_->hasFocus()) {
+      setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      moveFocus(NextFocus(form_, std::nullopt, next ? 1 : -1));
+      return true;
+    }
+    const std::optional<ButtonRef> to = NextFocus(form_, focus_, next ? 1 : -1);
+    if (focus_ && to && wrapsAround(*focus_, *to, next)) {
+      languageButton_->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
   moveFocus(NextFocus(form_, focus_, next ? 1 : -1));
   return true;
 }

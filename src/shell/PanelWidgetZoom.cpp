@@ -74,6 +74,7 @@ void PanelWidget::toggleFullScreen() {
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
   zoom_.layOut(size(), isFullScreen(), devicePixelRatioF());
+  languageButton_->place(zoom_.panelArea(), isFullScreen());
   update();
   QWidget::resizeEvent(event);
 }

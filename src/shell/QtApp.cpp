@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "assets/Log.h"
+#include "assets/Words.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -172,8 +173,8 @@ bool QtApp::PrevInstance() {
 
 void QtApp::MsgBoxCritical(std::string_view text, std::string_view title) {
   QMessageBox box(QMessageBox::Critical,
-                  QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
+                  QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), assets::shown(text),
+                  QMessageBox::Ok);
   box.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "assets/Log.h"
 #include "shell/CommandLine.h"
 #include "shell/FontWarning.h"
+#include "shell/Language.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "window/StartUp.h"
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("yunuri"));
   QCoreApplication::setApplicationVersion(QStringLiteral(YUNURI_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(YUNURI_APP_ID));
+  yunuri::setLanguage(commandLine.options.language);
 
   yunuri::Form1 form(platform);
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;

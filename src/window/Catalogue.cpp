@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "devices/Projectors.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
@@ -71,7 +72,8 @@ constexpr ButtonEntry round(A array, int index, K kind, Area area, std::string_v
 }
 
 constexpr ButtonEntry close(A array, int index, Area popup) {
-  return text(array, index, K::Close, popup, "×Close", "この操作パネルを閉じます", Finish::Slate);
+  return text(array, index, K::Close, popup, "×Close", YUNURI_TR("Panel", "この操作パネルを閉じます"),
+              Finish::Slate);
 }
 
 constexpr ButtonEntry key(A array, int index, Area remote, std::string_view label,
@@ -86,61 +88,77 @@ constexpr ButtonEntry screenLabel(int index, std::string_view name) {
   return {.name = name, .array = A::MES, .index = u8(index), .kind = K::Label, .area = Area::Screens};
 }
 
-constexpr std::string_view kDeck = "「DVD/VTR」のリモコン";
-constexpr std::string_view kVtr = "「世界対応VTR」のリモコン";
-constexpr std::string_view kDvd = "「DVD」のリモコン";
-constexpr std::string_view kCamera = "「ドームカメラ」のリモコン";
-constexpr std::string_view kCdMd = "CD/MDプレーヤーの操作";
+constexpr std::string_view kDeck = YUNURI_TR("Panel", "「DVD/VTR」のリモコン");
+constexpr std::string_view kVtr = YUNURI_TR("Panel", "「世界対応VTR」のリモコン");
+constexpr std::string_view kDvd = YUNURI_TR("Panel", "「DVD」のリモコン");
+constexpr std::string_view kCamera = YUNURI_TR("Panel", "「ドームカメラ」のリモコン");
+constexpr std::string_view kCdMd = YUNURI_TR("Panel", "CD/MDプレーヤーの操作");
 
 constexpr auto kExecute = [] {
-  ButtonEntry e =
-      text(A::SWp3, 0, K::PopupButton, Area::ExitPopup, "終了実行", "プログラムを終了します", Finish::Red);
+  ButtonEntry e = text(A::SWp3, 0, K::PopupButton, Area::ExitPopup, YUNURI_TR("Panel", "終了実行"),
+                       YUNURI_TR("Panel", "プログラムを終了します"), Finish::Red);
   // Four kanji on one line of a small key would be six pixels each.
-  e.lines = "終了\n実行";
+  e.lines = YUNURI_TR("Panel", "終了\n実行");
   return e;
 }();
 
 constexpr ButtonEntry kCatalogue[] = {
-    text(A::SWu, 0, K::Top, Area::Top, "プロジェクタ電源", "プロジェクタ電源の操作パネルを開閉します",
-         Finish::Blue, kPillPixels),
-    text(A::SWu, 1, K::Top, Area::Top, "CD/MD操作", "CD/MDの操作パネルを開閉します", Finish::Blue,
-         kPillPixels),
-    round(A::SWu, 2, K::Top, Area::Top, "終了", "終了確認を開閉します", Finish::Red, 14),
+    text(A::SWu, 0, K::Top, Area::Top, YUNURI_TR("Panel", "プロジェクタ電源"),
+         YUNURI_TR("Panel", "プロジェクタ電源の操作パネルを開閉します"), Finish::Blue, kPillPixels),
+    text(A::SWu, 1, K::Top, Area::Top, YUNURI_TR("Panel", "CD/MD操作"),
+         YUNURI_TR("Panel", "CD/MDの操作パネルを開閉します"), Finish::Blue, kPillPixels),
+    round(A::SWu, 2, K::Top, Area::Top, YUNURI_TR("Panel", "終了"),
+          YUNURI_TR("Panel", "終了確認を開閉します"), Finish::Red, 14),
 
     // The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
-    source(1, "デスクトップPC", "モニターに「デスクトップPC」の映像を表示します", 1),
-    source(0, "映像OFF", "モニターの映像を消します", 0),
-    source(2, "ノートPC", "モニターに「ノートPC」の映像を表示します", 1),
-    source(3, "ワイヤレスPC", "モニターに「ワイヤレスPC」の映像を表示します", 1),
-    source(4, "書画カメラ", "モニターに「書画カメラ」の映像を表示します", 1),
-    source(5, "RGB入力", "モニターに「RGB入力」の映像を表示します", 1),
-    source(6, "DVD/VTR", "モニターに「DVD/VTR」の映像を表示します", 2),
-    source(7, "世界対応VTR", "モニターに「世界対応VTR」の映像を表示します", 3),
-    source(8, "DVD", "モニターに「DVD」の映像を表示します", 4),
-    source(9, "スタンドカメラ", "モニターに「スタンドカメラ」の映像を表示します", 1),
-    source(10, "ドームカメラ", "モニターに「ドームカメラ」の映像を表示します", 5),
-    source(11, "ビデオ入力", "モニターに「ビデオ入力」の映像を表示します", 1),
+    source(1, YUNURI_TR("Panel", "デスクトップPC"),
+           YUNURI_TR("Panel", "モニターに「デスクトップPC」の映像を表示します"), 1),
+    source(0, YUNURI_TR("Panel", "映像OFF"), YUNURI_TR("Panel", "モニターの映像を消します"), 0),
+    source(2, YUNURI_TR("Panel", "ノートPC"), YUNURI_TR("Panel", "モニターに「ノートPC」の映像を表示します"),
+           1),
+    source(3, YUNURI_TR("Panel", "ワイヤレスPC"),
+           YUNURI_TR("Panel", "モニターに「ワイヤレスPC」の映像を表示します"), 1),
+    source(4, YUNURI_TR("Panel", "書画カメラ"),
+           YUNURI_TR("Panel", "モニターに「書画カメラ」の映像を表示します"), 1),
+    source(5, YUNURI_TR("Panel", "RGB入力"), YUNURI_TR("Panel", "モニターに「RGB入力」の映像を表示します"),
+           1),
+    source(6, "DVD/VTR", YUNURI_TR("Panel", "モニターに「DVD/VTR」の映像を表示します"), 2),
+    source(7, YUNURI_TR("Panel", "世界対応VTR"),
+           YUNURI_TR("Panel", "モニターに「世界対応VTR」の映像を表示します"), 3),
+    source(8, "DVD", YUNURI_TR("Panel", "モニターに「DVD」の映像を表示します"), 4),
+    source(9, YUNURI_TR("Panel", "スタンドカメラ"),
+           YUNURI_TR("Panel", "モニターに「スタンドカメラ」の映像を表示します"), 1),
+    source(10, YUNURI_TR("Panel", "ドームカメラ"),
+           YUNURI_TR("Panel", "モニターに「ドームカメラ」の映像を表示します"), 5),
+    source(11, YUNURI_TR("Panel", "ビデオ入力"),
+           YUNURI_TR("Panel", "モニターに「ビデオ入力」の映像を表示します"), 1),
 
-    round(A::SWs, 0, K::Send, Area::Screens, "送出", "モニターの映像を左側スクリーンへ送出します",
-          Finish::Blue, kPillPixels),
-    round(A::SWs, 1, K::Send, Area::Screens, "送出", "モニターの映像を右側スクリーンへ送出します",
-          Finish::Blue, kPillPixels),
-    screenLabel(0, "左側スクリーン"),
-    screenLabel(1, "右側スクリーン"),
+    round(A::SWs, 0, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
+          YUNURI_TR("Panel", "モニターの映像を左側スクリーンへ送出します"), Finish::Blue, kPillPixels),
+    round(A::SWs, 1, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
+          YUNURI_TR("Panel", "モニターの映像を右側スクリーンへ送出します"), Finish::Blue, kPillPixels),
+    screenLabel(0, YUNURI_TR("Panel", "左側スクリーン")),
+    screenLabel(1, YUNURI_TR("Panel", "右側スクリーン")),
 
-    symbol(A::SWv, 0, K::Volume, Area::Volume, S::Up, "押している間、音量を上げます", "音量を上げる"),
-    symbol(A::SWv, 1, K::Volume, Area::Volume, S::Down, "押している間、音量を下げます", "音量を下げる"),
-    text(A::SWv, 2, K::Volume, Area::Volume, "MUTE", "消音を入れたり切ったりします", Finish::Blue,
-         kOvalPixels, R::Muted),
+    symbol(A::SWv, 0, K::Volume, Area::Volume, S::Up, YUNURI_TR("Panel", "押している間、音量を上げます"),
+           YUNURI_TR("Panel", "音量を上げる")),
+    symbol(A::SWv, 1, K::Volume, Area::Volume, S::Down, YUNURI_TR("Panel", "押している間、音量を下げます"),
+           YUNURI_TR("Panel", "音量を下げる")),
+    text(A::SWv, 2, K::Volume, Area::Volume, "MUTE", YUNURI_TR("Panel", "消音を入れたり切ったりします"),
+         Finish::Blue, kOvalPixels, R::Muted),
 
-    text(A::SWp1, 0, K::PopupButton, Area::PowerPopup, "電源\nON", "左側プロジェクターの電源を入れます",
-         Finish::Olive, kOvalPixels, R::LeftProjectorOn),
-    text(A::SWp1, 1, K::PopupButton, Area::PowerPopup, "電源\nOFF", "左側プロジェクターの電源を切ります",
-         Finish::Olive, kOvalPixels, R::LeftProjectorOff),
-    text(A::SWp1, 2, K::PopupButton, Area::PowerPopup, "電源\nON", "右側プロジェクターの電源を入れます",
-         Finish::Olive, kOvalPixels, R::RightProjectorOn),
-    text(A::SWp1, 3, K::PopupButton, Area::PowerPopup, "電源\nOFF", "右側プロジェクターの電源を切ります",
-         Finish::Olive, kOvalPixels, R::RightProjectorOff),
+    text(A::SWp1, 0, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
+         YUNURI_TR("Panel", "左側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
+         R::LeftProjectorOn),
+    text(A::SWp1, 1, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
+         YUNURI_TR("Panel", "左側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
+         R::LeftProjectorOff),
+    text(A::SWp1, 2, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
+         YUNURI_TR("Panel", "右側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
+         R::RightProjectorOn),
+    text(A::SWp1, 3, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
+         YUNURI_TR("Panel", "右側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
+         R::RightProjectorOff),
     close(A::SWp1, 4, Area::PowerPopup),
 
     text(A::SWp2, 0, K::PopupButton, Area::CdMdPopup, "CD", kCdMd, Finish::Orange),
@@ -166,7 +184,7 @@ constexpr ButtonEntry kCatalogue[] = {
     key(A::SWr1, 6, Area::DeckRemote, S::Play, kDeck),
     key(A::SWr1, 7, Area::DeckRemote, S::Pause, kDeck),
     key(A::SWr1, 8, Area::DeckRemote, S::Stop, kDeck),
-    key(A::SWr1, 9, Area::DeckRemote, "決定", kDeck),
+    key(A::SWr1, 9, Area::DeckRemote, YUNURI_TR("Panel", "決定"), kDeck),
     key(A::SWr1, 10, Area::DeckRemote, S::Up, kDeck),
     key(A::SWr1, 11, Area::DeckRemote, S::Down, kDeck),
     key(A::SWr1, 12, Area::DeckRemote, S::Left, kDeck),
@@ -187,7 +205,7 @@ constexpr ButtonEntry kCatalogue[] = {
     key(A::SWr3, 4, Area::DvdRemote, S::Play, kDvd),
     key(A::SWr3, 5, Area::DvdRemote, S::Pause, kDvd),
     key(A::SWr3, 6, Area::DvdRemote, S::Stop, kDvd),
-    key(A::SWr3, 7, Area::DvdRemote, "決定", kDvd),
+    key(A::SWr3, 7, Area::DvdRemote, YUNURI_TR("Panel", "決定"), kDvd),
     key(A::SWr3, 8, Area::DvdRemote, S::Up, kDvd),
     key(A::SWr3, 9, Area::DvdRemote, S::Down, kDvd),
     key(A::SWr3, 10, Area::DvdRemote, S::Left, kDvd),
@@ -264,9 +282,17 @@ static_assert([] {
   return true;
 }());
 
-constexpr std::array<std::string_view, 11> kSymbolWords = {
-    "上",     "下",   "左",       "右",  "前のチャプター", "次のチャプター", "巻戻し",
-    "早送り", "再生", "一時停止", "停止"};
+constexpr std::array<std::string_view, 11> kSymbolWords = {YUNURI_TR("Panel", "上"),
+                                                           YUNURI_TR("Panel", "下"),
+                                                           YUNURI_TR("Panel", "左"),
+                                                           YUNURI_TR("Panel", "右"),
+                                                           YUNURI_TR("Panel", "前のチャプター"),
+                                                           YUNURI_TR("Panel", "次のチャプター"),
+                                                           YUNURI_TR("Panel", "巻戻し"),
+                                                           YUNURI_TR("Panel", "早送り"),
+                                                           YUNURI_TR("Panel", "再生"),
+                                                           YUNURI_TR("Panel", "一時停止"),
+                                                           YUNURI_TR("Panel", "停止")};
 static_assert(kSymbolWords.size() == static_cast<std::size_t>(Symbol::Stop) + 1);
 
 }  // namespace

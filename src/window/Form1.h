@@ -13,10 +13,11 @@
 #include "window/Controls.h"
 #include "window/Layout.h"
 #include "window/Picture.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 
-inline constexpr std::string_view kTitle = "ゆぬり～";
+inline constexpr std::string_view kTitle = YUNURI_TR("Panel", "ゆぬり～");
 
 // What lies under a point of the window, topmost first.
 struct Target {

@@ -3,11 +3,12 @@
 #include "audio/Volume.h"
 #include "devices/Projectors.h"
 #include "tick/Tick.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
 
-constexpr std::string_view kAlreadyOpen = "「ゆぬり～」は既に開かれています｡";
+constexpr std::string_view kAlreadyOpen = YUNURI_TR("Panel", "「ゆぬり～」は既に開かれています｡");
 constexpr std::string_view kCautionTitle = "CAUTION!!";
 constexpr Byte kStartVolume = 50;
 
