@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "input/Input.h"
+#include "shell/Language.h"
 #include "shell/PanelPainter.h"
 #include "support/FakeApp.h"
 #include "tick/Tick.h"
@@ -169,22 +170,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "yunuri-screenshots: cannot create %s\n", argv[1]);
     return 1;
   }
-  for (const Shot& shot : shots()) {
-    Scene scene;
-    shot.script(scene);
-    for (const int scale : {1, 2}) {
-      const QString file =
-          out.filePath(QStringLiteral("%1@%2x.png").arg(QString::fromUtf8(shot.name)).arg(scale));
-      if (!render(scene.form, scale).save(file)) {
-        std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-        return 1;
+  // Every state in every language: the panel's own under the plain names, the others as name-<code>.
+  for (const QString& language : yunuri::builtInLanguages()) {
+    yunuri::setLanguage(language);
+    const QString suffix = language == QLatin1String(yunuri::kPanelLanguage) ? QString() : u'-' + language;
+    for (const Shot& shot : shots()) {
+      Scene scene;
+      shot.script(scene);
+      for (const int scale : {1, 2}) {
+        const QString file =
+            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(shot.name), suffix).arg(scale));
+        if (!render(scene.form, scale).save(file)) {
+          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
+          return 1;
+        }
       }
+      std::printf("%s%s\n", shot.name, qPrintable(suffix));
     }
-    std::printf("%s\n", shot.name);
+    // The main shot under a plain name as well.
+    Scene main;
+    main.dismissNotice();
+    render(main.form, 1).save(out.filePath(QStringLiteral("panel%1.png").arg(suffix)));
   }
-  // The main shot under a plain name as well.
-  Scene main;
-  main.dismissNotice();
-  render(main.form, 1).save(out.filePath(QStringLiteral("panel.png")));
   return 0;
 }
