@@ -1,0 +1,209 @@
+// The panel in another language: every text it shows or says translated, every label fitting its button,
+// and a switch that changes the words and nothing else.
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "ShellFixture.h"
+#include "assets/Buttons.h"
+#include "assets/Fonts.h"
+#include "assets/Words.h"
+#include "core/PanelReach.h"
+#include "shell/Language.h"
+#include "window/Layout.h"
+
+namespace yunuri::test {
+std::span<const std::string_view> LegalCaptions();
+}
+
+namespace yunuri::shelltest {
+namespace {
+
+const QString kJapanese = QString::fromLatin1(kPanelLanguage);
+const QString kEnglish = QStringLiteral("en");
+
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Kana, kanji, Japanese punctuation and the half-width forms.
+bool hasJapanese(const QString& s) {
+  return std::any_of(s.begin(), s.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+  });
+}
+
+// Every name and description in the accessible tree under `node`.
+void collectSaid(QAccessibleInterface* node, QStringList& out) {
+  out << node->text(QAccessible::Name) << node->text(QAccessible::Description);
+  for (int i = 0; i < node->childCount(); ++i) collectSaid(node->child(i), out);
+}
+
+// Each button's caption as printed, and each source's name as the strips under the screens print it.
+QStringList paintedLabels() {
+  QStringList out;
+  for (const ButtonEntry& e : Catalogue()) {
+    if (e.kind != ButtonKind::Label) out << assets::buttonFace(e.array, e.index).printed();
+  }
+  for (int source = 0; source < 12; ++source) out << assets::shortName(source);
+  return out;
+}
+
+class LanguageTest : public ShellTest {
+ protected:
+  void TearDown() override {
+    ShellTest::TearDown();
+    setLanguage(kJapanese);
+  }
+
+  void pressKey(int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(panel.get(), &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(panel.get(), &up);
+    settle();
+  }
+  void use(ArrayId id, int index) {
+    panel->pressFromAccessible({id, index});
+    ticks(test::kSettleTicks);
+  }
+  QPoint centreOf(ArrayId id, int index) const {
+    const DirtyRect r = form.WindowRect(form.Element(id, index));
+    return panel->panelToWidget(QRectF(r.left, r.top, r.width, r.height)).center();
+  }
+  // What the window says in the state it is in: its title, and every name and description in its tree.
+  QStringList saidNow() const {
+    QStringList said{panel->windowTitle()};
+    collectSaid(QAccessible::queryAccessibleInterface(panel.get()), said);
+    return said;
+  }
+};
+
+TEST_F(LanguageTest, EnglishLeavesNoJapaneseInCaptionsLabelsOrAccessibleTexts) {
+  ASSERT_TRUE(setLanguage(kEnglish));
+  settle();
+  for (const std::string_view caption : test::LegalCaptions()) {
+    const QString english = assets::shown(caption);
+    EXPECT_FALSE(hasJapanese(english)) << english.toStdString();
+    EXPECT_TRUE(english.startsWith(caption.size() > kTitle.size() ? QStringLiteral("Yunuri  ")
+                                                                  : QStringLiteral("Yunuri")))
+        << english.toStdString();
+  }
+  for (const QString& label : paintedLabels()) EXPECT_FALSE(hasJapanese(label)) << label.toStdString();
+
+  // The states a visitor reaches: the notice, every source sent to each screen with its remote in view,
+  // each popup open, the sound muted.
+  QStringList said = saidNow();
+  dismissNotice();
+  for (int source = 0; source < 12; ++source) {
+    use(ArrayId::SWm, source);
+    use(ArrayId::SWs, source % 2);
+    said << saidNow();
+  }
+  for (int popup = 0; popup < kPopupCount; ++popup) {
+    use(ArrayId::SWu, popup);
+    said << saidNow();
+    use(CloseButtonOf(popup).array, CloseButtonOf(popup).index);
+  }
+  use(ArrayId::SWv, 2);
+  said << saidNow();
+  ASSERT_GT(said.size(), 1000) << "the walk did not reach the accessible tree";
+  for (const QString& text : said) EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+}
+
+// Measured with the artwork's own fitting, on a painter at 100 %.
+TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
+  QImage image(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&image);
+  for (const QString& language : builtInLanguages()) {
+    ASSERT_TRUE(setLanguage(language));
+    for (const ButtonEntry& e : Catalogue()) {
+      if (e.kind == ButtonKind::Label || e.label.empty()) continue;
+      const Rect r = paintedRect(e.array, e.index);
+      const assets::TextFit fit = assets::captionFit(p, e.array, e.index, QRectF(0, 0, r.width, r.height));
+      const std::string what =
+          language.toStdString() + " " + assets::buttonFace(e.array, e.index).printed().toStdString();
+      // Whole pixels and never squeezed (beyond the half pixel a side the painter lets ink overhang).
+      EXPECT_GE(fit.pixels, 8) << what;
+      EXPECT_GT(fit.condense, 0.97) << what;
+    }
+    // The strips under the screens may close their letters up a little, never to the cut.
+    const Size strip = litSize(ArrayId::MES, 0);
+    for (int source = 0; source < 12; ++source) {
+      const assets::TextFit fit = assets::fitOf(p, QRectF(0, 0, strip.width - 4, strip.height),
+                                                assets::shortName(source), assets::gothic(11, true));
+      EXPECT_GT(fit.condense, 0.7) << language.toStdString() << " "
+                                   << assets::shortName(source).toStdString();
+    }
+  }
+}
+
+TEST_F(LanguageTest, CtrlLChangesTheWordsWhileAWarmUpAPopupAndAHeldButtonGoOn) {
+  dismissNotice();
+  use(ArrayId::SWu, test::kPowerPopup);
+  use(ArrayId::SWp1, test::kLeftButtons.off);
+  use(ArrayId::SWp1, test::kLeftButtons.on);  // straight back on: the left projector warms up, blinking
+  press(centreOf(ArrayId::SWv, 0));           // ▲ held: the ramp runs
+  ticks(2);
+  const std::string japanese = form.Caption();
+  ASSERT_EQ(panel->windowTitle(), qs(japanese));
+  const test::Snapshot before = test::snapshot(form);
+  const int level = form.state.VolumeLevel;
+  const int phase = form.state.LeftProjectorState;
+
+  pressKey(Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(currentLanguage(), kEnglish);
+  EXPECT_TRUE(test::snapshot(form) == before) << "the switch touched the panel";
+  EXPECT_TRUE(form.Holding());
+  EXPECT_TRUE(panel->windowTitle().startsWith(u"Yunuri  ")) << panel->windowTitle().toStdString();
+  EXPECT_FALSE(hasJapanese(panel->windowTitle()));
+
+  ticks(3);
+  EXPECT_GT(form.state.VolumeLevel, level);
+  EXPECT_NE(form.state.LeftProjectorState, phase);
+  EXPECT_TRUE(form.Showing(ArrayId::SWp1, 0));
+  release(centreOf(ArrayId::SWv, 0));
+
+  // Back in Japanese the caption reads byte for byte as the panel holds it.
+  pressKey(Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(currentLanguage(), kJapanese);
+  EXPECT_EQ(panel->windowTitle(), qs(form.Caption()));
+}
+
+TEST_F(LanguageTest, FullScreenGroundCarriesALanguageButtonInTheTreeAndTheTabOrder) {
+  auto* button = panel->findChild<QPushButton*>(QStringLiteral("language"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_FALSE(button->isVisible());
+  panel->showFullScreen();
+  settle();
+  ASSERT_TRUE(button->isVisible());
+  EXPECT_FALSE(
+      panel->panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).intersects(button->geometry()));
+  EXPECT_EQ(button->text(), QStringLiteral("English"));
+
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(panel.get());
+  QAccessibleInterface* last = tree->child(tree->childCount() - 1);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->object(), button);
+
+  dismissNotice();
+  // Tab from the panel's last button reaches it; the next Tab returns to the panel.
+  const ButtonEntry& lastButton = Catalogue().back();
+  panel->focusButton({lastButton.array, lastButton.index});
+  int tabs = 0;
+  while (!button->hasFocus() && tabs++ < 200) pressKey(Qt::Key_Tab, Qt::NoModifier);
+  EXPECT_TRUE(button->hasFocus());
+
+  button->click();
+  settle();
+  EXPECT_EQ(currentLanguage(), kEnglish);
+  EXPECT_EQ(button->text(), QStringLiteral("日本語"));
+}
+
+}  // namespace
+}  // namespace yunuri::shelltest
