@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "assets/Fonts.h"
+#include "shell/Language.h"
 
 namespace yunuri {
 
@@ -13,7 +14,8 @@ void showWarningBox(QWidget* parent, const QString& title, const QString& text) 
 }
 
 bool warnIfNoJapaneseFont(QWidget* parent, const WarningPresenter& present) {
-  if (assets::gothicHasJapanese()) return false;
+  // A panel started in a Latin-lettered language needs no Japanese font.
+  if (currentLanguage() != QLatin1String(kPanelLanguage) || assets::gothicHasJapanese()) return false;
   const QString package = QString::fromLatin1(assets::kJapaneseFontPackage);
   const QString alternative = QString::fromLatin1(assets::kJapaneseFontPackageAlternative);
   // The Japanese lines cannot show on this very system; the English ones say the same.

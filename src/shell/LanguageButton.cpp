@@ -16,7 +16,8 @@ constexpr int kPixels = 18;
 
 LanguageButton::LanguageButton(QWidget* window) : QPushButton(window) {
   setObjectName(QStringLiteral("language"));
-  setFocusPolicy(Qt::StrongFocus);
+  // Reached with Tab; a click leaves the keyboard with the panel.
+  setFocusPolicy(Qt::TabFocus);
   // A finger presses it as it presses the panel: the panel's window takes touch points, so this one must.
   setAttribute(Qt::WA_AcceptTouchEvents);
   QFont f = font();
