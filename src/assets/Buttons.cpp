@@ -57,7 +57,8 @@ void paintBody(QPainter& p, Shape shape, const QRectF& box, const Finish finish)
 // captions are measured for every picture and ratio, so each is measured once per painting thread.
 qreal inkHeight(const QString& caption, int pixels, qreal lineGap) {
   thread_local QHash<QPair<QString, int>, qreal> measured;
-  const auto key = qMakePair(caption, pixels);
+  // The same words stand differently in the Latin face.
+  const auto key = qMakePair(caption, pixels * 2 + (latinLettering() ? 1 : 0));
   if (const auto it = measured.constFind(key); it != measured.constEnd()) return *it;
   const QFontMetricsF metrics(gothic(pixels));
   qreal height = 0;

@@ -10,7 +10,7 @@
 namespace yunuri::assets {
 namespace {
 
-std::atomic<bool> latin{false};
+std::atomic<bool> latinShown{false};
 
 // The sources' names as the short strips print them, by source index. In Japanese they are the buttons' own
 // labels; a translation may word them shorter.
@@ -39,12 +39,12 @@ QString shortName(int source) {
   return shown(label, "short");
 }
 
-void setLatinLettering(bool on) {
-  latin.store(on, std::memory_order_relaxed);
+void setLatinLettering(bool latin) {
+  latinShown.store(latin, std::memory_order_relaxed);
 }
 
 bool latinLettering() {
-  return latin.load(std::memory_order_relaxed);
+  return latinShown.load(std::memory_order_relaxed);
 }
 
 }  // namespace yunuri::assets
