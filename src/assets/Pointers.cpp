@@ -83,7 +83,10 @@ QCursor cursorOf(const QImage& image, QPoint hotSpot, qreal screenRatio, qreal z
 const QPainterPath& letterOutline() {
   static const QPainterPath outline = [] {
     QPainterPath path;
-    path.addText(0, 0, gothic(kLetterPixels, true), QString::fromUtf8("ゆ"));
+    // The icon's letter is Japanese in every language the panel shows.
+    QFont font = gothic(kLetterPixels, true);
+    font.setFamily(gothicFamily());
+    path.addText(0, 0, font, QString::fromUtf8("ゆ"));
     return path;
   }();
   return outline;
