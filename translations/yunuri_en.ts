@@ -748,6 +748,10 @@ itself.</translation>
         <translation>Right screen</translation>
     </message>
     <message>
+        <source>表示する言語を切り替えます (Ctrl+L)</source>
+        <translation>Switches the language (Ctrl+L)</translation>
+    </message>
+    <message>
         <source>音量</source>
         <translation>Volume</translation>
     </message>

@@ -4,6 +4,8 @@
 #include <QTouchEvent>
 
 #include "shell/Language.h"
+#include "shell/PanelAccessibleElement.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
@@ -35,7 +37,7 @@ LanguageButton::LanguageButton(QWidget* window) : QPushButton(window) {
 void LanguageButton::relabel() {
   const QString next = nextLanguage();
   setText(languageName(next));
-  setAccessibleDescription(QStringLiteral("Ctrl+L"));
+  setAccessibleDescription(spoken(YUNURI_TR("Panel", "表示する言語を切り替えます (Ctrl+L)")));
   const QSize hint = fontMetrics().size(Qt::TextSingleLine, text()) + QSize(2 * kPadding, kPadding);
   resize(hint);
   // A wider or narrower name keeps the button in its corner.
