@@ -8,7 +8,16 @@ namespace yunuri {
 
 // What the command line asks of the panel. An option that changes how the panel runs adds a field here, its
 // entry in CommandLine.cpp and its paragraph in the manual page's OPTIONS section.
-struct Options {};
+struct Options {
+  // Showroom mode: full screen from the start, the exit button starts the panel again, Ctrl+Alt+Q ends it.
+  bool kiosk = false;
+  // Seconds without a press after which the panel starts again; 0 never. Unset, the mode decides.
+  std::optional<int> idleReset;
+};
+
+// Seconds without a press before the panel starts again, as the options ask: 180 in showroom mode unless told
+// otherwise, never in the ordinary window unless asked.
+int idleResetSeconds(const Options& options);
 
 // The command line as read before the toolkit starts: --help, --version and a mistyped option need no
 // display and take no lock. The toolkit's own options (-platform, -display, -style, ...) are let through:

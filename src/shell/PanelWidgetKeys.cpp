@@ -16,7 +16,8 @@ bool isPressKey(int key) {
 }  // namespace
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
-  if (handleZoomKey(event)) return;
+  if (handleShowroomKey(event) || handleZoomKey(event)) return;
+  noteActivity();
   // A held key repeats on most desktops; the press it started lasts until the key goes up.
   if (event->isAutoRepeat()) {
     event->accept();
@@ -52,6 +53,7 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+  noteActivity();
   if (event->isAutoRepeat() || !isPressKey(event->key())) {
     QWidget::keyReleaseEvent(event);
     return;
@@ -95,11 +97,13 @@ QRect PanelWidget::focusRingRect() const {
 }
 
 void PanelWidget::pressFromAccessible(ButtonRef button) {
+  noteActivity();
   Activate(form_, button.array, button.index);
   sync();
 }
 
 void PanelWidget::dismissNoticeFromAccessible() {
+  noteActivity();
   DismissNotice(form_);
   sync();
 }
