@@ -43,6 +43,8 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
     releasePainter_.start(kReleasePainterMs);
   });
+  idle_.setParent(this);
+  idle_.setObjectName(QStringLiteral("IdleReset"));
   idle_.setSingleShot(true);
   connect(&idle_, &QTimer::timeout, this, &PanelWidget::startAgain);
   releasePainter_.setSingleShot(true);
