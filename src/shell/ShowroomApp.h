@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <functional>
 
 #include "window/App.h"
@@ -11,9 +12,10 @@ namespace yunuri {
 // given (before the window exists: a refused second copy) an end is a real end.
 class ShowroomApp : public App {
  public:
-  explicit ShowroomApp(App& platform) : platform_(platform) {}
+  // Made once the application object exists.
+  explicit ShowroomApp(App& platform);
   // What an end does from now on. It runs once the handler that asked has returned, never inside it.
-  void restartInsteadOfEnd(std::function<void()> restart) { restart_ = std::move(restart); }
+  void restartInsteadOfEnd(std::function<void()> restart);
 
   bool PrevInstance() override { return platform_.PrevInstance(); }
   void MsgBoxCritical(std::string_view text, std::string_view title) override {
@@ -23,7 +25,8 @@ class ShowroomApp : public App {
 
  private:
   App& platform_;
-  std::function<void()> restart_;
+  QTimer restart_;  // fires on the event loop, after the handler that ended
+  bool restarts_ = false;
 };
 
 }  // namespace yunuri
