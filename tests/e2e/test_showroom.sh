@@ -11,8 +11,8 @@ launch_with() {
   PIDS+=("$PANEL_PID")
 }
 size_is() { xwininfo -id "$1" | grep -q "Width: $2\$" && xwininfo -id "$1" | grep -q "Height: $3\$"; }
-# The 1024x768 screen holds the panel at 200 %, centred above the status line's band.
-at() { echo $((112 + $1 * 2)) $((52 + $2 * 2)); }
+# The 1024x768 screen holds the panel at 200 %, its corner at (112, 52), centred above the status line's band.
+click_panel() { click "$wid" $((112 + $1 * 2)) $((52 + $2 * 2)); }
 # True when some pixel of the area x y w h of screenshot $5 is lighter than the dark ground.
 lit() { area_rgb "$1" "$2" "$3" "$4" "$5" | awk '$1 > 60 || $2 > 60 || $3 > 60 { lit = 1 } END { exit !lit }'; }
 panel_as_at_start() {
@@ -28,11 +28,9 @@ screenshot "$wid" "$E2E_TMP/start.png"
 lit 112 660 800 100 "$E2E_TMP/start.png" || fail "no status line under the panel"
 pass "--kiosk fills the screen, the caption under the panel"
 
-# shellcheck disable=SC2046 # at prints two words, x and y
-click "$wid" $(at 200 150)
-wait_area_settled "$wid" $(at 4 85) 182 424 "$E2E_TMP/start.png" "$E2E_TMP/panel.png"
-# shellcheck disable=SC2046
-click "$wid" $(at 175 165) # SWm(6), DVD/VTR
+click_panel 200 150
+wait_area_settled "$wid" $((112 + 4 * 2)) $((52 + 85 * 2)) 182 424 "$E2E_TMP/start.png" "$E2E_TMP/panel.png"
+click_panel 175 165 # SWm(6), DVD/VTR
 wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"
 wait_area_changed "$wid" 0 652 1024 116 "$E2E_TMP/start.png" "$E2E_TMP/line.png"
 pass "a press shows its caption in the status line"
