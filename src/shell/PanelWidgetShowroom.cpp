@@ -27,10 +27,15 @@ void PanelWidget::noteActivity() {
 }
 
 void PanelWidget::startAgain() {
-  // The release of the held press notes activity, and the wait begins again from there.
-  if (!StartAgain(form_)) return;
+  const std::string captionBefore = form_.Caption();
+  // A held press is someone at the panel: the wait begins again (its release would begin it too, but a press
+  // may also end by losing the capture).
+  if (!StartAgain(form_)) {
+    noteActivity();
+    return;
+  }
   idle_.stop();
-  const bool captionSpoken = form_.Caption() != windowTitle().toStdString();
+  const bool captionSpoken = form_.Caption() != captionBefore;
   focus_.reset();
   focusVisible_ = false;
   finger_.reset();
