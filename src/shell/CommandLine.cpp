@@ -11,6 +11,8 @@ namespace yunuri {
 
 namespace {
 
+constexpr int kShowroomIdleReset = 180;
+
 // Options that every Qt program takes, read by QGuiApplication, QApplication and the platform plugins. They
 // are declared, hidden from the help, only so that they are not refused here.
 constexpr std::array kToolkitOptionsWithValue{"platform",
@@ -50,6 +52,15 @@ QString usage(const QCommandLineParser& parser) {
   return QStringLiteral("Usage: yunuri [options]\n") + parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
+// A count of seconds: a whole number from 0 to a day.
+std::optional<int> seconds(const QString& text) {
+  constexpr int kDay = 24 * 60 * 60;
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if (!ok || value < 0 || value > kDay) return std::nullopt;
+  return value;
+}
+
 void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -75,7 +86,17 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("Show the panel in this language: %1. Japanese (ja) unless asked.")
           .arg(languages.join(u", ")),
       QStringLiteral("code"));
-  parser.addOptions({help, version, language});
+  const QCommandLineOption kiosk(
+      QStringLiteral("kiosk"),
+      QStringLiteral(
+          "Showroom mode: full screen with the status line, the panel starts again after a while "
+          "without a press and instead of ending; Ctrl+Alt+Q, the window's close or SIGTERM end it."));
+  const QCommandLineOption idleReset(
+      QStringLiteral("idle-reset"),
+      QStringLiteral("Start the panel again after SECONDS without a press (180 "
+                     "with --kiosk, otherwise never; 0 never)."),
+      QStringLiteral("SECONDS"));
+  parser.addOptions({help, version, language, kiosk, idleReset});
   addToolkitOptions(parser);
 
   CommandLine result;
@@ -86,6 +107,11 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   } else if (!parser.positionalArguments().isEmpty()) {
     print(err,
           QStringLiteral("yunuri: unexpected argument '%1'\n").arg(parser.positionalArguments().first()));
+    print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (parser.isSet(idleReset) && !seconds(parser.value(idleReset))) {
+    print(err, QStringLiteral("yunuri: --idle-reset needs a whole number of seconds, not '%1'\n")
+                   .arg(parser.value(idleReset)));
     print(err, usage(parser));
     result.exitStatus = 2;
   } else if (parser.isSet(help)) {
@@ -99,10 +125,16 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
                    .arg(parser.value(language), languages.join(u", ")));
     print(err, usage(parser));
     result.exitStatus = 2;
-  } else if (parser.isSet(language)) {
-    result.options.language = parser.value(language);
+  } else {
+    if (parser.isSet(language)) result.options.language = parser.value(language);
+    result.options.kiosk = parser.isSet(kiosk);
+    if (parser.isSet(idleReset)) result.options.idleReset = seconds(parser.value(idleReset));
   }
   return result;
+}
+
+int idleResetSeconds(const Options& options) {
+  return options.idleReset.value_or(options.kiosk ? kShowroomIdleReset : 0);
 }
 
 CommandLine readCommandLine(int argc, char** argv) {

@@ -13,7 +13,15 @@ namespace yunuri {
 struct Options {
   QString language =
       QString::fromLatin1(kPanelLanguage);  // the panel's own language, whatever the system's locale
+  // Showroom mode: full screen from the start, the exit button starts the panel again, Ctrl+Alt+Q ends it.
+  bool kiosk = false;
+  // Seconds without a press after which the panel starts again; 0 never. Unset, the mode decides.
+  std::optional<int> idleReset;
 };
+
+// Seconds without a press before the panel starts again, as the options ask: 180 in showroom mode unless told
+// otherwise, never in the ordinary window unless asked.
+int idleResetSeconds(const Options& options);
 
 // The command line as read before the toolkit starts: --help, --version and a mistyped option need no
 // display and take no lock. The toolkit's own options (-platform, -display, -style, ...) are let through:

@@ -13,6 +13,7 @@
 #include "shell/FrameExtents.h"
 #include "shell/PanelAccessible.h"
 #include "shell/PanelAnnounce.h"
+#include "shell/StatusLine.h"
 #include "tick/Tick.h"
 
 // The window itself: its making, the tick, what follows every input and tick, and the window's life.
@@ -44,6 +45,10 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
     releasePainter_.start(kReleasePainterMs);
   });
+  idle_.setParent(this);
+  idle_.setObjectName(QStringLiteral("IdleReset"));
+  idle_.setSingleShot(true);
+  connect(&idle_, &QTimer::timeout, this, &PanelWidget::startAgain);
   releasePainter_.setSingleShot(true);
   connect(&releasePainter_, &QTimer::timeout, this, [] { assets::releasePaintingThread(); });
 }
@@ -61,7 +66,9 @@ void PanelWidget::tick() {
 void PanelWidget::sync() {
   if (form_.TakeCaptionChanged()) {
     setWindowTitle(assets::shown(form_.Caption()));
+    // Screen readers hear the caption as the status line's name: the line on the ground is only painted.
     announceCaption(this);
+    update(statusLineRect());
   }
   // The notice shows once; its picture is as big as the window.
   if (noticeCached_ && !form_.NoticeUp()) {
@@ -76,6 +83,13 @@ void PanelWidget::sync() {
   // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
   // events keep its position, so only a control changing under it is looked up here.
   if (pointerAt_ && underMouse()) updatePointer(*pointerAt_);
+}
+
+QRect PanelWidget::statusLineRect() const {
+  if (!isFullScreen()) return {};
+  // All the ground under the panel, the text set in its middle.
+  const int panelBottom = panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).bottom() + 1;
+  return {0, panelBottom, width(), height() - panelBottom};
 }
 
 void PanelWidget::loseCapture() {

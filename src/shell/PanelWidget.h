@@ -20,8 +20,8 @@ namespace yunuri {
 // shows what it changed. The panel keeps its own coordinates whatever the zoom; the widget maps between them.
 // Its parts: PanelWidget.cpp (the window's life and what follows every input), PanelWidgetPointer.cpp (mouse,
 // touch, pointer), PanelWidgetKeys.cpp (keyboard, focus, accessible presses), PanelWidgetPaint.cpp
-// (painting), PanelWidgetZoom.cpp (zoom and full screen) and PanelWidgetLanguage.cpp (switching the
-// language).
+// (painting), PanelWidgetZoom.cpp (zoom and full screen), PanelWidgetLanguage.cpp (switching the language)
+// and PanelWidgetShowroom.cpp (showroom mode and the idle reset).
 class PanelWidget : public QWidget, public AccessiblePanel {
   Q_OBJECT
 
@@ -51,6 +51,18 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
 
+  // Showroom mode, for a panel left to visitors: full screen from now on (F11 and the zoom keys do nothing),
+  // Ctrl+Alt+Q ends the program, and the pointer hides while the last input was a touch.
+  void startShowroom();
+  bool showroom() const { return showroom_; }
+  // After `seconds` without a press the panel starts again; 0 never.
+  void setIdleReset(int seconds);
+  // The panel as it starts, the notice over it; put off while a press is held (its release counts as a
+  // press).
+  void startAgain();
+  // Where the status line is set in full screen; empty in a window.
+  QRect statusLineRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -79,6 +91,14 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   bool handleLanguageKey(QKeyEvent* event);
   void showZoomStep();
   void toggleFullScreen();
+  void enterFullScreen();
+  // A press, a release or a key: the idle wait begins again.
+  void noteActivity();
+  // Ctrl+Alt+Q in showroom mode; false for any other key.
+  bool handleShowroomKey(QKeyEvent* event);
+  // Touch hides the pointer in showroom mode; a mouse's own move brings it back.
+  void hidePointerAfterTouch();
+  void showPointerAfterMouse(QPoint at);
   // The largest client size the window may take on its screen.
   QSize roomForPanel() const;
   // Device pixels per panel pixel: the screen's ratio times the zoom.
@@ -116,6 +136,9 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   bool focusVisible_ = false;
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
   QPoint windowedAt_;          // where the client area was before the window filled the screen
+  QTimer idle_;                // runs from the last press while an idle reset is asked for
+  bool showroom_ = false;
+  bool pointerHidden_ = false;
   bool centred_ = false;
   bool firstFrameShown_ = false;
   bool noticeCached_ = true;

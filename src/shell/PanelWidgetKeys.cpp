@@ -26,7 +26,8 @@ bool wrapsAround(ButtonRef from, ButtonRef to, bool next) {
 }  // namespace
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
-  if (handleZoomKey(event) || handleLanguageKey(event)) return;
+  if (handleShowroomKey(event) || handleZoomKey(event) || handleLanguageKey(event)) return;
+  noteActivity();
   // A held key repeats on most desktops; the press it started lasts until the key goes up.
   if (event->isAutoRepeat()) {
     event->accept();
@@ -62,6 +63,7 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+  noteActivity();
   if (event->isAutoRepeat() || !isPressKey(event->key())) {
     QWidget::keyReleaseEvent(event);
     return;
@@ -118,11 +120,13 @@ QRect PanelWidget::focusRingRect() const {
 }
 
 void PanelWidget::pressFromAccessible(ButtonRef button) {
+  noteActivity();
   Activate(form_, button.array, button.index);
   sync();
 }
 
 void PanelWidget::dismissNoticeFromAccessible() {
+  noteActivity();
   DismissNotice(form_);
   sync();
 }

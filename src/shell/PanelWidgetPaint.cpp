@@ -5,6 +5,7 @@
 
 #include "shell/PanelPainter.h"
 #include "shell/PanelWidget.h"
+#include "shell/StatusLine.h"
 
 // Painting the window: the panel at its zoom, the ground around it in full screen and the focus ring.
 namespace yunuri {
@@ -41,6 +42,9 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   const QRectF area = zoom_.toPanel(QRectF(event->rect()).intersected(panel));
   paintPanel(painter, form_, cache_, cacheRatio_, area);
   painter.restore();
+  if (const QRect line = statusLineRect(); line.intersects(event->rect())) {
+    paintStatusLine(painter, line, windowTitle());
+  }
   if (const QRect ring = focusRingRect(); !ring.isNull() && ring.intersects(event->rect())) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);

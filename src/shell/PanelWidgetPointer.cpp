@@ -26,6 +26,7 @@ MouseButton buttonOf(Qt::MouseButton b) {
 
 void PanelWidget::updatePointer(QPoint at) {
   pointerAt_ = at;
+  if (pointerHidden_) return;
   const Pointer want = form_.PointerAt(at.x(), at.y());
   const qreal ratio = renderRatio();
   if (want == pointer_ && ratio == cursorRatio_) return;
@@ -54,6 +55,7 @@ void PanelWidget::updatePointer(QPoint at) {
 
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons() & ~event->button());
+  noteActivity();
   const QPoint at = widgetToPanel(event->position());
   pointerAt_ = at;
   // A click moves keyboard focus to the button clicked, without the ring: the ring is for keyboard users.
@@ -70,6 +72,7 @@ void PanelWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+  noteActivity();
   const QPoint at = widgetToPanel(event->position());
   pointerAt_ = at;
   MouseUp(form_, at.x(), at.y(), buttonOf(event->button()));
@@ -78,10 +81,15 @@ void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
   dropStaleCapture(event->buttons());
-  updatePointer(widgetToPanel(event->position()));
+  const QPoint at = widgetToPanel(event->position());
+  // A touch screen moves the system's pointer too; only a mouse's own move brings the hidden pointer back.
+  if (event->deviceType() != QInputDevice::DeviceType::TouchScreen) showPointerAfterMouse(at);
+  updatePointer(at);
 }
 
 void PanelWidget::touchEvent(QTouchEvent* event) {
+  noteActivity();
+  hidePointerAfterTouch();
   if (event->type() == QEvent::TouchCancel) {
     // The system took the touch back (an edge gesture, a rejected palm): nothing of it may act.
     finger_.reset();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "shell/PanelWidget.h"
+#include "shell/StatusLine.h"
 
 // The zoom steps and full screen, as the window's size and place.
 namespace yunuri {
@@ -22,6 +23,8 @@ bool PanelWidget::handleZoomKey(QKeyEvent* event) {
   const PanelZoom::Command command = PanelZoom::commandOf(*event);
   if (command == PanelZoom::Command::None) return false;
   event->accept();
+  // A showroom's window stays as it is: full screen at its own scale.
+  if (showroom_) return true;
   if (command == PanelZoom::Command::FullScreen) {
     toggleFullScreen();
     return true;
@@ -65,15 +68,19 @@ void PanelWidget::toggleFullScreen() {
     setGeometry(QRect(windowedAt_, size()));
   } else {
     windowedAt_ = geometry().topLeft();
-    // A fixed size would keep the window manager from filling the screen.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    showFullScreen();
+    enterFullScreen();
   }
 }
 
+void PanelWidget::enterFullScreen() {
+  // A fixed size would keep the window manager from filling the screen.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  showFullScreen();
+}
+
 void PanelWidget::resizeEvent(QResizeEvent* event) {
-  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF());
+  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()));
   languageButton_->place(zoom_.panelArea(), isFullScreen());
   update();
   QWidget::resizeEvent(event);

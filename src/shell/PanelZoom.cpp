@@ -1,6 +1,7 @@
 #include "shell/PanelZoom.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "window/Layout.h"
@@ -57,20 +58,21 @@ QSize PanelZoom::windowSize() const {
   return (kPanel * factor(percent())).toSize();
 }
 
-void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio) {
+void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow) {
   if (!fullScreen) {
     scale_ = factor(percent());
     origin_ = {};
     return;
   }
+  const QSize room(size.width(), std::max(0, size.height() - reserveBelow));
   int largest = kPercents.front();
   for (const int p : kPercents) {
-    if (fits(p, size)) largest = p;
+    if (fits(p, room)) largest = p;
   }
   scale_ = factor(largest);
   // On whole device pixels, so that the pictures are copied pixel for pixel.
   const auto centred = [deviceRatio](qreal room) { return std::round(room / 2 * deviceRatio) / deviceRatio; };
-  const QSizeF ground = QSizeF(size) - kPanel * scale_;
+  const QSizeF ground = QSizeF(room) - kPanel * scale_;
   origin_ = {centred(ground.width()), centred(ground.height())};
 }
 

@@ -32,8 +32,9 @@ class PanelZoom {
   QSize windowSize() const;
 
   // Lays the panel out in a widget of `size`: in a window at the current step; full screen at the largest
-  // step that fits, centred on whole device pixels of `deviceRatio`.
-  void layOut(QSize size, bool fullScreen, qreal deviceRatio);
+  // step that fits above a band `reserveBelow` high kept for the status line, centred in what is left on
+  // whole device pixels of `deviceRatio`.
+  void layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow = 0);
   // Widget pixels per panel pixel.
   qreal scale() const { return scale_; }
   // The panel pixel under a widget point (outside the panel when the point is on the ground around it).

@@ -9,10 +9,12 @@
 #include "assets/Fonts.h"
 #include "assets/Log.h"
 #include "shell/CommandLine.h"
+#include "shell/EndOnSignals.h"
 #include "shell/FontWarning.h"
 #include "shell/Language.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
+#include "shell/ShowroomApp.h"
 #include "window/StartUp.h"
 
 namespace {
@@ -92,11 +94,24 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(YUNURI_APP_ID));
   yunuri::setLanguage(commandLine.options.language);
 
-  yunuri::Form1 form(platform);
+  // A signal ends the program as the window's close does, so the lock goes with it; from here on, as the lock
+  // is taken by the load event.
+  yunuri::endOnSignals(&application, [] { QCoreApplication::exit(0); });
+
+  const yunuri::Options& options = commandLine.options;
+  // In showroom mode the exit button starts the panel again; the handlers ask the platform to end as ever.
+  yunuri::ShowroomApp showroom(platform);
+  yunuri::Form1 form(options.kiosk ? static_cast<yunuri::App&>(showroom) : platform);
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 
   yunuri::PanelWidget panel(form);
-  panel.show();
+  panel.setIdleReset(yunuri::idleResetSeconds(options));
+  if (options.kiosk) {
+    showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
+    panel.startShowroom();
+  } else {
+    panel.show();
+  }
   panel.startTimer1();
   // Asked once the event loop runs: by then the first frame's letters have done the font lookup.
   QTimer::singleShot(0, &panel, [&panel] { yunuri::warnIfNoJapaneseFont(&panel); });

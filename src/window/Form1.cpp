@@ -224,6 +224,45 @@ bool Form1::TakeCaptionChanged() {
   return std::exchange(captionChanged_, false);
 }
 
+void Form1::StartFrom(const Form1& fresh) {
+  state = fresh.state;
+  SWm = fresh.SWm;
+  SWu = fresh.SWu;
+  SWv = fresh.SWv;
+  SWs = fresh.SWs;
+  MES = fresh.MES;
+  SWp1 = fresh.SWp1;
+  SWp2 = fresh.SWp2;
+  SWp3 = fresh.SWp3;
+  SWr1 = fresh.SWr1;
+  SWr2 = fresh.SWr2;
+  SWr3 = fresh.SWr3;
+  SWr4 = fresh.SWr4;
+  SWmd = fresh.SWmd;
+  SWud = fresh.SWud;
+  SWvd = fresh.SWvd;
+  SWsd = fresh.SWsd;
+  MESd = fresh.MESd;
+  SWp1d = fresh.SWp1d;
+  SWp2d = fresh.SWp2d;
+  SWp3d = fresh.SWp3d;
+  SWr1d = fresh.SWr1d;
+  SWr2d = fresh.SWr2d;
+  SWr3d = fresh.SWr3d;
+  SWr4d = fresh.SWr4d;
+  KABE = fresh.KABE;
+  Sousa = fresh.Sousa;
+  POP = fresh.POP;
+  MET = fresh.MET;
+  METDrawing = fresh.METDrawing;
+  Timer1 = fresh.Timer1;
+  input = fresh.input;
+  SetCaption(fresh.caption_);
+  ended_ = false;
+  dirty_.clear();
+  MarkDirty({0, 0, static_cast<float>(kWindowWidth), static_cast<float>(kWindowHeight)});
+}
+
 void Form1::End() {
   if (ended_) return;
   ended_ = true;

@@ -12,15 +12,8 @@ constexpr std::string_view kAlreadyOpen = YUNURI_TR("Panel", "「ゆぬり～」
 constexpr std::string_view kCautionTitle = "CAUTION!!";
 constexpr Byte kStartVolume = 50;
 
-}  // namespace
-
-bool Form_Load(Form1& f) {
-  if (f.app().PrevInstance()) {
-    f.app().MsgBoxCritical(kAlreadyOpen, kCautionTitle);
-    f.End();
-    return false;
-  }
-
+// Everything the load event does once it may run: the room, the sliders parked, the notice, the tick.
+void SetUpRoom(Form1& f) {
   PanelState& s = f.state;
   s.VolumeLevel = kStartVolume;
   MeterFirstDrawing(f);
@@ -45,6 +38,27 @@ bool Form_Load(Form1& f) {
 
   f.Timer1.Interval = kTickMilliseconds;
   f.Timer1.Enabled = true;
+}
+
+}  // namespace
+
+bool Form_Load(Form1& f) {
+  if (f.app().PrevInstance()) {
+    f.app().MsgBoxCritical(kAlreadyOpen, kCautionTitle);
+    f.End();
+    return false;
+  }
+  SetUpRoom(f);
+  return true;
+}
+
+bool StartAgain(Form1& f) {
+  if (f.Holding()) return false;
+  // A window made and loaded afresh is by definition how the panel starts; taking its controls over leaves
+  // nothing of the last visitor behind, whatever the handlers come to hold in future.
+  Form1 fresh(f.app());
+  SetUpRoom(fresh);
+  f.StartFrom(fresh);
   return true;
 }
 

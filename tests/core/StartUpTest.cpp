@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "FakeApp.h"
+#include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
@@ -109,6 +110,67 @@ TEST(Notice, CoversEveryButtonUntilDismissed) {
   EXPECT_TRUE(p.f.SWm[3].picture.isNone());
   ASSERT_TRUE(p.f.HeldTarget().has_value());
   EXPECT_EQ(p.f.HeldTarget()->kind, Target::Kind::Notice);
+}
+
+// A visitor leaves the room in every kind of state: a CD remote in view, a popup open, volume and mute
+// changed, a projector warming up, the program ended from its exit popup.
+void leaveAsAVisitor(ShownPanel& p) {
+  p.selectSource(2);
+  p.click(ArrayId::SWs, 0);
+  p.press(ArrayId::SWv, 1);
+  p.ticks(7);
+  p.release(ArrayId::SWv, 1);
+  p.click(ArrayId::SWv, 2);
+  p.openPopup(kPowerPopup);
+  p.click(ArrayId::SWp1, kLeftButtons.off);
+  p.ticks(120);
+  p.click(ArrayId::SWp1, kLeftButtons.on);
+  p.ticks(3);
+  p.openPopup(kExitPopup);
+  p.click(ArrayId::SWp3, 0);
+}
+
+TEST(StartAgain, LeavesTheWindowExactlyAsStartUpDoesAndRunsOn) {
+  ShownPanel p;
+  leaveAsAVisitor(p);
+  ASSERT_TRUE(p.f.Ended());
+  const Panel fresh;
+  ASSERT_NE(snapshot(p.f), snapshot(fresh.f));
+  p.f.TakeDirty();
+  p.f.TakeCaptionChanged();
+
+  ASSERT_TRUE(StartAgain(p.f));
+  EXPECT_EQ(snapshot(p.f), snapshot(fresh.f));
+  EXPECT_EQ(p.f.METDrawing.ops, fresh.f.METDrawing.ops);
+  EXPECT_FALSE(p.f.Holding());
+  EXPECT_EQ(p.f.input.popupOpenedAt, fresh.f.input.popupOpenedAt);
+  EXPECT_EQ(p.f.input.openings, fresh.f.input.openings);
+  EXPECT_TRUE(p.f.Timer1.Enabled);
+  EXPECT_EQ(std::count(p.app.calls.begin(), p.app.calls.end(), "PrevInstance"), 1) << "asked the guard again";
+  EXPECT_TRUE(p.f.TakeCaptionChanged());
+  const std::vector<DirtyRect> dirty = p.f.TakeDirty();
+  ASSERT_EQ(dirty.size(), 1U);
+  EXPECT_EQ(dirty[0].width * dirty[0].height, 400.0F * 300.0F) << "not the whole window repainted";
+  EXPECT_FALSE(p.f.TakeCheckedChanges().empty()) << "screen readers would not hear the source go back";
+
+  // And it is a panel like any other: the notice goes with a click, the room answers.
+  p.dismissNotice();
+  p.ticks(kSettleTicks);
+  ShownPanel other;
+  EXPECT_EQ(snapshot(p.f), snapshot(other.f));
+}
+
+TEST(StartAgain, NeverPullsAHeldButtonFromUnderTheFinger) {
+  ShownPanel p;
+  p.press(ArrayId::SWv, 0);
+  p.ticks(3);
+  const Snapshot held = snapshot(p.f);
+  EXPECT_FALSE(StartAgain(p.f));
+  EXPECT_EQ(snapshot(p.f), held);
+  EXPECT_TRUE(p.f.Holding());
+  p.release(ArrayId::SWv, 0);
+  EXPECT_TRUE(StartAgain(p.f));
+  EXPECT_TRUE(p.f.NoticeUp());
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ check "a scaled click selects DVD/VTR" wait_caption "$wid" "ゆぬり～  ﾓﾆ
 xdotool key ctrl+0
 check "Ctrl+0 returns to 400x300" wait_for size_is "$wid" 400 300
 
-# F11: the largest step that fits the 1024x768 screen (250 %), centred on a dark ground; F11 again restores.
+# F11: the largest step that leaves the status line room on the 1024x768 screen (200 %), centred on a dark
+# ground above the line; F11 again restores.
 place() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left \([XY]\): *\(.*\)/\1\2/p' | tr '\n' ' '; }
 windowed_at=$(place "$wid")
 xdotool key F11
@@ -62,7 +63,8 @@ dark() {
 }
 check "dark ground at the left" wait_for dark 0 0 12 768
 check "dark ground below" dark 0 759 1024 9
-check "the panel beside it" not dark 12 300 100 100
+check "the panel beside it" not dark 112 300 100 100
+check "the caption under it" not dark 112 660 800 100
 xdotool key F11
 check "F11 again returns to the window" wait_for size_is "$wid" 400 300
 placed_at() { [ "$(place "$1")" = "$2" ]; }
