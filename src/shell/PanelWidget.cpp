@@ -11,6 +11,7 @@
 #include "assets/Words.h"
 #include "input/Input.h"
 #include "shell/FrameExtents.h"
+#include "shell/Language.h"
 #include "shell/PanelAccessible.h"
 #include "shell/PanelAnnounce.h"
 #include "shell/StatusLine.h"
@@ -25,6 +26,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
       form_(form),
       cacheRatio_(devicePixelRatioF()),
       timer_(this),
+      startLanguage_(currentLanguage()),
       languageButton_(new LanguageButton(this)) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   setFixedSize(kWindowWidth, kWindowHeight);

@@ -137,6 +137,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
   QPoint windowedAt_;          // where the client area was before the window filled the screen
   QTimer idle_;                // runs from the last press while an idle reset is asked for
+  QString startLanguage_;      // the language the panel started in, which starting again returns to
   bool showroom_ = false;
   bool pointerHidden_ = false;
   bool centred_ = false;

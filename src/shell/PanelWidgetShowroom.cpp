@@ -1,5 +1,6 @@
 #include <QKeyEvent>
 
+#include "shell/Language.h"
 #include "shell/PanelAnnounce.h"
 #include "shell/PanelWidget.h"
 #include "window/StartUp.h"
@@ -35,7 +36,14 @@ void PanelWidget::startAgain() {
     return;
   }
   idle_.stop();
-  const bool captionSpoken = form_.Caption() != captionBefore;
+  bool captionSpoken = form_.Caption() != captionBefore;
+  // The next visitor meets the language the panel started in. Its switch shows and speaks the caption of the
+  // fresh panel, so the caption is not told twice.
+  if (currentLanguage() != startLanguage_) {
+    form_.TakeCaptionChanged();
+    setLanguage(startLanguage_);
+    captionSpoken = true;
+  }
   focus_.reset();
   focusVisible_ = false;
   finger_.reset();

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "shell/Language.h"
 #include "shell/ShowroomApp.h"
 #include "shell/StatusLine.h"
 
@@ -163,9 +164,13 @@ TEST_F(Showroom, AfterAWhileWithoutAPressThePanelIsAsAFreshlyStartedOne) {
   mouse(QEvent::MouseButtonRelease, up, Qt::NoButton);
   EXPECT_TRUE(idleTimer()->isActive());
 
+  // A visitor who switched to English leaves; the next one meets the language the panel started in.
+  ASSERT_TRUE(setLanguage(QStringLiteral("en")));
+  settle();
   panel->startAgain();
   EXPECT_FALSE(idleTimer()->isActive());
   settle();
+  EXPECT_EQ(currentLanguage(), QStringLiteral("ja"));
   FakeApp freshApp;
   Form1 fresh(freshApp);
   Form_Load(fresh);
