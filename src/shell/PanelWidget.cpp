@@ -53,6 +53,7 @@ void PanelWidget::startTimer1() {
 
 void PanelWidget::tick() {
   Timer1_Timer(form_);
+  TickDone(form_);
   sync();
 }
 
@@ -61,6 +62,7 @@ void PanelWidget::sync() {
     setWindowTitle(QString::fromStdString(form_.Caption()));
     announceCaption(this);
   }
+  followFocus();
   // The notice shows once; its picture is as big as the window.
   if (noticeCached_ && !form_.NoticeUp()) {
     noticeCached_ = false;
@@ -69,7 +71,10 @@ void PanelWidget::sync() {
   const std::vector<DirtyRect> dirty = form_.TakeDirty();
   for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
   // A button reads otherwise as checked only with something repainted.
-  if (!dirty.empty()) announceChecked(this, form_.TakeCheckedChanges());
+  if (!dirty.empty()) {
+    announceChecked(this, form_.TakeCheckedChanges());
+    announceChanges(this);
+  }
   if (form_.TakeMeterChanged()) announceValue(this, form_.state.VolumeLevel);
   // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
   // events keep its position, so only a control changing under it is looked up here.

@@ -61,6 +61,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
@@ -79,8 +80,11 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void centreOnScreen();
   void loseCapture();
   void touchEvent(QTouchEvent* event);
-  // Moves keyboard focus and shows its ring.
-  void moveFocus(std::optional<ButtonRef> to);
+  // Moves keyboard focus (a key held on the button it leaves lets go as cancelled) and shows its ring, or
+  // keeps the ring as it was.
+  void moveFocus(std::optional<ButtonRef> to, bool showRing = true);
+  // Moves keyboard focus where the core says it goes after the panel moved under it.
+  void followFocus();
   QRect focusRingRect() const;
   // A press whose release went elsewhere (another client held the pointer when it came) is let go before the
   // panel takes new input, so a button never stays held for good.

@@ -1,4 +1,5 @@
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "input/Input.h"
 #include "shell/PanelAnnounce.h"
@@ -24,12 +25,14 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
   }
   const int key = event->key();
   if (isPressKey(key)) {
+    focusVisible_ = true;
     if (form_.NoticeUp()) {
-      KeyDownOnNotice(form_);
+      KeyDownOnNotice(form_, key);
     } else if (focus_) {
-      KeyDown(form_, focus_->array, focus_->index);
+      KeyDown(form_, key, focus_->array, focus_->index);
     }
   } else if (key == Qt::Key_Escape) {
+    focusVisible_ = true;
     CloseTopPopup(form_);
   } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
     const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
@@ -56,12 +59,20 @@ void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  KeyUp(form_);
+  KeyUp(form_, event->key());
   sync();
+}
+
+void PanelWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Qt tells assistive technology that the window has the focus; then say which part of it has: the notice
+  // at start, so that a screen reader reads it, or the focused button.
+  QTimer::singleShot(0, this, [this] { announceFocus(this); });
 }
 
 void PanelWidget::focusOutEvent(QFocusEvent* event) {
   // A key that holds a button never comes up here once focus has gone: let the button go now.
+  KeysLost(form_);
   loseCapture();
   if (focusVisible_) update(focusRingRect());
   QWidget::focusOutEvent(event);
@@ -69,22 +80,30 @@ void PanelWidget::focusOutEvent(QFocusEvent* event) {
 
 bool PanelWidget::focusNextPrevChild(bool next) {
   moveFocus(NextFocus(form_, focus_, next ? 1 : -1));
+  sync();
   return true;
 }
 
-void PanelWidget::moveFocus(std::optional<ButtonRef> to) {
+void PanelWidget::moveFocus(std::optional<ButtonRef> to, bool showRing) {
   const QRect before = focusRingRect();
+  if (to && to != focus_) KeyPressLost(form_);
   focus_ = to ? to : focus_;
-  focusVisible_ = true;
+  focusVisible_ = focusVisible_ || showRing;
   update(before);
   update(focusRingRect());
   announceFocus(this);
+}
+
+void PanelWidget::followFocus() {
+  const std::optional<ButtonRef> to = FocusFollow(form_, focus_);
+  if (to != focus_) moveFocus(to, false);
 }
 
 void PanelWidget::focusButton(ButtonRef button) {
   if (!form_.Showing(button.array, button.index)) return;
   setFocus(Qt::OtherFocusReason);
   moveFocus(button);
+  sync();
 }
 
 QRect PanelWidget::focusRingRect() const {
