@@ -90,8 +90,10 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
-  // How far the focus ring reaches outside its button.
-  static constexpr int kRingOutset = 2;
+  // How far the focus ring reaches outside its button at 100 %: a light band of two pixels between dark
+  // lines of one. It grows with the zoom.
+  static constexpr int kRingOutset = 4;
+  int ringOutset() const;
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;

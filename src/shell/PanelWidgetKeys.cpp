@@ -1,5 +1,7 @@
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "input/Input.h"
 #include "shell/PanelAnnounce.h"
@@ -110,7 +112,11 @@ QRect PanelWidget::focusRingRect() const {
   if (!focusVisible_ || !focus_ || !hasFocus() || !form_.Showing(focus_->array, focus_->index)) return {};
   const DirtyRect r = form_.WindowRect(form_.Element(focus_->array, focus_->index));
   return panelToWidget(QRectF(r.left, r.top, r.width, r.height))
-      .adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset);
+      .adjusted(-ringOutset(), -ringOutset(), ringOutset(), ringOutset());
+}
+
+int PanelWidget::ringOutset() const {
+  return std::max(kRingOutset, static_cast<int>(std::lround(kRingOutset * zoom_.scale())));
 }
 
 void PanelWidget::pressFromAccessible(ButtonRef button) {
