@@ -11,7 +11,7 @@ bool popupMoving(const Form1& f, int k) {
 }
 
 std::optional<ButtonRef> firstButtonOf(const Form1& f, int popup) {
-  const Group g = static_cast<Group>(static_cast<int>(Group::PowerPopup) + popup);
+  const auto g = static_cast<Group>(static_cast<int>(Group::PowerPopup) + popup);
   for (const ButtonRef& b : FocusChain(f)) {
     if (GroupOfArea(CatalogueEntry(b.array, b.index).area) == g) return b;
   }

@@ -42,6 +42,9 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
     releasePainter_.start(kReleasePainterMs);
   });
+  tellFocus_.setSingleShot(true);
+  tellFocus_.setInterval(0);
+  connect(&tellFocus_, &QTimer::timeout, this, [this] { announceFocus(this); });
   releasePainter_.setSingleShot(true);
   connect(&releasePainter_, &QTimer::timeout, this, [] { assets::releasePaintingThread(); });
 }

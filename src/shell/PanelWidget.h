@@ -105,6 +105,8 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   QTimer timer_;
   QTimer afterFirstFrame_;
   QTimer releasePainter_;
+  // Once the window has the focus and Qt has said so: which part of it has the focus.
+  QTimer tellFocus_;
   std::optional<QPoint> pointerAt_;   // where the pointer last was over the panel, as its events said
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.

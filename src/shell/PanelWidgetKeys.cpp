@@ -1,5 +1,4 @@
 #include <QKeyEvent>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -69,7 +68,7 @@ void PanelWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // Qt tells assistive technology that the window has the focus; then say which part of it has: the notice
   // at start, so that a screen reader reads it, or the focused button.
-  QTimer::singleShot(0, this, [this] { announceFocus(this); });
+  tellFocus_.start();
 }
 
 void PanelWidget::focusOutEvent(QFocusEvent* event) {
