@@ -31,6 +31,10 @@ stop_orca() {
     until_gone 3 "$spd" || kill -9 "$spd" 2>/dev/null || true
   fi
   [ -n "${ORCA_KEEP:-}" ] && cp "$ORCA_LOG" "$ORCA_KEEP"
+  if [ "${FAILED:-0}" != 0 ]; then
+    echo "--- what Orca said:" >&2
+    heard_since 0 >&2
+  fi
   cleanup
 }
 trap stop_orca EXIT
