@@ -133,11 +133,12 @@ launch_heard() {
   # once Orca has seen the panel join, the window is made active again until Orca has taken it.
   within 20 logged "$from" 'children-changed:add for \[desktop frame.*\[application \| yunuri\]' ||
     fail "Orca never saw the panel"
-  local _
-  for _ in 1 2 3 4 5 6; do
+  # On a busy machine the bounce itself may be slow: it is tried again for up to half a minute.
+  local end=$(($(date +%s) + 30))
+  while [ "$(date +%s)" -lt "$end" ]; do
     xdotool windowminimize --sync "$PANEL_WID" >/dev/null 2>&1 || true
     xdotool windowactivate --sync "$PANEL_WID" >/dev/null 2>&1 || xdotool windowfocus --sync "$PANEL_WID"
-    within 2 logged "$from" 'EVENT MANAGER: window:activate' && break
+    within 3 logged "$from" 'EVENT MANAGER: window:activate' && break
   done
   logged "$from" 'EVENT MANAGER: window:activate' || fail "Orca saw no window activation"
 }
