@@ -1,5 +1,6 @@
 #include "input/Input.h"
 
+#include <algorithm>
 #include <array>
 
 #include "audio/Volume.h"
@@ -55,7 +56,11 @@ Holder holderOf(MouseButton button) {
 
 // A mouse's left button, the keyboard and a finger click; the other buttons only press.
 bool isPrimary(Holder h) {
-  return h == Holder::MouseLeft || h == Holder::Key || h == Holder::Touch;
+  return h == Holder::MouseLeft || h == Holder::Key || h == Holder::Touch || h == Holder::Action;
+}
+
+bool byKeyOrAction(Holder h) {
+  return h == Holder::Key || h == Holder::Action;
 }
 
 // Opening a popup is a press of its top button; closing is a release of its close button or a second press.
@@ -67,14 +72,16 @@ void notePopups(Form1& f) {
     const bool wanted = PopupBytes(f.state, k).wanted == 1;
     if (wanted && at == 0) {
       at = ++in.openings;
+      if (in.held && byKeyOrAction(in.held->holder)) in.enterPopup = k;
     } else if (!wanted) {
       at = 0;
+      if (in.enterPopup == k) in.enterPopup.reset();
     }
   }
 }
 
-void press(Form1& f, const Target& t, Holder holder) {
-  f.input.held = InputState::Press{t, holder};
+void press(Form1& f, const Target& t, Holder holder, int key = 0) {
+  f.input.held = InputState::Press{t, holder, key};
   if (t.kind == Target::Kind::Element) {
     if (DownHandler down = handlersOf(t.array).down) down(f, t.index);
   }
@@ -85,8 +92,12 @@ void press(Form1& f, const Target& t, Holder holder) {
 void letGo(Form1& f, Release how, bool clicksNotice) {
   const InputState::Press held = *f.input.held;
   f.input.held.reset();
+  f.input.releaseAfterTick = false;
   if (held.target.kind == Target::Kind::Notice) {
-    if (how == Release::Normal && clicksNotice && isPrimary(held.holder)) KABE_Click(f);
+    if (how == Release::Normal && clicksNotice && isPrimary(held.holder)) {
+      KABE_Click(f);
+      f.input.focusToFirst = byKeyOrAction(held.holder);
+    }
     return;
   }
   if (held.target.kind != Target::Kind::Element) return;
@@ -120,6 +131,20 @@ std::optional<Target> reachable(const Form1& f, ArrayId id, int index) {
   return f.HitTest(static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2));
 }
 
+// Notes a press key going down; false for a key already down (its auto-repeat).
+bool keyWentDown(Form1& f, int key) {
+  std::vector<int>& down = f.input.keysDown;
+  if (std::find(down.begin(), down.end(), key) != down.end()) return false;
+  down.push_back(key);
+  return true;
+}
+
+// Only a key that went down with no other key down may press: one that went down while another key was
+// down, and so was refused, or held on after its press ended, presses nothing until it has come up.
+bool keyMayPress(const Form1& f) {
+  return f.input.keysDown.size() == 1 && canPress(f);
+}
+
 }  // namespace
 
 void MouseDown(Form1& f, int x, int y, MouseButton button) {
@@ -138,34 +163,58 @@ void TouchUp(Form1& f, int x, int y) {
   releaseAt(f, x, y, Holder::Touch);
 }
 
-void KeyDown(Form1& f, ArrayId id, int index) {
-  if (!canPress(f)) return;
-  if (const std::optional<Target> t = reachable(f, id, index)) press(f, *t, Holder::Key);
+void KeyDown(Form1& f, int key, ArrayId id, int index) {
+  if (!keyWentDown(f, key) || !keyMayPress(f)) return;
+  if (const std::optional<Target> t = reachable(f, id, index)) press(f, *t, Holder::Key, key);
 }
 
-void KeyDownOnNotice(Form1& f) {
-  if (canPress(f) && f.NoticeUp()) press(f, {Target::Kind::Notice}, Holder::Key);
+void KeyDownOnNotice(Form1& f, int key) {
+  if (keyWentDown(f, key) && keyMayPress(f) && f.NoticeUp())
+    press(f, {Target::Kind::Notice}, Holder::Key, key);
 }
 
-void KeyUp(Form1& f) {
-  if (f.Ended() || !f.input.held || f.input.held->holder != Holder::Key) return;
+void KeyUp(Form1& f, int key) {
+  std::vector<int>& down = f.input.keysDown;
+  down.erase(std::remove(down.begin(), down.end(), key), down.end());
+  if (f.Ended() || !f.input.held || f.input.held->holder != Holder::Key || f.input.held->key != key) return;
   letGo(f, Release::Normal, true);
+}
+
+void KeysLost(Form1& f) {
+  f.input.keysDown.clear();
+  KeyPressLost(f);
+}
+
+void KeyPressLost(Form1& f) {
+  if (f.Ended() || !f.input.held || f.input.held->holder != Holder::Key) return;
+  letGo(f, Release::Cancelled, false);
 }
 
 bool Activate(Form1& f, ArrayId id, int index) {
   if (!canPress(f)) return false;
   const std::optional<Target> t = reachable(f, id, index);
   if (!t) return false;
-  press(f, *t, Holder::Key);
+  press(f, *t, Holder::Action);
+  // The volume ramps while its button is held; a press and release between two ticks would not move it.
+  const ButtonEntry& e = CatalogueEntry(id, index);
+  if (f.input.held && e.kind == ButtonKind::Volume && e.checked == CheckRule::None) {
+    f.input.releaseAfterTick = true;
+    return true;
+  }
   if (f.input.held) letGo(f, Release::Normal, true);
   return true;
 }
 
 bool DismissNotice(Form1& f) {
   if (!canPress(f) || !f.NoticeUp()) return false;
-  press(f, {Target::Kind::Notice}, Holder::Key);
+  press(f, {Target::Kind::Notice}, Holder::Action);
   letGo(f, Release::Normal, true);
   return true;
+}
+
+void TickDone(Form1& f) {
+  if (f.Ended() || !f.input.releaseAfterTick || !f.input.held) return;
+  letGo(f, Release::Normal, true);
 }
 
 bool CloseTopPopup(Form1& f) {
@@ -177,6 +226,10 @@ bool CloseTopPopup(Form1& f) {
       latest = at;
       top = k;
     }
+  }
+  if (f.input.held && f.input.held->holder == Holder::Key) {
+    KeyPressLost(f);
+    return false;
   }
   if (top < 0 || !canPress(f)) return false;
   // The popup may still be sliding in with its close button out of sight: Esc closes it all the same.

@@ -4,7 +4,7 @@
 #include <QTouchEvent>
 
 #include "shell/Language.h"
-#include "shell/PanelAccessibleElement.h"
+#include "shell/PanelAccessible.h"
 #include "window/Tr.h"
 
 namespace yunuri {
@@ -37,7 +37,7 @@ LanguageButton::LanguageButton(QWidget* window) : QPushButton(window) {
 void LanguageButton::relabel() {
   const QString next = nextLanguage();
   setText(languageName(next));
-  setAccessibleDescription(spoken(YUNURI_TR("Panel", "表示する言語を切り替えます (Ctrl+L)")));
+  setAccessibleDescription(accessibleText(YUNURI_TR("Panel", "表示する言語を切り替えます (Ctrl+L)")));
   const QSize hint = fontMetrics().size(Qt::TextSingleLine, text()) + QSize(2 * kPadding, kPadding);
   resize(hint);
   // A wider or narrower name keeps the button in its corner.

@@ -3,29 +3,13 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include "assets/Words.h"
 #include "shell/PanelAccessibleElement.h"
 #include "window/Form1.h"
+#include "window/Groups.h"
 
 namespace yunuri {
 namespace {
-
-// Every node in the panel's visual order: the notice over everything, then the catalogue's order, with the
-// meter after the volume buttons, and the status line last.
-std::vector<Node> panelNodes() {
-  std::vector<Node> nodes{{Node::Kind::Notice}};
-  bool meterPlaced = false;
-  for (const ButtonEntry& e : Catalogue()) {
-    if (!meterPlaced && nodes.back().kind == Node::Kind::Button && nodes.back().array == ArrayId::SWv &&
-        e.area != Area::Volume) {
-      nodes.push_back({Node::Kind::Meter});
-      meterPlaced = true;
-    }
-    nodes.push_back(
-        {e.kind == ButtonKind::Label ? Node::Kind::ScreenLabel : Node::Kind::Button, e.array, e.index});
-  }
-  nodes.push_back({Node::Kind::Status});
-  return nodes;
-}
 
 QAccessibleInterface* panelFactory(const QString& /*classname*/, QObject* object) {
   auto* window = qobject_cast<QWidget*>(object);
@@ -35,21 +19,63 @@ QAccessibleInterface* panelFactory(const QString& /*classname*/, QObject* object
 
 }  // namespace
 
+QString accessibleText(std::string_view japanese) {
+  // In the language shown. A word broken at its hyphen joins up again; words on two lines are read as one
+  // line; the printed minus sign is read as the hyphen-minus a speech synthesiser knows.
+  return assets::shown(japanese)
+      .replace(QStringLiteral("-\n"), QStringLiteral("-"))
+      .replace(QLatin1Char('\n'), QLatin1Char(' '))
+      .replace(QChar(0x2212), QLatin1Char('-'));
+}
+
 PanelAccessible::PanelAccessible(QWidget* window, AccessiblePanel* panel)
     : QAccessibleWidget(window, QAccessible::Window), panel_(panel) {}
 
 PanelAccessible::~PanelAccessible() {
-  for (PanelElement* c : children_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(c));
+  for (PanelElement* c : all_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(c));
 }
 
 void PanelAccessible::build() const {
-  if (!children_.empty()) return;
+  if (!all_.empty()) return;
   auto* self = const_cast<PanelAccessible*>(this);
-  for (const Node& n : panelNodes()) {
-    auto* child = new PanelElement(self, n);
-    QAccessible::registerAccessibleInterface(child);
-    children_.push_back(child);
+  const auto make = [&](PanelElement* up, Node n) {
+    auto* e = new PanelElement(self, up, n);
+    QAccessible::registerAccessibleInterface(e);
+    all_.push_back(e);
+    if (up != nullptr) {
+      up->adopt(e);
+    } else {
+      children_.push_back(e);
+    }
+    return e;
+  };
+  std::vector<PanelElement*> groups(Groups().size(), nullptr);
+  // A group comes with its printed texts first, as a sighted visitor reads its heading first.
+  const auto groupNode = [&](Group g) {
+    PanelElement*& at = groups[static_cast<std::size_t>(g)];
+    if (at != nullptr) return at;
+    at = make(nullptr, {Node::Kind::Group, ArrayId::SWm, static_cast<int>(g)});
+    const std::span<const TextEntry> texts = PrintedTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (texts[i].group == g) make(at, {Node::Kind::Text, ArrayId::SWm, static_cast<int>(i)});
+    }
+    return at;
+  };
+  groupNode(Group::Notice);
+  for (const ButtonEntry& e : Catalogue()) {
+    const Group g = GroupOfArea(e.area);
+    PanelElement* up = g == Group::Window ? nullptr : groupNode(g);
+    make(up, {e.kind == ButtonKind::Label ? Node::Kind::ScreenLabel : Node::Kind::Button, e.array, e.index});
   }
+  make(groupNode(Group::Volume), {Node::Kind::Meter});
+  make(nullptr, {Node::Kind::Status});
+  make(nullptr, {Node::Kind::Announcement});
+  for (PanelElement* e : all_) e->told = e->now();
+}
+
+const std::vector<PanelElement*>& PanelAccessible::nodes() const {
+  build();
+  return all_;
 }
 
 int PanelAccessible::childCount() const {
@@ -78,51 +104,51 @@ int PanelAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* PanelAccessible::childAt(int x, int y) const {
   build();
-  const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
-  const QPoint at = panel()->widgetToPanel(local);
-  const Target t = panel()->form().HitTest(at.x(), at.y());
+  // The notice lies over everything while it is up.
+  if (noticeChild()->showing()) return noticeChild()->rect().contains(x, y) ? noticeChild() : nullptr;
   for (PanelElement* c : children_) {
-    const Node& n = c->node();
-    if (t.kind == Target::Kind::Notice && n.kind == Node::Kind::Notice) return c;
-    if (t.kind == Target::Kind::Element &&
-        (n.kind == Node::Kind::Button || n.kind == Node::Kind::ScreenLabel) && n.array == t.array &&
-        n.index == t.index) {
+    const Node::Kind k = c->node().kind;
+    if (k == Node::Kind::Status || k == Node::Kind::Announcement || !c->showing()) continue;
+    if (c->node().kind == Node::Kind::Group ? c->childAt(x, y) != nullptr : c->rect().contains(x, y))
       return c;
-    }
-    if (t.kind == Target::Kind::Box && t.box == BoxId::MET && n.kind == Node::Kind::Meter) return c;
   }
   return nullptr;
 }
 
 QAccessibleInterface* PanelAccessible::focusChild() const {
+  if (!widget()->hasFocus()) return nullptr;
+  if (panel()->form().NoticeUp()) return noticeChild();
   const std::optional<ButtonRef> focus = panel()->focusedButton();
-  if (!focus || !widget()->hasFocus()) return nullptr;
-  return buttonChild(*focus);
+  return focus ? buttonChild(*focus) : nullptr;
 }
 
 PanelElement* PanelAccessible::buttonChild(ButtonRef button) const {
-  build();
-  for (PanelElement* c : children_) {
+  for (PanelElement* c : nodes()) {
     if (c->isButton(button)) return c;
   }
   return nullptr;
 }
 
 PanelElement* PanelAccessible::meterChild() const {
-  build();
-  for (PanelElement* c : children_) {
+  for (PanelElement* c : nodes()) {
     if (c->node().kind == Node::Kind::Meter) return c;
   }
   return nullptr;
 }
 
-PanelElement* PanelAccessible::statusChild() const {
+PanelElement* PanelAccessible::noticeChild() const {
+  build();
+  return children_.front();
+}
+
+PanelElement* PanelAccessible::announcementChild() const {
   build();
   return children_.back();
 }
 
 QString PanelAccessible::text(QAccessible::Text t) const {
-  if (t == QAccessible::Name) return widget()->windowTitle();
+  // The caption is told by the notification; the window keeps the program's name.
+  if (t == QAccessible::Name) return accessibleText(kTitle);
   return QAccessibleWidget::text(t);
 }
 

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "window/Catalogue.h"
@@ -37,9 +38,15 @@ class AccessiblePanel {
   AccessiblePanel& operator=(const AccessiblePanel&) = default;
 };
 
-// What a screen reader sees of the panel: the window, named by its caption, with every control of the panel
-// as a child in visual order (the notice, the catalogue's buttons and screen labels with the meter after the
-// volume, and the status line). The children are built only when an assistive technology first asks for them.
+// Every text the accessible tree exposes passes here, from the core's Japanese, in the language shown and on
+// one line.
+QString accessibleText(std::string_view japanese);
+
+// What a screen reader sees of the panel: the window, named by the program, with every part of the panel in
+// visual order: the notice (a dialog with its text), the top buttons, the named groups (the sources, the
+// screens, the volume with the meter, each popup as a dialog, the remote area) with their printed texts and
+// buttons, the status line and the notification that speaks each new caption. The nodes are built only when
+// an assistive technology first asks for them.
 class PanelAccessible : public QAccessibleWidget {
  public:
   PanelAccessible(QWidget* window, AccessiblePanel* panel);
@@ -56,15 +63,19 @@ class PanelAccessible : public QAccessibleWidget {
 
   AccessiblePanel* panel() const { return panel_; }
   QWidget* host() const { return widget(); }
-  // The child of a button, of the meter and of the status line.
+  // The node of a button, of the meter, of the notice and of the caption's notification.
   PanelElement* buttonChild(ButtonRef button) const;
   PanelElement* meterChild() const;
-  PanelElement* statusChild() const;
+  PanelElement* noticeChild() const;
+  PanelElement* announcementChild() const;
+  // Every node, parents before their children.
+  const std::vector<PanelElement*>& nodes() const;
 
  private:
   void build() const;
   AccessiblePanel* panel_;
-  mutable std::vector<PanelElement*> children_;
+  mutable std::vector<PanelElement*> children_;  // the window's own
+  mutable std::vector<PanelElement*> all_;
 };
 
 // Installs the factory that gives the panel's window its accessible interface. Cheap: nothing is built until

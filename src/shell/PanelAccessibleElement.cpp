@@ -2,48 +2,69 @@
 
 #include <QWidget>
 
-#include "assets/Text.h"
-#include "assets/Words.h"
 #include "shell/PanelAccessible.h"
 #include "window/Form1.h"
+#include "window/Groups.h"
 
 namespace yunuri {
 namespace {
 
-using assets::u;
-
 // The catalogue's name where it has one, else the printed words read on one line, or a symbol's words.
 QString buttonName(const ButtonEntry& e) {
-  if (!e.name.empty()) return spoken(e.name);
-  if (e.label.empty()) return spoken(SymbolWords(e.symbol));
-  return spoken(e.label);
+  if (!e.name.empty()) return accessibleText(e.name);
+  if (e.label.empty()) return accessibleText(SymbolWords(e.symbol));
+  return accessibleText(e.label);
+}
+
+QRectF rectF(const DirtyRect& d) {
+  return {d.left, d.top, d.width, d.height};
+}
+
+QRectF rectF(const Rect& r) {
+  return {static_cast<qreal>(r.left), static_cast<qreal>(r.top), static_cast<qreal>(r.width),
+          static_cast<qreal>(r.height)};
+}
+
+Group groupOf(const Node& n) {
+  return static_cast<Group>(n.index);
 }
 
 }  // namespace
 
-QString spoken(std::string_view source) {
-  // A word broken at its hyphen joins up again; words on two lines are read as one line; the printed minus
-  // sign is read as the hyphen-minus a speech synthesiser knows.
-  return assets::shown(source)
-      .replace(u("-\n"), u("-"))
-      .replace(QLatin1Char('\n'), QLatin1Char(' '))
-      .replace(u("−"), u("-"));
-}
-
 bool PanelElement::isValid() const {
-  return parent_->isValid();
+  return root_->isValid();
 }
 
 QWindow* PanelElement::window() const {
-  return parent_->window();
+  return root_->window();
 }
 
 QAccessibleInterface* PanelElement::parent() const {
-  return parent_;
+  if (up_ != nullptr) return up_;
+  return root_;
+}
+
+QAccessibleInterface* PanelElement::child(int index) const {
+  if (index < 0 || index >= childCount()) return nullptr;
+  return kids_[static_cast<std::size_t>(index)];
+}
+
+int PanelElement::indexOfChild(const QAccessibleInterface* child) const {
+  for (std::size_t i = 0; i < kids_.size(); ++i) {
+    if (kids_[i] == child) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+QAccessibleInterface* PanelElement::childAt(int x, int y) const {
+  for (PanelElement* k : kids_) {
+    if (k->showing() && k->rect().contains(x, y)) return k;
+  }
+  return nullptr;
 }
 
 AccessiblePanel* PanelElement::panel() const {
-  return parent_->panel();
+  return root_->panel();
 }
 
 const Form1& PanelElement::form() const {
@@ -58,88 +79,143 @@ QString PanelElement::text(QAccessible::Text t) const {
   return {};
 }
 
-QRect PanelElement::rect() const {
-  QRectF r;
+QRectF PanelElement::panelRect() const {
+  const Form1& f = form();
   switch (node_.kind) {
     case Node::Kind::Button:
-    case Node::Kind::ScreenLabel: {
-      const DirtyRect d = form().WindowRect(form().Element(node_.array, node_.index));
-      r = QRectF(d.left, d.top, d.width, d.height);
-      break;
-    }
+    case Node::Kind::ScreenLabel:
+      return rectF(f.WindowRect(f.Element(node_.array, node_.index)));
+    case Node::Kind::Text:
+      return rectF(TextRect(f, PrintedTexts()[static_cast<std::size_t>(node_.index)]));
     case Node::Kind::Meter:
-    case Node::Kind::Notice: {
-      const DirtyRect d = form().WindowRect(node_.kind == Node::Kind::Meter ? form().MET : form().KABE);
-      r = QRectF(d.left, d.top, d.width, d.height);
-      break;
+      return rectF(f.WindowRect(f.MET));
+    case Node::Kind::Group: {
+      if (groupOf(node_) == Group::Notice) return rectF(f.WindowRect(f.KABE));
+      const int popup = GroupOf(groupOf(node_)).popup;
+      if (popup >= 0) return rectF(f.WindowRect(f.POP[static_cast<std::size_t>(popup)]));
+      // An area is as large as what shows of it.
+      QRectF r;
+      for (const PanelElement* k : kids_) {
+        if (k->showing()) r = r.united(k->panelRect());
+      }
+      return r;
     }
     case Node::Kind::Status:
-      r = QRectF(0, 0, kWindowWidth, kWindowHeight);
+    case Node::Kind::Announcement:
       break;
   }
-  const QRect local = panel()->panelToWidget(r);
-  return {parent_->host()->mapToGlobal(local.topLeft()), local.size()};
+  return {};
+}
+
+QRect PanelElement::rect() const {
+  const QWidget* host = root_->host();
+  if (node_.kind == Node::Kind::Status || node_.kind == Node::Kind::Announcement) {
+    // The caption is the title bar's line, above the client area.
+    const QRect frame = host->frameGeometry();
+    const QRect client = host->geometry();
+    return {frame.left(), frame.top(), frame.width(), client.top() - frame.top()};
+  }
+  const QRect local = panel()->panelToWidget(panelRect());
+  return {host->mapToGlobal(local.topLeft()), local.size()};
 }
 
 QAccessible::Role PanelElement::role() const {
   switch (node_.kind) {
-    case Node::Kind::Notice:
-      return QAccessible::Dialog;
+    case Node::Kind::Group:
+      return GroupOf(groupOf(node_)).dialog ? QAccessible::Dialog : QAccessible::Grouping;
     case Node::Kind::Button:
-      return QAccessible::Button;
+      // A screen reader reads the checked state of radio buttons and check boxes only.
+      switch (CatalogueEntry(node_.array, node_.index).checked) {
+        case CheckRule::None:
+          return QAccessible::Button;
+        case CheckRule::SelectedSource:
+          return QAccessible::RadioButton;
+        default:
+          return QAccessible::CheckBox;
+      }
     case Node::Kind::ScreenLabel:
+    case Node::Kind::Text:
       return QAccessible::StaticText;
     case Node::Kind::Meter:
       return QAccessible::ProgressBar;
     case Node::Kind::Status:
       return QAccessible::StatusBar;
+    case Node::Kind::Announcement:
+      return QAccessible::Notification;
   }
   return QAccessible::NoRole;
+}
+
+bool PanelElement::showing() const {
+  const Form1& f = form();
+  switch (node_.kind) {
+    case Node::Kind::Group:
+      if (groupOf(node_) == Group::Notice) return f.NoticeUp();
+      for (const PanelElement* k : kids_) {
+        if (k->showing()) return true;
+      }
+      return false;
+    case Node::Kind::Button:
+    case Node::Kind::ScreenLabel:
+      return f.Showing(node_.array, node_.index);
+    case Node::Kind::Text:
+      return TextShowing(f, PrintedTexts()[static_cast<std::size_t>(node_.index)]);
+    case Node::Kind::Meter:
+      return !f.NoticeUp();
+    case Node::Kind::Status:
+    case Node::Kind::Announcement:
+      break;
+  }
+  return true;
 }
 
 QAccessible::State PanelElement::state() const {
   QAccessible::State s;
   const Form1& f = form();
-  bool showing = true;
+  const bool shown = showing();
+  const bool hasFocus = root_->host()->hasFocus();
   switch (node_.kind) {
-    case Node::Kind::Notice:
-      showing = f.NoticeUp();
-      s.modal = showing;
+    case Node::Kind::Group:
+      if (groupOf(node_) == Group::Notice) {
+        // The notice takes the focus while it covers the panel, so a screen reader reads it first.
+        s.modal = shown;
+        s.focusable = shown;
+        s.focused = shown && hasFocus;
+      }
       break;
     case Node::Kind::Button: {
-      showing = f.Showing(node_.array, node_.index);
-      s.focusable = showing;
-      s.focused = showing && parent_->host()->hasFocus() &&
-                  panel()->focusedButton() == ButtonRef{node_.array, node_.index};
-      s.checkable = CatalogueEntry(node_.array, node_.index).checked != CheckRule::None;
-      s.checked = f.Checked(node_.array, node_.index);
+      const ButtonRef b{node_.array, node_.index};
+      s.focusable = shown;
+      s.focused = shown && hasFocus && panel()->focusedButton() == b;
+      s.checkable = CatalogueEntry(b.array, b.index).checked != CheckRule::None;
+      s.checked = f.Checked(b.array, b.index);
+      if (b.array == ArrayId::SWu) {
+        s.expandable = true;
+        s.expanded = PopupWanted(f, b.index);
+        s.collapsed = !s.expanded;
+      }
       const std::optional<Target> held = f.HeldTarget();
-      s.pressed = s.checked || (held && held->kind == Target::Kind::Element && held->array == node_.array &&
-                                held->index == node_.index);
+      s.pressed =
+          held && held->kind == Target::Kind::Element && held->array == b.array && held->index == b.index;
       break;
     }
     case Node::Kind::ScreenLabel:
-      showing = f.Showing(node_.array, node_.index);
-      s.readOnly = true;
-      break;
+    case Node::Kind::Text:
     case Node::Kind::Meter:
-      showing = !f.NoticeUp();
-      s.readOnly = true;
-      break;
     case Node::Kind::Status:
+    case Node::Kind::Announcement:
       s.readOnly = true;
       break;
   }
-  s.invisible = !showing;
-  s.offscreen = !showing;
+  s.invisible = !shown;
+  s.offscreen = !shown;
   return s;
 }
 
 void* PanelElement::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::ActionInterface &&
-      (node_.kind == Node::Kind::Button || node_.kind == Node::Kind::Notice)) {
-    return static_cast<QAccessibleActionInterface*>(this);
-  }
+  const bool acts = node_.kind == Node::Kind::Button ||
+                    (node_.kind == Node::Kind::Group && groupOf(node_) == Group::Notice);
+  if (type == QAccessible::ActionInterface && acts) return static_cast<QAccessibleActionInterface*>(this);
   if (type == QAccessible::ValueInterface && node_.kind == Node::Kind::Meter) {
     return static_cast<QAccessibleValueInterface*>(this);
   }
@@ -147,13 +223,13 @@ void* PanelElement::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList PanelElement::actionNames() const {
-  if (node_.kind == Node::Kind::Notice) return {pressAction()};
+  if (node_.kind == Node::Kind::Group) return {pressAction()};
   return {pressAction(), setFocusAction()};
 }
 
 void PanelElement::doAction(const QString& action) {
   AccessiblePanel* w = panel();
-  if (node_.kind == Node::Kind::Notice) {
+  if (node_.kind == Node::Kind::Group) {
     if (action == pressAction()) w->dismissNoticeFromAccessible();
     return;
   }
@@ -165,37 +241,47 @@ QVariant PanelElement::currentValue() const {
   return static_cast<int>(form().state.VolumeLevel);
 }
 
+void PanelElement::setCurrentValue(const QVariant& value) {
+  const int now = form().state.VolumeLevel;
+  if (value.toInt() != now) panel()->pressFromAccessible({ArrayId::SWv, value.toInt() > now ? 0 : 1});
+}
+
 QString PanelElement::name() const {
   const Form1& f = form();
   switch (node_.kind) {
-    case Node::Kind::Notice:
-      return spoken(YUNURI_TR("Panel", "「ゆぬり～」のご案内"));
+    case Node::Kind::Group:
+      return accessibleText(GroupOf(groupOf(node_)).name);
     case Node::Kind::Button:
       return buttonName(CatalogueEntry(node_.array, node_.index));
     case Node::Kind::ScreenLabel: {
-      QString screen = spoken(CatalogueEntry(node_.array, node_.index).name);
+      QString screen = accessibleText(CatalogueEntry(node_.array, node_.index).name);
       const Picture p = f.Element(node_.array, node_.index).picture;
       if (p.kind != Picture::Kind::Label) return screen;
-      return u("%1: %2").arg(screen, buttonName(CatalogueEntry(ArrayId::SWm, p.index)));
+      return QStringLiteral("%1: %2").arg(screen, buttonName(CatalogueEntry(ArrayId::SWm, p.index)));
     }
+    case Node::Kind::Text:
+      return accessibleText(PrintedTexts()[static_cast<std::size_t>(node_.index)].text);
     case Node::Kind::Meter:
-      return spoken(YUNURI_TR("Panel", "音量"));
+      return accessibleText(kMeterName);
     case Node::Kind::Status:
-      return spoken(f.Caption());
+    case Node::Kind::Announcement:
+      return accessibleText(f.Caption());
   }
   return {};
 }
 
 QString PanelElement::description() const {
   switch (node_.kind) {
-    case Node::Kind::Notice:
-      return spoken(YUNURI_TR("Panel", "押すと閉じて、パネルを操作できるようになります"));
+    case Node::Kind::Group:
+      return accessibleText(GroupOf(groupOf(node_)).description);
     case Node::Kind::Button:
-      return spoken(CatalogueEntry(node_.array, node_.index).description);
+      return accessibleText(ButtonDescription(form(), node_.array, node_.index));
     case Node::Kind::Meter:
-      return form().state.MuteOn != 0 ? spoken(YUNURI_TR("Panel", "ミュート中 (muted)")) : QString();
+      return form().state.MuteOn != 0 ? accessibleText(kMeterMuted) : QString();
     case Node::Kind::ScreenLabel:
+    case Node::Kind::Text:
     case Node::Kind::Status:
+    case Node::Kind::Announcement:
       break;
   }
   return {};

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "window/Catalogue.h"
 
@@ -15,33 +16,31 @@ class AccessiblePanel;
 class Form1;
 class PanelAccessible;
 
-// Every text an assistive technology is given, from its Japanese source: in the language shown, on one line.
-QString spoken(std::string_view source);
-
-// What one child of the panel's accessible tree stands for.
+// What one node of the panel's accessible tree stands for.
 struct Node {
-  enum class Kind : std::uint8_t { Notice, Button, ScreenLabel, Meter, Status };
+  enum class Kind : std::uint8_t { Group, Button, ScreenLabel, Text, Meter, Status, Announcement };
   Kind kind;
   ArrayId array = ArrayId::SWm;  // for Button and ScreenLabel
-  int index = 0;
+  int index = 0;                 // for Button and ScreenLabel; the Group or the printed text's position
 };
 
-// One control of the panel as an assistive technology sees it. Holds no state of its own: every answer is
-// read from the panel and the catalogue as they are now.
+// One part of the panel as an assistive technology sees it: a control, a printed text, or a named group of
+// them (the notice and the popups are dialogs). Holds no state of its own beyond what it last told: every
+// answer is read from the panel and the core's tables as they are now.
 class PanelElement : public QAccessibleInterface,
                      public QAccessibleActionInterface,
                      public QAccessibleValueInterface {
  public:
-  PanelElement(PanelAccessible* parent, Node node) : parent_(parent), node_(node) {}
+  PanelElement(PanelAccessible* root, PanelElement* up, Node node) : root_(root), up_(up), node_(node) {}
 
   bool isValid() const override;
   QObject* object() const override { return nullptr; }
   QWindow* window() const override;
-  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+  QAccessibleInterface* childAt(int x, int y) const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+  QAccessibleInterface* child(int index) const override;
+  int childCount() const override { return static_cast<int>(kids_.size()); }
+  int indexOfChild(const QAccessibleInterface* child) const override;
   void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QString text(QAccessible::Text t) const override;
   QRect rect() const override;
@@ -49,14 +48,16 @@ class PanelElement : public QAccessibleInterface,
   QAccessible::State state() const override;
   void* interface_cast(QAccessible::InterfaceType type) override;
 
-  // Press on a button is a press and a release of it; on the notice it dismisses it. Focus moves the keyboard
-  // focus there.
+  // Press on a button is a press and a release of it (of a volume button: one step); on the notice it
+  // dismisses it. SetFocus moves the keyboard focus there.
   QStringList actionNames() const override;
   void doAction(const QString& action) override;
   QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
+  // The meter's value. Qt offers Increase and Decrease on every value: each is one step of the volume
+  // button, as its Press.
   QVariant currentValue() const override;
-  void setCurrentValue(const QVariant& /*value*/) override {}
+  void setCurrentValue(const QVariant& value) override;
   QVariant maximumValue() const override { return 100; }
   QVariant minimumValue() const override { return 0; }
   QVariant minimumStepSize() const override { return 1; }
@@ -65,15 +66,31 @@ class PanelElement : public QAccessibleInterface,
   bool isButton(ButtonRef b) const {
     return node_.kind == Node::Kind::Button && node_.array == b.array && node_.index == b.index;
   }
+  void adopt(PanelElement* kid) { kids_.push_back(kid); }
+  const std::vector<PanelElement*>& kids() const { return kids_; }
+  bool showing() const;
+
+  // What a screen reader was last told of this node, to tell each change once.
+  struct Told {
+    bool showing = false;
+    QString name;
+    QString description;
+    friend bool operator==(const Told&, const Told&) = default;
+  };
+  Told now() const { return {showing(), text(QAccessible::Name), text(QAccessible::Description)}; }
+  Told told;
 
  private:
   AccessiblePanel* panel() const;
   const Form1& form() const;
   QString name() const;
   QString description() const;
+  QRectF panelRect() const;
 
-  PanelAccessible* parent_;
+  PanelAccessible* root_;
+  PanelElement* up_;  // the group it lies in, or none for the window's own children
   Node node_;
+  std::vector<PanelElement*> kids_;
 };
 
 }  // namespace yunuri

@@ -51,6 +51,9 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   idle_.setObjectName(QStringLiteral("IdleReset"));
   idle_.setSingleShot(true);
   connect(&idle_, &QTimer::timeout, this, &PanelWidget::startAgain);
+  tellFocus_.setSingleShot(true);
+  tellFocus_.setInterval(0);
+  connect(&tellFocus_, &QTimer::timeout, this, [this] { announceFocus(this); });
   releasePainter_.setSingleShot(true);
   connect(&releasePainter_, &QTimer::timeout, this, [] { assets::releasePaintingThread(); });
 }
@@ -62,6 +65,7 @@ void PanelWidget::startTimer1() {
 
 void PanelWidget::tick() {
   Timer1_Timer(form_);
+  TickDone(form_);
   sync();
 }
 
@@ -72,6 +76,7 @@ void PanelWidget::sync() {
     announceCaption(this);
     update(statusLineRect());
   }
+  followFocus();
   // The notice shows once; its picture is as big as the window.
   if (noticeCached_ && !form_.NoticeUp()) {
     noticeCached_ = false;
@@ -80,7 +85,10 @@ void PanelWidget::sync() {
   const std::vector<DirtyRect> dirty = form_.TakeDirty();
   for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
   // A button reads otherwise as checked only with something repainted.
-  if (!dirty.empty()) announceChecked(this, form_.TakeCheckedChanges());
+  if (!dirty.empty()) {
+    announceChecked(this, form_.TakeCheckedChanges());
+    announceChanges(this);
+  }
   if (form_.TakeMeterChanged()) announceValue(this, form_.state.VolumeLevel);
   // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
   // events keep its position, so only a control changing under it is looked up here.

@@ -76,6 +76,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
@@ -106,15 +107,20 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void centreOnScreen();
   void loseCapture();
   void touchEvent(QTouchEvent* event);
-  // Moves keyboard focus and shows its ring.
-  void moveFocus(std::optional<ButtonRef> to);
+  // Moves keyboard focus (a key held on the button it leaves lets go as cancelled) and shows its ring, or
+  // keeps the ring as it was.
+  void moveFocus(std::optional<ButtonRef> to, bool showRing = true);
+  // Moves keyboard focus where the core says it goes after the panel moved under it.
+  void followFocus();
   QRect focusRingRect() const;
   // A press whose release went elsewhere (another client held the pointer when it came) is let go before the
   // panel takes new input, so a button never stays held for good.
   void dropStaleCapture(Qt::MouseButtons stillDown);
 
-  // How far the focus ring reaches outside its button.
-  static constexpr int kRingOutset = 2;
+  // How far the focus ring reaches outside its button at 100 %: a light band of two pixels between dark
+  // lines of one. It grows with the zoom.
+  static constexpr int kRingOutset = 4;
+  int ringOutset() const;
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
@@ -126,6 +132,8 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   QTimer timer_;
   QTimer afterFirstFrame_;
   QTimer releasePainter_;
+  // Once the window has the focus and Qt has said so: which part of it has the focus.
+  QTimer tellFocus_;
   std::optional<QPoint> pointerAt_;   // where the pointer last was over the panel, as its events said
   Pointer pointer_ = Pointer::Arrow;  // the window starts with the desktop's arrow
   // Drawn on first use and kept: rendering a pointer costs more than painting a whole frame.

@@ -1,4 +1,6 @@
 #include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "input/Input.h"
 #include "shell/PanelAnnounce.h"
@@ -35,12 +37,14 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
   }
   const int key = event->key();
   if (isPressKey(key)) {
+    focusVisible_ = true;
     if (form_.NoticeUp()) {
-      KeyDownOnNotice(form_);
+      KeyDownOnNotice(form_, key);
     } else if (focus_) {
-      KeyDown(form_, focus_->array, focus_->index);
+      KeyDown(form_, key, focus_->array, focus_->index);
     }
   } else if (key == Qt::Key_Escape) {
+    focusVisible_ = true;
     CloseTopPopup(form_);
   } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
     const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
@@ -68,12 +72,20 @@ void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  KeyUp(form_);
+  KeyUp(form_, event->key());
   sync();
+}
+
+void PanelWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Qt tells assistive technology that the window has the focus; then say which part of it has: the notice
+  // at start, so that a screen reader reads it, or the focused button.
+  tellFocus_.start();
 }
 
 void PanelWidget::focusOutEvent(QFocusEvent* event) {
   // A key that holds a button never comes up here once focus has gone: let the button go now.
+  KeysLost(form_);
   loseCapture();
   if (focusVisible_) update(focusRingRect());
   QWidget::focusOutEvent(event);
@@ -94,29 +106,41 @@ bool PanelWidget::focusNextPrevChild(bool next) {
     }
   }
   moveFocus(NextFocus(form_, focus_, next ? 1 : -1));
+  sync();
   return true;
 }
 
-void PanelWidget::moveFocus(std::optional<ButtonRef> to) {
+void PanelWidget::moveFocus(std::optional<ButtonRef> to, bool showRing) {
   const QRect before = focusRingRect();
+  if (to && to != focus_) KeyPressLost(form_);
   focus_ = to ? to : focus_;
-  focusVisible_ = true;
+  focusVisible_ = focusVisible_ || showRing;
   update(before);
   update(focusRingRect());
   announceFocus(this);
+}
+
+void PanelWidget::followFocus() {
+  const std::optional<ButtonRef> to = FocusFollow(form_, focus_);
+  if (to != focus_) moveFocus(to, false);
 }
 
 void PanelWidget::focusButton(ButtonRef button) {
   if (!form_.Showing(button.array, button.index)) return;
   setFocus(Qt::OtherFocusReason);
   moveFocus(button);
+  sync();
 }
 
 QRect PanelWidget::focusRingRect() const {
   if (!focusVisible_ || !focus_ || !hasFocus() || !form_.Showing(focus_->array, focus_->index)) return {};
   const DirtyRect r = form_.WindowRect(form_.Element(focus_->array, focus_->index));
   return panelToWidget(QRectF(r.left, r.top, r.width, r.height))
-      .adjusted(-kRingOutset, -kRingOutset, kRingOutset, kRingOutset);
+      .adjusted(-ringOutset(), -ringOutset(), ringOutset(), ringOutset());
+}
+
+int PanelWidget::ringOutset() const {
+  return std::max(kRingOutset, static_cast<int>(std::lround(kRingOutset * zoom_.scale())));
 }
 
 void PanelWidget::pressFromAccessible(ButtonRef button) {

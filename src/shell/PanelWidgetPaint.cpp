@@ -11,8 +11,8 @@
 namespace yunuri {
 namespace {
 
-// The ring around a focused button follows its pill or circle: a dark band outside it and a light line on its
-// rim, so that it reads on the orange ground, the blue buttons and the grey cards alike.
+// The ring around a focused button follows its pill or circle: a light band between two dark lines, so that
+// it reads on the dark top bar, the orange ground, the blue buttons and the grey cards alike.
 const QColor kRingDark(16, 24, 40);
 const QColor kRingLight(255, 255, 255);
 
@@ -49,10 +49,16 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     const qreal radius = std::min(ring.width(), ring.height()) / 2.0;
-    painter.setPen(QPen(kRingDark, kRingOutset));
-    painter.drawRoundedRect(QRectF(ring).adjusted(1, 1, -1, -1), radius - 1, radius - 1);
-    painter.setPen(QPen(kRingLight, 1));
-    painter.drawRoundedRect(QRectF(ring).adjusted(2.5, 2.5, -2.5, -2.5), radius - 2.5, radius - 2.5);
+    const qreal line = ringOutset() / 4.0;
+    // A band `width` wide whose outer edge lies `inset` inside the ring's bounds.
+    const auto band = [&](qreal inset, qreal width, const QColor& colour) {
+      const qreal middle = inset + width / 2;
+      painter.setPen(QPen(colour, width));
+      painter.drawRoundedRect(QRectF(ring).adjusted(middle, middle, -middle, -middle), radius - middle,
+                              radius - middle);
+    };
+    band(0, 4 * line, kRingDark);
+    band(line, 2 * line, kRingLight);
   }
   // What the first frame does not need waits until the panel has been on screen for a moment: the icon
   // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long

@@ -63,8 +63,11 @@ void PanelWidget::mousePressEvent(QMouseEvent* event) {
     update(focusRingRect());
     focusVisible_ = false;
   }
-  if (const Target t = form_.HitTest(at.x(), at.y());
-      t.kind == Target::Kind::Element && arrayLayout(t.array).isButton) {
+  if (const Target t = form_.HitTest(at.x(), at.y()); t.kind == Target::Kind::Element &&
+                                                      arrayLayout(t.array).isButton &&
+                                                      focus_ != ButtonRef{t.array, t.index}) {
+    // A key held on the button focused before lets go as cancelled: the click took the focus from it.
+    KeyPressLost(form_);
     focus_ = ButtonRef{t.array, t.index};
   }
   MouseDown(form_, at.x(), at.y(), buttonOf(event->button()));

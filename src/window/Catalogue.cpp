@@ -71,9 +71,17 @@ constexpr ButtonEntry round(A array, int index, K kind, Area area, std::string_v
   return e;
 }
 
-constexpr ButtonEntry close(A array, int index, Area popup) {
-  return text(array, index, K::Close, popup, "×Close", YUNURI_TR("Panel", "この操作パネルを閉じます"),
-              Finish::Slate);
+// Three close buttons print the same words; the name says which popup each closes, the printed words first.
+constexpr ButtonEntry close(A array, int index, Area popup, std::string_view name) {
+  ButtonEntry e = text(array, index, K::Close, popup, "×Close", YUNURI_TR("Panel", "この操作パネルを閉じます"),
+                       Finish::Slate);
+  e.name = name;
+  return e;
+}
+
+constexpr ButtonEntry named(ButtonEntry e, std::string_view name) {
+  e.name = name;
+  return e;
 }
 
 constexpr ButtonEntry key(A array, int index, Area remote, std::string_view label,
@@ -133,10 +141,12 @@ constexpr ButtonEntry kCatalogue[] = {
     source(11, YUNURI_TR("Panel", "ビデオ入力"),
            YUNURI_TR("Panel", "モニターに「ビデオ入力」の映像を表示します"), 1),
 
-    round(A::SWs, 0, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
-          YUNURI_TR("Panel", "モニターの映像を左側スクリーンへ送出します"), Finish::Blue, kPillPixels),
-    round(A::SWs, 1, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
-          YUNURI_TR("Panel", "モニターの映像を右側スクリーンへ送出します"), Finish::Blue, kPillPixels),
+    named(round(A::SWs, 0, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
+                YUNURI_TR("Panel", "モニターの映像を左側スクリーンへ送出します"), Finish::Blue, kPillPixels),
+          YUNURI_TR("Panel", "送出 左側スクリーンへ")),
+    named(round(A::SWs, 1, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
+                YUNURI_TR("Panel", "モニターの映像を右側スクリーンへ送出します"), Finish::Blue, kPillPixels),
+          YUNURI_TR("Panel", "送出 右側スクリーンへ")),
     screenLabel(0, YUNURI_TR("Panel", "左側スクリーン")),
     screenLabel(1, YUNURI_TR("Panel", "右側スクリーン")),
 
@@ -147,19 +157,23 @@ constexpr ButtonEntry kCatalogue[] = {
     text(A::SWv, 2, K::Volume, Area::Volume, "MUTE", YUNURI_TR("Panel", "消音を入れたり切ったりします"),
          Finish::Blue, kOvalPixels, R::Muted),
 
-    text(A::SWp1, 0, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
-         YUNURI_TR("Panel", "左側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
-         R::LeftProjectorOn),
-    text(A::SWp1, 1, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
-         YUNURI_TR("Panel", "左側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
-         R::LeftProjectorOff),
-    text(A::SWp1, 2, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
-         YUNURI_TR("Panel", "右側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
-         R::RightProjectorOn),
-    text(A::SWp1, 3, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
-         YUNURI_TR("Panel", "右側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
-         R::RightProjectorOff),
-    close(A::SWp1, 4, Area::PowerPopup),
+    named(text(A::SWp1, 0, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
+               YUNURI_TR("Panel", "左側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
+               R::LeftProjectorOn),
+          YUNURI_TR("Panel", "電源 ON 左側プロジェクター")),
+    named(text(A::SWp1, 1, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
+               YUNURI_TR("Panel", "左側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
+               R::LeftProjectorOff),
+          YUNURI_TR("Panel", "電源 OFF 左側プロジェクター")),
+    named(text(A::SWp1, 2, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nON"),
+               YUNURI_TR("Panel", "右側プロジェクターの電源を入れます"), Finish::Olive, kOvalPixels,
+               R::RightProjectorOn),
+          YUNURI_TR("Panel", "電源 ON 右側プロジェクター")),
+    named(text(A::SWp1, 3, K::PopupButton, Area::PowerPopup, YUNURI_TR("Panel", "電源\nOFF"),
+               YUNURI_TR("Panel", "右側プロジェクターの電源を切ります"), Finish::Olive, kOvalPixels,
+               R::RightProjectorOff),
+          YUNURI_TR("Panel", "電源 OFF 右側プロジェクター")),
+    close(A::SWp1, 4, Area::PowerPopup, YUNURI_TR("Panel", "×Close プロジェクタ電源を閉じる")),
 
     text(A::SWp2, 0, K::PopupButton, Area::CdMdPopup, "CD", kCdMd, Finish::Orange),
     text(A::SWp2, 1, K::PopupButton, Area::CdMdPopup, "MD", kCdMd, Finish::Orange),
@@ -170,10 +184,10 @@ constexpr ButtonEntry kCatalogue[] = {
     symbol(A::SWp2, 6, K::PopupButton, Area::CdMdPopup, S::Play, kCdMd),
     symbol(A::SWp2, 7, K::PopupButton, Area::CdMdPopup, S::Pause, kCdMd),
     symbol(A::SWp2, 8, K::PopupButton, Area::CdMdPopup, S::Stop, kCdMd),
-    close(A::SWp2, 9, Area::CdMdPopup),
+    close(A::SWp2, 9, Area::CdMdPopup, YUNURI_TR("Panel", "×Close CD/MD操作を閉じる")),
 
     kExecute,
-    close(A::SWp3, 1, Area::ExitPopup),
+    close(A::SWp3, 1, Area::ExitPopup, YUNURI_TR("Panel", "×Close 終了確認を閉じる")),
 
     key(A::SWr1, 0, Area::DeckRemote, "DVD", kDeck),
     key(A::SWr1, 1, Area::DeckRemote, "VTR", kDeck),

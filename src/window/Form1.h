@@ -40,20 +40,30 @@ enum class Pointer : std::uint8_t { Arrow, ClosedHand, PointingFinger };
 // How a held button lets go: by the user's release, or because the window lost the mouse while it was held.
 enum class Release : std::uint8_t { Normal, Cancelled };
 
-// What holds the press in progress: a mouse button, the keyboard or a finger. Only the holder of a press can
-// release it, so a key going up never lets go of a mouse press and a lifted finger never of a key's.
-enum class Holder : std::uint8_t { MouseLeft, MouseRight, MouseMiddle, MouseOther, Key, Touch };
+// What holds the press in progress: a mouse button, a key, a finger or an accessible action. Only the holder
+// of a press can release it, so a key going up never lets go of a mouse press and a lifted finger never of a
+// key's.
+enum class Holder : std::uint8_t { MouseLeft, MouseRight, MouseMiddle, MouseOther, Key, Touch, Action };
 
-// What the input path keeps between events: the press in progress (its target captures the release) and the
-// order in which the popups were opened, which decides the popup Esc closes.
+// What the input path keeps between events: the press in progress (its target captures the release), the
+// keys physically down, the order in which the popups were opened (which decides the popup Esc closes) and
+// where keyboard focus is to go once the panel is ready for it.
 struct InputState {
   struct Press {
     Target target;
     Holder holder;
+    int key = 0;  // for a key's press: the key that holds it
   };
   std::optional<Press> held;
+  std::vector<int> keysDown;  // the platform's codes of the press keys down now, in the order they went down
   std::array<std::uint32_t, kPopupCount> popupOpenedAt{};  // 0 while the popup is not wanted open
   std::uint32_t openings = 0;
+  // An action's press of a ramp button lasts until a tick has stepped it.
+  bool releaseAfterTick = false;
+  // A popup opened by a key or an action, whose first button takes the focus once it has slid in.
+  std::optional<int> enterPopup;
+  // The notice went away by a key or an action: the first top button takes the focus.
+  bool focusToFirst = false;
 };
 
 // The window as data: the panel state, the caption and every control. Handlers change it through the methods

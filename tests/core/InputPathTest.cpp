@@ -11,11 +11,15 @@ namespace yunuri::test {
 namespace {
 
 constexpr int kUp = 0;
+constexpr int kDown = 1;
+// Platform key codes are opaque to the panel; any two distinct numbers stand for Space and Return.
+constexpr int kSpace = 32;
+constexpr int kReturn = 13;
 constexpr int kExecuteExit = 0;
 
 TEST(InputPath, AKeyHoldsAPressThatOnlyTheKeyLetsGo) {
   ShownPanel p;
-  KeyDown(p.f, ArrayId::SWv, kUp);
+  KeyDown(p.f, kSpace, ArrayId::SWv, kUp);
   p.ticks(5);
   EXPECT_EQ(p.f.state.VolumeLevel, 55);
   // Neither a mouse release nor a finger lifted lets go of the key's press, and neither starts another.
@@ -26,7 +30,7 @@ TEST(InputPath, AKeyHoldsAPressThatOnlyTheKeyLetsGo) {
   p.ticks(5);
   EXPECT_EQ(p.f.state.VolumeLevel, 60);
   EXPECT_EQ(p.f.state.MuteOn, 0);
-  KeyUp(p.f);
+  KeyUp(p.f, kSpace);
   p.ticks(5);
   EXPECT_EQ(p.f.state.VolumeLevel, 60);
   EXPECT_FALSE(p.f.Holding());
@@ -38,7 +42,7 @@ TEST(InputPath, AFingerPressesLikeTheLeftButtonAndOnlyItsLiftReleases) {
   TouchDown(p.f, x, y);
   p.ticks(3);
   MouseUp(p.f, x, y, MouseButton::Left);
-  KeyUp(p.f);
+  KeyUp(p.f, kSpace);
   p.ticks(2);
   EXPECT_EQ(p.f.state.VolumeLevel, 55);
   TouchUp(p.f, 0, 0);
@@ -54,10 +58,11 @@ TEST(InputPath, KeysAndActionsReachOnlyWhatAVisitorCanSee) {
   Panel p;  // everything lies under the notice
   EXPECT_TRUE(FocusChain(p.f).empty());
   EXPECT_FALSE(Activate(p.f, ArrayId::SWm, 2));
-  KeyDown(p.f, ArrayId::SWm, 2);
+  KeyDown(p.f, kSpace, ArrayId::SWm, 2);
+  KeyUp(p.f, kSpace);
   EXPECT_EQ(p.f.state.MonitorSource, 0);
-  KeyDownOnNotice(p.f);  // Space on the notice is its click
-  KeyUp(p.f);
+  KeyDownOnNotice(p.f, kSpace);  // Space on the notice is its click
+  KeyUp(p.f, kSpace);
   EXPECT_FALSE(p.f.KABE.Visible);
   p.ticks(kSettleTicks);
 
@@ -122,6 +127,113 @@ TEST(InputPath, FocusFollowsTheVisualOrderOfWhatIsInView) {
   EXPECT_EQ(FocusToward(p.f, {ArrayId::SWr1, 0}, 1, 0), (ButtonRef{ArrayId::SWr1, 1}));
   EXPECT_EQ(FocusToward(p.f, {ArrayId::SWr1, 1}, 0, 1), (ButtonRef{ArrayId::SWr1, 3}));
   EXPECT_EQ(FocusToward(p.f, {ArrayId::SWv, 0}, 0, -1), std::nullopt);
+}
+
+// A key's press belongs to the key and to the button focused when it went down, as a toolkit's button does.
+TEST(InputPath, AKeyPressBelongsToItsKeyAndIsLostWithTheFocus) {
+  ShownPanel p;
+  // Another key tapped while Space holds ▲ neither ends the ramp nor presses ▼; only Space lets go.
+  KeyDown(p.f, kSpace, ArrayId::SWv, kUp);
+  KeyDown(p.f, kReturn, ArrayId::SWv, kDown);
+  KeyUp(p.f, kReturn);
+  p.ticks(3);
+  EXPECT_EQ(p.f.state.VolumeLevel, 53);
+  EXPECT_EQ(p.f.Caption(), captions::kLouder);
+  KeyUp(p.f, kSpace);
+  p.ticks(2);
+  EXPECT_EQ(p.f.state.VolumeLevel, 53);
+
+  // Return refused while Space holds a source repeats after Space is up: it still presses nothing until it
+  // has come up, and then it does.
+  KeyDown(p.f, kSpace, ArrayId::SWm, 4);
+  KeyDown(p.f, kReturn, ArrayId::SWm, 5);
+  KeyUp(p.f, kSpace);
+  KeyDown(p.f, kReturn, ArrayId::SWm, 5);  // its auto-repeat
+  EXPECT_EQ(p.f.state.MonitorSource, 4);
+  EXPECT_FALSE(p.f.Holding());
+  KeyUp(p.f, kReturn);
+  KeyDown(p.f, kReturn, ArrayId::SWm, 5);
+  EXPECT_EQ(p.f.state.MonitorSource, 5);
+  KeyUp(p.f, kReturn);
+
+  // Focus moved off ▲ while Space holds it: the ramp ends there, and Space coming up does nothing more.
+  KeyDown(p.f, kSpace, ArrayId::SWv, kUp);
+  p.ticks(2);
+  KeyPressLost(p.f);
+  p.ticks(2);
+  KeyUp(p.f, kSpace);
+  EXPECT_EQ(p.f.state.VolumeLevel, 55);
+
+  // Space held on 終了実行, then Tab: the program does not end. Esc while a key holds only loses the press.
+  p.openPopup(kExitPopup);
+  KeyDown(p.f, kSpace, ArrayId::SWp3, kExecuteExit);
+  KeyPressLost(p.f);
+  KeyUp(p.f, kSpace);
+  EXPECT_FALSE(p.f.Ended());
+  KeyDown(p.f, kSpace, ArrayId::SWp3, 1);  // ×Close
+  EXPECT_FALSE(CloseTopPopup(p.f));
+  KeyUp(p.f, kSpace);
+  EXPECT_EQ(p.f.state.ExitPopupOpen, 1);
+
+  // Focus lost by the window: a key that went down before counts as up.
+  KeyDown(p.f, kSpace, ArrayId::SWv, kUp);
+  KeysLost(p.f);
+  EXPECT_FALSE(p.f.Holding());
+  KeyDown(p.f, kReturn, ArrayId::SWm, 6);
+  EXPECT_EQ(p.f.state.MonitorSource, 6);
+}
+
+TEST(InputPath, AnActionOnARampButtonMovesTheLevelOnePoint) {
+  ShownPanel p;
+  EXPECT_TRUE(Activate(p.f, ArrayId::SWv, kUp));
+  EXPECT_TRUE(p.f.Holding());
+  p.ticks(3);
+  EXPECT_EQ(p.f.state.VolumeLevel, 51);
+  EXPECT_FALSE(p.f.Holding());
+  EXPECT_TRUE(Activate(p.f, ArrayId::SWv, kDown));
+  EXPECT_FALSE(Activate(p.f, ArrayId::SWv, kDown));  // one press at a time, until the tick
+  p.ticks(1);
+  EXPECT_EQ(p.f.state.VolumeLevel, 50);
+}
+
+// Keyboard focus never rests on a button out of sight, and follows a popup opened from the keyboard.
+TEST(InputPath, FocusFollowsWhatTheKeyboardOpensAndClosesAndNeverVanishes) {
+  Panel p;
+  EXPECT_TRUE(DismissNotice(p.f));
+  const ButtonRef top{ArrayId::SWu, kExitPopup};
+  EXPECT_EQ(FocusFollow(p.f, std::nullopt), (ButtonRef{ArrayId::SWu, 0}));
+  EXPECT_EQ(FocusFollow(p.f, std::nullopt), std::nullopt);  // told once
+
+  // Opened by a key, the popup takes the focus once it has slid in, not before.
+  KeyDown(p.f, kSpace, top.array, top.index);
+  KeyUp(p.f, kSpace);
+  p.ticks(1);
+  EXPECT_EQ(FocusFollow(p.f, top), top);
+  p.ticks(kSettleTicks);
+  EXPECT_EQ(FocusFollow(p.f, top), (ButtonRef{ArrayId::SWp3, kExecuteExit}));
+  // Esc gives it back to the top button at once.
+  EXPECT_TRUE(CloseTopPopup(p.f));
+  EXPECT_EQ(FocusFollow(p.f, ButtonRef{ArrayId::SWp3, kExecuteExit}), top);
+
+  // Opened by the mouse, a popup leaves the focus where it is; when it slides over the focused source, the
+  // focus goes to the nearest button in view.
+  const ButtonRef covered{ArrayId::SWm, 2};
+  p.click(ArrayId::SWu, kCdMdPopup);
+  p.ticks(kSettleTicks);
+  ASSERT_FALSE(p.f.Showing(covered.array, covered.index));
+  const std::optional<ButtonRef> to = FocusFollow(p.f, covered);
+  ASSERT_TRUE(to.has_value());
+  EXPECT_TRUE(p.f.Showing(to->array, to->index));
+  EXPECT_EQ(CatalogueEntry(to->array, to->index).area, Area::CdMdPopup);  // the nearest, over it
+
+  // A remote key whose panel leaves as another source comes in: the focus goes to that source.
+  p.click(ArrayId::SWu, kCdMdPopup);
+  p.ticks(kSettleTicks);
+  p.click(ArrayId::SWm, 6);
+  p.ticks(kSettleTicks);
+  p.click(ArrayId::SWm, 8);
+  p.ticks(kSettleTicks);
+  EXPECT_EQ(FocusFollow(p.f, ButtonRef{ArrayId::SWr1, 0}), (ButtonRef{ArrayId::SWm, 8}));
 }
 
 }  // namespace

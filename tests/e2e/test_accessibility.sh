@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# What a screen reader and a keyboard user meet: the accessible tree, a press by its accessible action and the
-# caption it announces, Tab to the volume and Space held to ramp it, Esc closing a popup, the muted meter.
+# What a screen reader and a keyboard user meet: the accessible tree (groups, dialogs, labels, roles, names),
+# presses by accessible action and the captions and changes they tell, Tab to the volume and Space held to
+# ramp it, a popup told as it slides in, a cool-down told once, Esc closing a popup, the muted meter.
 E2E_SESSION_BUS=1
 source "$(dirname "$0")/lib.sh"
 A11Y="/usr/bin/python3 $(dirname "$0")/a11y.py"
@@ -23,30 +24,37 @@ stays_put() {
   now=$($A11Y meter 0 100)
   keeps_for 500 meter_stays "$now"
 }
+level() { $A11Y meter 0 100 | sed -n 's/^meter at \([0-9]*\).*/\1/p'; }
 X=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')
 Y=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p')
 
-check "tree: roles, names, order, states, extents" $A11Y tree "$X" "$Y"
+xdotool windowfocus --sync "$wid"
+check "tree: groups, roles, names, order, states, extents" wait_for $A11Y tree "$X" "$Y"
 check "the notice dismissed by its action" $A11Y dismiss
 check "sources showing once the notice is gone" wait_for $A11Y showing ノートPC yes
-check "a source pressed by its action announces the caption" \
+check "the focus on the first top button" wait_for $A11Y focused プロジェクタ電源
+check "a source pressed by its action: its caption told once, its choice told" \
   $A11Y press ノートPC "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
 check "caption set" wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
+check "the screen label's new name told" $A11Y send "送出 左側スクリーンへ" "左側スクリーン: ノートPC"
 
-# Tab order: three top buttons, twelve sources, two sends, then ▲.
-xdotool windowfocus --sync "$wid"
-for _ in $(seq 18); do xdotool key --window "$wid" Tab; done
-check "eighteen Tabs reach the volume up button" wait_for $A11Y focused 音量を上げる
+# Tab order: from the first top button, two more top buttons, twelve sources, two sends, then ▲.
+for _ in $(seq 17); do xdotool key --window "$wid" Tab; done
+check "seventeen Tabs reach the volume up button" wait_for $A11Y focused 音量を上げる
 xdotool keydown --window "$wid" space
 check "Space held ramps the volume up from 50" wait_for $A11Y meter 56 100
 xdotool keyup --window "$wid" space
 check "the ramp stopped with the key" stays_put
-level=$($A11Y meter 56 100 | sed -n 's/^meter at \([0-9]*\).*/\1/p') # whole points
+before=$(level)
+check "▲ by its action" $A11Y press 音量を上げる
+check "moves the level one point" wait_for $A11Y meter $((before + 1)) $((before + 1))
 
-$A11Y press プロジェクタ電源 >/dev/null
-check "the power popup slides down" wait_for $A11Y showing "×Close" yes
+check "the power popup told as it slides in, its top button expanded" $A11Y popup プロジェクタ電源
+check "the popup slid in" wait_for $A11Y showing "電源 OFF 左側プロジェクター" yes
+check "a cool-down told once, described, never its blink" $A11Y cooldown
 xdotool key --window "$wid" Escape
-check "Esc closes it" wait_for $A11Y showing "×Close" no
-check "MUTE by its action" $A11Y press MUTE "ゆぬり～  室内の音声が消えました｡"
+check "Esc closes it" wait_for $A11Y showing "×Close プロジェクタ電源を閉じる" no
+level=$(level)
+check "MUTE by its action: the meter's description and the caption told" $A11Y mute "ゆぬり～  室内の音声が消えました｡"
 check "the meter says it is muted, at the level it had" $A11Y meter "$level" "$level" muted
 finish

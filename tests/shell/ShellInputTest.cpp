@@ -130,5 +130,44 @@ TEST_F(ShellInput, EscClosesTheOpenPopupAndNothingElse) {
   EXPECT_TRUE(app.calls.empty());
 }
 
+// A key's press is the focused button's: Tab, a click elsewhere or Esc while the key is down lose it, as a
+// toolkit's button lets go without acting when focus leaves it.
+TEST_F(ShellInput, MovingTheFocusWhileAKeyHoldsLosesThePress) {
+  openExitPopup();
+  panel->focusButton({ArrayId::SWp3, 0});  // 終了実行
+  key(QEvent::KeyPress, Qt::Key_Space);
+  key(QEvent::KeyPress, Qt::Key_Tab);
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_TRUE(app.calls.empty());
+  EXPECT_FALSE(form.Ended());
+
+  panel->focusButton({ArrayId::SWv, 1});  // ▼, in view beside the popup
+  const int start = form.state.VolumeLevel;
+  key(QEvent::KeyPress, Qt::Key_Space);
+  ticks(2);
+  click({20, 20});
+  ticks(2);
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_EQ(form.state.VolumeLevel, start - 2);
+  key(QEvent::KeyPress, Qt::Key_Space);
+  ticks(2);
+  key(QEvent::KeyPress, Qt::Key_Escape);
+  ticks(2);
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_EQ(form.state.VolumeLevel, start - 4);
+  EXPECT_EQ(form.state.ExitPopupOpen, 1);  // Esc lost the press and closed nothing
+
+  // Opened from the keyboard, a popup takes the focus once it is in; Esc gives it back to its top button.
+  key(QEvent::KeyPress, Qt::Key_Escape);
+  ticks(10);
+  panel->focusButton({ArrayId::SWu, 0});
+  key(QEvent::KeyPress, Qt::Key_Space);
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  ticks(10);
+  EXPECT_EQ(panel->focusedButton(), (ButtonRef{ArrayId::SWp1, 0}));
+  key(QEvent::KeyPress, Qt::Key_Escape);
+  EXPECT_EQ(panel->focusedButton(), (ButtonRef{ArrayId::SWu, 0}));
+}
+
 }  // namespace
 }  // namespace yunuri::shelltest

@@ -1,0 +1,182 @@
+#include "window/Groups.h"
+
+#include <array>
+
+#include "devices/Projectors.h"
+#include "window/Form1.h"
+
+namespace yunuri {
+namespace {
+
+constexpr std::string_view kNoticeText =
+    "AV設備用タッチパネルデモアプリケーション「ゆぬり～」。「ゆぬり～」をご利用いただき、誠にありがとうござい"
+    "ます。"
+    "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありまし"
+    "ても、"
+    "ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良く"
+    "なる"
+    "場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。";
+constexpr std::string_view kPowerNote =
+    "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。";
+constexpr std::string_view kExitQuestion =
+    "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
+    "システムを終了致します。よろしいですか？";
+
+constexpr std::array<GroupEntry, 9> kGroups = {{
+    {Group::Window, "ゆぬり～"},
+    {Group::Notice, "「ゆぬり～」のご案内", kNoticeText, true},
+    {Group::Sources, "モニター映像選択"},
+    {Group::Screens, "スクリーン映像選択"},
+    {Group::Volume, "ボリューム操作"},
+    {Group::PowerPopup, "プロジェクタ電源", kPowerNote, true, 0},
+    {Group::CdMdPopup, "CD/MD操作", {}, true, 1},
+    {Group::ExitPopup, "終了確認", kExitQuestion, true, 2},
+    {Group::Remote, "リモコン操作"},
+}};
+
+constexpr std::array<TextEntry, 16> kTexts = {{
+    {"「ゆぬり～」をご利用いただき、誠にありがとうございます。",
+     Group::Notice,
+     BoxId::KABE,
+     {46, 119, 308, 22}},
+    {"本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありま"
+     "して"
+     "も、ご容赦下さい。",
+     Group::Notice,
+     BoxId::KABE,
+     {46, 145, 308, 50}},
+    {"また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場合も、"
+     "悪く"
+     "なる場合もあります。",
+     Group::Notice,
+     BoxId::KABE,
+     {46, 200, 308, 56}},
+    {"モニター映像選択", Group::Sources, std::nullopt, {6, 38, 128, 17}},
+    {"スクリーン映像選択", Group::Screens, std::nullopt, {302, 59, 91, 16}},
+    {"ボリューム操作", Group::Volume, std::nullopt, {302, 196, 91, 16}},
+    {"プロジェクタ電源", Group::PowerPopup, BoxId::POP0, {7, 16, 77, 15}},
+    {"-左側プロジェクター-", Group::PowerPopup, BoxId::POP0, {6, 50, 79, 12}},
+    {"-右側プロジェクター-", Group::PowerPopup, BoxId::POP0, {6, 87, 79, 12}},
+    {kPowerNote, Group::PowerPopup, BoxId::POP0, {8, 127, 75, 55}},
+    {"CD/MD操作", Group::CdMdPopup, BoxId::POP1, {7, 16, 77, 15}},
+    {"終了確認", Group::ExitPopup, BoxId::POP2, {7, 16, 77, 15}},
+    {kExitQuestion, Group::ExitPopup, BoxId::POP2, {8, 36, 75, 94}},
+    // The remote area's heading is printed on every card, so it is wherever a card is in view.
+    {"リモコン操作", Group::Remote, std::nullopt, {4, 85, 91, 21}},
+    {"機器を選択して下さい。", Group::Remote, BoxId::Sousa0, {6, 40, 79, 70}},
+    {"操作は実機にて行って下さい。", Group::Remote, BoxId::Sousa1, {6, 40, 79, 70}},
+}};
+
+bool isPopup(BoxId b) {
+  return b == BoxId::POP0 || b == BoxId::POP1 || b == BoxId::POP2;
+}
+
+// The box a hit landed on, if it landed on one or on an element of one.
+std::optional<BoxId> boxOf(const Target& t) {
+  if (t.kind == Target::Kind::Box) return t.box;
+  if (t.kind == Target::Kind::Notice) return BoxId::KABE;
+  if (t.kind == Target::Kind::Element && arrayLayout(t.array).container == Container::Box) {
+    return arrayLayout(t.array).box;
+  }
+  return std::nullopt;
+}
+
+// The projector a power button belongs to, if it is one.
+const ProjectorSide* projectorOf(const ButtonEntry& e) {
+  switch (e.checked) {
+    case CheckRule::LeftProjectorOn:
+    case CheckRule::LeftProjectorOff:
+      return &kProjectors[0];
+    case CheckRule::RightProjectorOn:
+    case CheckRule::RightProjectorOff:
+      return &kProjectors[1];
+    default:
+      return nullptr;
+  }
+}
+
+constexpr std::array<std::string_view, 4> kPhaseDescriptions = {
+    "左側プロジェクターはウォームアップ中です",
+    "左側プロジェクターはクーリング中です",
+    "右側プロジェクターはウォームアップ中です",
+    "右側プロジェクターはクーリング中です",
+};
+
+}  // namespace
+
+std::span<const GroupEntry> Groups() {
+  return kGroups;
+}
+
+const GroupEntry& GroupOf(Group g) {
+  return kGroups[static_cast<std::size_t>(g)];
+}
+
+Group GroupOfArea(Area area) {
+  switch (area) {
+    case Area::Top:
+      return Group::Window;
+    case Area::Sources:
+      return Group::Sources;
+    case Area::Screens:
+      return Group::Screens;
+    case Area::Volume:
+      return Group::Volume;
+    case Area::PowerPopup:
+      return Group::PowerPopup;
+    case Area::CdMdPopup:
+      return Group::CdMdPopup;
+    case Area::ExitPopup:
+      return Group::ExitPopup;
+    case Area::DeckRemote:
+    case Area::VtrRemote:
+    case Area::DvdRemote:
+    case Area::CameraRemote:
+      break;
+  }
+  return Group::Remote;
+}
+
+std::span<const TextEntry> PrintedTexts() {
+  return kTexts;
+}
+
+Rect TextRect(const Form1& f, const TextEntry& t) {
+  if (!t.box) return t.rect;
+  const DirtyRect b = f.WindowRect(f.Box(*t.box));
+  return {static_cast<int>(b.left) + t.rect.left, static_cast<int>(b.top) + t.rect.top, t.rect.width,
+          t.rect.height};
+}
+
+bool TextShowing(const Form1& f, const TextEntry& t) {
+  const Rect r = TextRect(f, t);
+  const Target hit = f.HitTest(r.left + r.width / 2, r.top + r.height / 2);
+  if (hit.kind == Target::Kind::Outside) return false;
+  const std::optional<BoxId> on = boxOf(hit);
+  if (t.box) return on == t.box;
+  return !on || (*on != BoxId::KABE && !isPopup(*on));
+}
+
+std::string_view ButtonDescription(const Form1& f, ArrayId id, int index) {
+  const ButtonEntry& e = CatalogueEntry(id, index);
+  if (const ProjectorSide* p = projectorOf(e)) {
+    const Byte phase = f.state.*(p->phase);
+    const std::size_t side = p == &kProjectors[0] ? 0 : 2;
+    if (phase >= kWarmUpStart && phase <= kWarmUpLast) return kPhaseDescriptions[side];
+    if (phase >= kCoolDownStart && phase <= kCoolDownLast) return kPhaseDescriptions[side + 1];
+  }
+  return e.description;
+}
+
+bool PopupWanted(const Form1& f, int popup) {
+  switch (popup) {
+    case 0:
+      return f.state.PowerPopupOpen == 1;
+    case 1:
+      return f.state.CdMdPopupOpen == 1;
+    default:
+      return f.state.ExitPopupOpen == 1;
+  }
+}
+
+}  // namespace yunuri
