@@ -756,10 +756,6 @@ itself.</translation>
         <translation>Volume</translation>
     </message>
     <message>
-        <source>押すと閉じて、パネルを操作できるようになります</source>
-        <translation>Press to close this and use the panel.</translation>
-    </message>
-    <message>
         <source>ミュート中 (muted)</source>
         <translation>Muted</translation>
     </message>
@@ -786,50 +782,6 @@ itself.</translation>
     <message>
         <source>右側プロジェクターの電源を切ります</source>
         <translation>Switches the right projector off.</translation>
-    </message>
-    <message>
-        <source>左側スクリーンへ送出</source>
-        <translation type="vanished">Send to left screen</translation>
-    </message>
-    <message>
-        <source>右側スクリーンへ送出</source>
-        <translation type="vanished">Send to right screen</translation>
-    </message>
-    <message>
-        <source>左側プロジェクター 電源 ON</source>
-        <translation type="vanished">Left projector power ON</translation>
-    </message>
-    <message>
-        <source>左側プロジェクター 電源 OFF</source>
-        <translation type="vanished">Left projector power OFF</translation>
-    </message>
-    <message>
-        <source>右側プロジェクター 電源 ON</source>
-        <translation type="vanished">Right projector power ON</translation>
-    </message>
-    <message>
-        <source>右側プロジェクター 電源 OFF</source>
-        <translation type="vanished">Right projector power OFF</translation>
-    </message>
-    <message>
-        <source>プロジェクタ電源を閉じる</source>
-        <translation type="vanished">Close Projectors panel</translation>
-    </message>
-    <message>
-        <source>CD/MD操作を閉じる</source>
-        <translation type="vanished">Close CD/MD panel</translation>
-    </message>
-    <message>
-        <source>終了を閉じる</source>
-        <translation type="vanished">Close Exit panel</translation>
-    </message>
-    <message>
-        <source>ウォームアップ中</source>
-        <translation type="vanished">Warming up</translation>
-    </message>
-    <message>
-        <source>クーリング中</source>
-        <translation type="vanished">Cooling down</translation>
     </message>
     <message>
         <source>DVD/VTR</source>
@@ -900,6 +852,70 @@ itself.</translation>
     <message>
         <source>モニターに「ビデオ入力」の映像を表示します</source>
         <translation>Shows Video input on the monitor.</translation>
+    </message>
+    <message>
+        <source>送出 左側スクリーンへ</source>
+        <translation>Send to left screen</translation>
+    </message>
+    <message>
+        <source>送出 右側スクリーンへ</source>
+        <translation>Send to right screen</translation>
+    </message>
+    <message>
+        <source>電源 ON 左側プロジェクター</source>
+        <translation>Power ON, left projector</translation>
+    </message>
+    <message>
+        <source>電源 OFF 左側プロジェクター</source>
+        <translation>Power OFF, left projector</translation>
+    </message>
+    <message>
+        <source>電源 ON 右側プロジェクター</source>
+        <translation>Power ON, right projector</translation>
+    </message>
+    <message>
+        <source>電源 OFF 右側プロジェクター</source>
+        <translation>Power OFF, right projector</translation>
+    </message>
+    <message>
+        <source>×Close プロジェクタ電源を閉じる</source>
+        <translation>×Close the projector panel</translation>
+    </message>
+    <message>
+        <source>×Close CD/MD操作を閉じる</source>
+        <translation>×Close the CD/MD panel</translation>
+    </message>
+    <message>
+        <source>×Close 終了確認を閉じる</source>
+        <translation>×Close the exit panel</translation>
+    </message>
+    <message>
+        <source>AV設備用タッチパネルデモアプリケーション「ゆぬり～」。「ゆぬり～」をご利用いただき、誠にありがとうございます。本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありましても、ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。</source>
+        <translation>AV Touch Panel Demo Application Yunuri. Thank you for using Yunuri. This is a demo version, so its resolution and colours are reduced. We apologise for any screens or text that are hard to read. Also, how a real touch panel behaves depends on its hardware, so it may work better or worse than Yunuri. Press to close this and use the panel.</translation>
+    </message>
+    <message>
+        <source>機器を選択して下さい。</source>
+        <translation>Please select a device.</translation>
+    </message>
+    <message>
+        <source>操作は実機にて行って下さい。</source>
+        <translation>Please use the device itself.</translation>
+    </message>
+    <message>
+        <source>左側プロジェクターはウォームアップ中です</source>
+        <translation>The left projector is warming up.</translation>
+    </message>
+    <message>
+        <source>左側プロジェクターはクーリング中です</source>
+        <translation>The left projector is cooling down.</translation>
+    </message>
+    <message>
+        <source>右側プロジェクターはウォームアップ中です</source>
+        <translation>The right projector is warming up.</translation>
+    </message>
+    <message>
+        <source>右側プロジェクターはクーリング中です</source>
+        <translation>The right projector is cooling down.</translation>
     </message>
 </context>
 </TS>

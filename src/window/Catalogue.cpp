@@ -73,8 +73,8 @@ constexpr ButtonEntry round(A array, int index, K kind, Area area, std::string_v
 
 // Three close buttons print the same words; the name says which popup each closes, the printed words first.
 constexpr ButtonEntry close(A array, int index, Area popup, std::string_view name) {
-  ButtonEntry e = text(array, index, K::Close, popup, "×Close", YUNURI_TR("Panel", "この操作パネルを閉じます"),
-                       Finish::Slate);
+  ButtonEntry e = text(array, index, K::Close, popup, "×Close",
+                       YUNURI_TR("Panel", "この操作パネルを閉じます"), Finish::Slate);
   e.name = name;
   return e;
 }

@@ -4,67 +4,74 @@
 
 #include "devices/Projectors.h"
 #include "window/Form1.h"
+#include "window/Tr.h"
 
 namespace yunuri {
 namespace {
 
-constexpr std::string_view kNoticeText =
+constexpr std::string_view kNoticeText = YUNURI_TR(
+    "Panel",
     "AV設備用タッチパネルデモアプリケーション「ゆぬり～」。「ゆぬり～」をご利用いただき、誠にありがとうござい"
     "ます。"
     "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありまし"
     "ても、"
     "ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良く"
     "なる"
-    "場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。";
-constexpr std::string_view kPowerNote =
-    "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。";
+    "場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。");
+constexpr std::string_view kPowerNote = YUNURI_TR(
+    "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。");
 constexpr std::string_view kExitQuestion =
-    "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
-    "システムを終了致します。よろしいですか？";
+    YUNURI_TR("Panel",
+              "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
+              "システムを終了致します。よろしいですか？");
 
 constexpr std::array<GroupEntry, 9> kGroups = {{
-    {Group::Window, "ゆぬり～"},
-    {Group::Notice, "「ゆぬり～」のご案内", kNoticeText, true},
-    {Group::Sources, "モニター映像選択"},
-    {Group::Screens, "スクリーン映像選択"},
-    {Group::Volume, "ボリューム操作"},
-    {Group::PowerPopup, "プロジェクタ電源", kPowerNote, true, 0},
-    {Group::CdMdPopup, "CD/MD操作", {}, true, 1},
-    {Group::ExitPopup, "終了確認", kExitQuestion, true, 2},
-    {Group::Remote, "リモコン操作"},
+    {Group::Window, YUNURI_TR("Panel", "ゆぬり～")},
+    {Group::Notice, YUNURI_TR("Panel", "「ゆぬり～」のご案内"), kNoticeText, true},
+    {Group::Sources, YUNURI_TR("Panel", "モニター映像選択")},
+    {Group::Screens, YUNURI_TR("Panel", "スクリーン映像選択")},
+    {Group::Volume, YUNURI_TR("Panel", "ボリューム操作")},
+    {Group::PowerPopup, YUNURI_TR("Panel", "プロジェクタ電源"), kPowerNote, true, 0},
+    {Group::CdMdPopup, YUNURI_TR("Panel", "CD/MD操作"), {}, true, 1},
+    {Group::ExitPopup, YUNURI_TR("Panel", "終了確認"), kExitQuestion, true, 2},
+    {Group::Remote, YUNURI_TR("Panel", "リモコン操作")},
 }};
 
 constexpr std::array<TextEntry, 16> kTexts = {{
-    {"「ゆぬり～」をご利用いただき、誠にありがとうございます。",
+    {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
      Group::Notice,
      BoxId::KABE,
      {46, 119, 308, 22}},
-    {"本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありま"
-     "して"
-     "も、ご容赦下さい。",
+    {YUNURI_TR("Panel",
+               "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文"
+               "字がありま"
+               "して"
+               "も、ご容赦下さい。"),
      Group::Notice,
      BoxId::KABE,
      {46, 145, 308, 50}},
-    {"また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場合も、"
-     "悪く"
-     "なる場合もあります。",
+    {YUNURI_TR("Panel",
+               "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くな"
+               "る場合も、"
+               "悪く"
+               "なる場合もあります。"),
      Group::Notice,
      BoxId::KABE,
      {46, 200, 308, 56}},
-    {"モニター映像選択", Group::Sources, std::nullopt, {6, 38, 128, 17}},
-    {"スクリーン映像選択", Group::Screens, std::nullopt, {302, 59, 91, 16}},
-    {"ボリューム操作", Group::Volume, std::nullopt, {302, 196, 91, 16}},
-    {"プロジェクタ電源", Group::PowerPopup, BoxId::POP0, {7, 16, 77, 15}},
-    {"-左側プロジェクター-", Group::PowerPopup, BoxId::POP0, {6, 50, 79, 12}},
-    {"-右側プロジェクター-", Group::PowerPopup, BoxId::POP0, {6, 87, 79, 12}},
+    {YUNURI_TR("Panel", "モニター映像選択"), Group::Sources, std::nullopt, {6, 38, 128, 17}},
+    {YUNURI_TR("Panel", "スクリーン映像選択"), Group::Screens, std::nullopt, {302, 59, 91, 16}},
+    {YUNURI_TR("Panel", "ボリューム操作"), Group::Volume, std::nullopt, {302, 196, 91, 16}},
+    {YUNURI_TR("Panel", "プロジェクタ電源"), Group::PowerPopup, BoxId::POP0, {7, 16, 77, 15}},
+    {YUNURI_TR("Panel", "-左側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 50, 79, 12}},
+    {YUNURI_TR("Panel", "-右側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 87, 79, 12}},
     {kPowerNote, Group::PowerPopup, BoxId::POP0, {8, 127, 75, 55}},
-    {"CD/MD操作", Group::CdMdPopup, BoxId::POP1, {7, 16, 77, 15}},
-    {"終了確認", Group::ExitPopup, BoxId::POP2, {7, 16, 77, 15}},
+    {YUNURI_TR("Panel", "CD/MD操作"), Group::CdMdPopup, BoxId::POP1, {7, 16, 77, 15}},
+    {YUNURI_TR("Panel", "終了確認"), Group::ExitPopup, BoxId::POP2, {7, 16, 77, 15}},
     {kExitQuestion, Group::ExitPopup, BoxId::POP2, {8, 36, 75, 94}},
     // The remote area's heading is printed on every card, so it is wherever a card is in view.
-    {"リモコン操作", Group::Remote, std::nullopt, {4, 85, 91, 21}},
-    {"機器を選択して下さい。", Group::Remote, BoxId::Sousa0, {6, 40, 79, 70}},
-    {"操作は実機にて行って下さい。", Group::Remote, BoxId::Sousa1, {6, 40, 79, 70}},
+    {YUNURI_TR("Panel", "リモコン操作"), Group::Remote, std::nullopt, {4, 85, 91, 21}},
+    {YUNURI_TR("Panel", "機器を選択して下さい。"), Group::Remote, BoxId::Sousa0, {6, 40, 79, 70}},
+    {YUNURI_TR("Panel", "操作は実機にて行って下さい。"), Group::Remote, BoxId::Sousa1, {6, 40, 79, 70}},
 }};
 
 bool isPopup(BoxId b) {
@@ -96,10 +103,10 @@ const ProjectorSide* projectorOf(const ButtonEntry& e) {
 }
 
 constexpr std::array<std::string_view, 4> kPhaseDescriptions = {
-    "左側プロジェクターはウォームアップ中です",
-    "左側プロジェクターはクーリング中です",
-    "右側プロジェクターはウォームアップ中です",
-    "右側プロジェクターはクーリング中です",
+    YUNURI_TR("Panel", "左側プロジェクターはウォームアップ中です"),
+    YUNURI_TR("Panel", "左側プロジェクターはクーリング中です"),
+    YUNURI_TR("Panel", "右側プロジェクターはウォームアップ中です"),
+    YUNURI_TR("Panel", "右側プロジェクターはクーリング中です"),
 };
 
 }  // namespace

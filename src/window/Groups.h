@@ -6,6 +6,7 @@
 
 #include "window/Catalogue.h"
 #include "window/Layout.h"
+#include "window/Tr.h"
 
 // The parts of the panel a screen reader presents as one whole, and the printed texts a sighted visitor
 // reads that are not on a button. The accessible tree reads them; the words are the panel's own.
@@ -46,8 +47,8 @@ struct TextEntry {
 };
 
 // The volume meter as a screen reader names it, and what it adds while the sound is muted.
-inline constexpr std::string_view kMeterName = "音量";
-inline constexpr std::string_view kMeterMuted = "ミュート中 (muted)";
+inline constexpr std::string_view kMeterName = YUNURI_TR("Panel", "音量");
+inline constexpr std::string_view kMeterMuted = YUNURI_TR("Panel", "ミュート中 (muted)");
 
 std::span<const GroupEntry> Groups();
 const GroupEntry& GroupOf(Group g);
