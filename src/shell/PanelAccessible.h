@@ -30,6 +30,9 @@ class AccessiblePanel {
   virtual void dismissNoticeFromAccessible() = 0;
   // A button of the window's own beside the panel (the language button in full screen), if one shows.
   virtual QWidget* groundButton() const { return nullptr; }
+  // Where the window paints the caption as a status line (in full screen), in widget pixels; empty where the
+  // title bar shows it.
+  virtual QRect statusLineRect() const { return {}; }
 
  protected:
   AccessiblePanel() = default;

@@ -110,7 +110,11 @@ QRectF PanelElement::panelRect() const {
 QRect PanelElement::rect() const {
   const QWidget* host = root_->host();
   if (node_.kind == Node::Kind::Status || node_.kind == Node::Kind::Announcement) {
-    // The caption is the title bar's line, above the client area.
+    // In full screen the caption is painted under the panel; in a window it is the title bar's line, above
+    // the client area.
+    if (const QRect line = panel()->statusLineRect(); !line.isEmpty()) {
+      return {host->mapToGlobal(line.topLeft()), line.size()};
+    }
     const QRect frame = host->frameGeometry();
     const QRect client = host->geometry();
     return {frame.left(), frame.top(), frame.width(), client.top() - frame.top()};

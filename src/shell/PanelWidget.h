@@ -61,7 +61,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // press).
   void startAgain();
   // Where the status line is set in full screen; empty in a window.
-  QRect statusLineRect() const;
+  QRect statusLineRect() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -54,6 +54,8 @@ void PanelWidget::startAgain() {
   // The caption's change is spoken by sync(); a caption that was already the title is said once more, so a
   // screen reader's user hears that the panel began again.
   if (!captionSpoken) announceCaption(this);
+  // The focus was on a button the notice now covers: a screen reader moves to the notice and reads it.
+  announceFocus(this);
 }
 
 bool PanelWidget::handleShowroomKey(QKeyEvent* event) {

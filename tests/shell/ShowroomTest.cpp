@@ -1,5 +1,6 @@
 // Full screen's status line and showroom mode: the caption on the ground under the panel, whole and current;
 // the panel starting again after a while without a press and instead of ending; the exhibitor's keys.
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
@@ -104,6 +105,14 @@ TEST_F(Showroom, TheStatusLineShowsTheCaptionUnderThePanelAndFollowsItWithoutIdl
   EXPECT_EQ(shown.left(), panel->width() - 1 - shown.right()) << "the panel is not centred";
   EXPECT_TRUE(lineReads("ゆぬり～"));
   EXPECT_FALSE(lineReads("ゆぬり～  "));  // the comparison sees a wrong text
+  // A screen reader's status line lies where the line is painted, not on a title bar full screen has not.
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(panel.get());
+  QAccessibleInterface* status = nullptr;
+  for (int i = 0; i < tree->childCount() && status == nullptr; ++i) {
+    if (tree->child(i)->role() == QAccessible::StatusBar) status = tree->child(i);
+  }
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->rect(), QRect(panel->mapToGlobal(line.topLeft()), line.size()));
 
   dismissNotice();
   settle();
