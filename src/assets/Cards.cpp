@@ -12,6 +12,7 @@
 #include "assets/Pictures.h"
 #include "assets/Text.h"
 #include "assets/Words.h"
+#include "window/Groups.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -158,11 +159,8 @@ void paintPowerPopup(QPainter& p, qreal width) {
   paintCaption(p, 50, width, YUNURI_TR("Panel", "-左側プロジェクター-"));
   paintCaption(p, 87, width, YUNURI_TR("Panel", "-右側プロジェクター-"));
   p.setPen(colour::kRedInk);
-  drawWrapped(
-      p, QRectF(8, 127, width - 16, 55),
-      shown(YUNURI_TR(
-          "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。")),
-      gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  drawWrapped(p, QRectF(8, 127, width - 16, 55), shown(kPowerNote), gothic(9),
+              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
 }
 
 void paintCdMdPopup(QPainter& p, qreal width) {
@@ -172,12 +170,8 @@ void paintCdMdPopup(QPainter& p, qreal width) {
 void paintExitPopup(QPainter& p, qreal width) {
   paintPopupHeading(p, width, YUNURI_TR("Panel", "終了確認"));
   p.setPen(colour::kInk);
-  drawWrapped(
-      p, QRectF(8, 36, width - 16, 94),
-      shown(YUNURI_TR("Panel",
-                      "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
-                      "システムを終了致します。よろしいですか？")),
-      gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  drawWrapped(p, QRectF(8, 36, width - 16, 94), shown(kExitQuestion), gothic(9),
+              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "assets/Pictures.h"
 #include "assets/Text.h"
 #include "assets/Words.h"
+#include "window/Groups.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -269,16 +270,7 @@ void paintNotice(QPainter& p) {
   p.setPen(colour::kInk);
   QRectF text(card.left() + 20, titleBox.bottom() + 21, card.width() - 40, 0);
   const qreal bottom = card.bottom() - 30;
-  for (const char* paragraph :
-       {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
-        YUNURI_TR("Panel",
-                  "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画"
-                  "面や読みにくい文字がありましても、"
-                  "ご容赦下さい。"),
-        YUNURI_TR("Panel",
-                  "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬ"
-                  "り～」より良くなる場合も、悪くなる"
-                  "場合もあります。")}) {
+  for (const std::string_view paragraph : kNoticeParagraphs) {
     text.setHeight(bottom - text.top());
     text.setTop(text.top() + drawWrapped(p, text, shown(paragraph), gothic(11), Qt::AlignLeft, 8, 1.25) + 6);
   }

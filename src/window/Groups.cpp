@@ -18,13 +18,6 @@ constexpr std::string_view kNoticeText = YUNURI_TR(
     "ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良く"
     "なる"
     "場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。");
-constexpr std::string_view kPowerNote = YUNURI_TR(
-    "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。");
-constexpr std::string_view kExitQuestion =
-    YUNURI_TR("Panel",
-              "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
-              "システムを終了致します。よろしいですか？");
-
 constexpr std::array<GroupEntry, 9> kGroups = {{
     {Group::Window, YUNURI_TR("Panel", "ゆぬり～")},
     {Group::Notice, YUNURI_TR("Panel", "「ゆぬり～」のご案内"), kNoticeText, true},
@@ -38,26 +31,9 @@ constexpr std::array<GroupEntry, 9> kGroups = {{
 }};
 
 constexpr std::array<TextEntry, 16> kTexts = {{
-    {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 119, 308, 22}},
-    {YUNURI_TR("Panel",
-               "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文"
-               "字がありま"
-               "して"
-               "も、ご容赦下さい。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 145, 308, 50}},
-    {YUNURI_TR("Panel",
-               "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くな"
-               "る場合も、"
-               "悪く"
-               "なる場合もあります。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 200, 308, 56}},
+    {kNoticeParagraphs[0], Group::Notice, BoxId::KABE, {46, 119, 308, 22}},
+    {kNoticeParagraphs[1], Group::Notice, BoxId::KABE, {46, 145, 308, 50}},
+    {kNoticeParagraphs[2], Group::Notice, BoxId::KABE, {46, 200, 308, 56}},
     {YUNURI_TR("Panel", "モニター映像選択"), Group::Sources, std::nullopt, {6, 38, 128, 17}},
     {YUNURI_TR("Panel", "スクリーン映像選択"), Group::Screens, std::nullopt, {302, 59, 91, 16}},
     {YUNURI_TR("Panel", "ボリューム操作"), Group::Volume, std::nullopt, {302, 196, 91, 16}},

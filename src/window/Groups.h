@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -45,6 +46,25 @@ struct TextEntry {
   std::optional<BoxId> box;
   Rect rect;
 };
+
+// Texts printed on the panel that a screen reader reads too; the artwork paints these very strings.
+inline constexpr std::array<std::string_view, 3> kNoticeParagraphs = {
+    YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
+    YUNURI_TR(
+        "Panel",
+        "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字が"
+        "ありましても、ご容赦下さい。"),
+    YUNURI_TR(
+        "Panel",
+        "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場"
+        "合も、悪くなる場合もあります。"),
+};
+inline constexpr std::string_view kPowerNote = YUNURI_TR(
+    "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。");
+inline constexpr std::string_view kExitQuestion =
+    YUNURI_TR("Panel",
+              "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
+              "システムを終了致します。よろしいですか？");
 
 // The volume meter as a screen reader names it, and what it adds while the sound is muted.
 inline constexpr std::string_view kMeterName = YUNURI_TR("Panel", "音量");
