@@ -2,48 +2,37 @@
 # display and without touching the lock's directory; the toolkit's own options pass; anything else ends with
 # one line naming it, the usage and status 2. The manual page's OPTIONS list what --help lists.
 #   options.sh BINARY MANUAL_PAGE VERSION
-set -euo pipefail
-bin=$1
+source "$(dirname "$0")/lib.sh"
 manual=$2
 version=$3
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-mkdir -m 700 "$tmp/runtime"
+out="$E2E_TMP/out" err="$E2E_TMP/err"
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-# Runs the program with no display and a fresh runtime directory; sets $status, output in $tmp/out, $tmp/err.
+# Runs the program (there is no display): its status in $status, what it printed in $out and $err.
 run() {
   status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$tmp/runtime" \
-    DBUS_SESSION_BUS_ADDRESS=disabled: timeout 10 "$bin" "$@" >"$tmp/out" 2>"$tmp/err" || status=$?
+  timeout 10 "$YUNURI_BIN" "$@" >"$out" 2>"$err" || status=$?
+}
+why() { ! echo "$*: status $status; printed: $(cat "$out"); said: $(cat "$err")" >&2; }
+helps() { run --help && [ "$status" = 0 ] && [ "$(head -1 "$out")" = "Usage: yunuri [options]" ] || why --help; }
+tells_version() { run "$@" && [ "$status" = 0 ] && [ "$(cat "$out")" = "yunuri $version" ] || why "$@"; }
+# Status 2, nothing on standard output, one line naming what was wrong and then the usage.
+refused() {
+  run "$1" && [ "$status" = 2 ] && [ ! -s "$out" ] && [ "$(sed -n 2p "$err")" = "Usage: yunuri [options]" ] &&
+    grep -qF -- "${1##*-}" <(head -1 "$err") || why "$1"
 }
 
-run --help
-[ "$status" -eq 0 ] || fail "--help ended with status $status: $(cat "$tmp/err")"
-[ "$(head -1 "$tmp/out")" = "Usage: yunuri [options]" ] || fail "--help printed: $(cat "$tmp/out")"
-cp "$tmp/out" "$tmp/help"
-run -v
-[ "$status" -eq 0 ] && [ "$(cat "$tmp/out")" = "yunuri $version" ] || fail "-v: status $status, '$(cat "$tmp/out")'"
-run -platform offscreen --style Fusion --version
-[ "$status" -eq 0 ] && [ "$(cat "$tmp/out")" = "yunuri $version" ] || fail "Qt's options refused: $(cat "$tmp/err")"
-[ -z "$(ls -A "$tmp/runtime")" ] || fail "help or version touched the runtime directory: $(ls -A "$tmp/runtime")"
-
-for wrong in --no-such-option -x stray; do
-  run "$wrong"
-  [ "$status" -eq 2 ] || fail "$wrong ended with status $status"
-  [ "$(sed -n 2p "$tmp/err")" = "Usage: yunuri [options]" ] && grep -qF -- "${wrong##*-}" <(head -1 "$tmp/err") ||
-    fail "$wrong: $(cat "$tmp/err")"
-  [ ! -s "$tmp/out" ] || fail "$wrong printed on standard output"
-done
+check "--help prints the usage" helps
+cp "$out" "$E2E_TMP/help"
+check "-v prints the version" tells_version -v
+check "the toolkit's options pass" tells_version -platform offscreen --style Fusion --version
+check "help and version leave the runtime directory alone" nothing_left
+for wrong in --no-such-option -x stray; do check "$wrong is refused" refused "$wrong"; done
 
 # Every option word of --help's list, and of the manual page's OPTIONS section, one a line, sorted.
-sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' "$tmp/help" | tr ', ' '\n\n' | sed '/^$/d' | sort >"$tmp/from-help"
+sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' "$E2E_TMP/help" | tr ', ' '\n\n' | sed '/^$/d' | sort >"$E2E_TMP/from-help"
 sed -n '/^\.SH OPTIONS/,/^\.SH /{/^\.TP/{n;p}}' "$manual" | sed 's/\\-/-/g' | grep -oE '(^|[ "])-[-a-z]+' |
-  tr -d ' "' | sort >"$tmp/from-manual"
-[ -s "$tmp/from-help" ] || fail "no options found in --help"
-diff -u --label help "$tmp/from-help" --label "manual page" "$tmp/from-manual" ||
-  fail "the manual page's options differ from --help's"
-echo "command line: $(tr '\n' ' ' <"$tmp/from-help")in step with the manual page"
+  tr -d ' "' | sort >"$E2E_TMP/from-manual"
+require "--help lists options" test -s "$E2E_TMP/from-help"
+check "the manual page lists what --help lists" \
+  diff -u --label help "$E2E_TMP/from-help" --label "manual page" "$E2E_TMP/from-manual"
+finish

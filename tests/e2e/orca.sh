@@ -1,9 +1,10 @@
-# A real screen reader for the end-to-end tests: Orca on the test's private bus, its speech read from its
-# debug log (lines `SPEECH OUTPUT: '...'` are what a visitor would hear). Source after lib.sh, in a test that
-# set E2E_SESSION_BUS=1, once start_x has run.
+# A real screen reader for the end-to-end tests: Orca on the test's private bus. Orca has no interface that
+# tells what it said, so its speech is read from the debug log its --debug-file option writes (lines `SPEECH
+# OUTPUT: '...'` are what a visitor would hear). Source after lib.sh, in a test that set E2E_SESSION_BUS=1, once
+# start_x has run.
 #
 #   start_orca            the AT-SPI bus, speech-dispatcher's private settings, Orca; waits until Orca runs
-#   launch_heard          the panel with Qt's accessibility on; its window id in $PANEL_WID, active and seen
+#   launch_heard          the panel with Qt's accessibility on; its window id in $WID, active and seen
 #   mark                  prints a position in Orca's log, for the two below
 #   wait_heard RE [MARK]  waits (at most 10 s) until Orca said something matching RE (grep -E) after MARK
 #   heard_since MARK      prints what Orca said after MARK, one line each
@@ -15,57 +16,30 @@ mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
 ORCA_LOG="$E2E_TMP/orca.log"
 : >"$ORCA_LOG"
 
-# Ends what was started, newest first, each waited for; speech-dispatcher (which Orca starts on demand, in
-# the private runtime directory) after its output module, which would otherwise be left behind as a zombie.
-stop_orca() {
-  local i pid spd
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null || true; done
-  for pid in "${PIDS[@]}"; do
-    until_gone 5 "$pid" || kill -9 "$pid" 2>/dev/null || true
-  done
+# Once Orca has ended: speech-dispatcher (which Orca starts on demand, in the private runtime directory) after
+# its output module, which would otherwise be left behind as a zombie; on a failure, what Orca said.
+stop_speech() {
+  local pid spd
   spd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
   if [ -n "$spd" ] && kill -0 "$spd" 2>/dev/null; then
     for pid in $(pgrep -P "$spd" || true); do kill "$pid" 2>/dev/null || true; done
-    for pid in $(pgrep -P "$spd" || true); do until_gone 2 "$pid" || true; done
+    for pid in $(pgrep -P "$spd" || true); do within 2 gone "$pid" || true; done
     kill "$spd" 2>/dev/null || true
-    until_gone 3 "$spd" || kill -9 "$spd" 2>/dev/null || true
+    within 3 gone "$spd" || kill -9 "$spd" 2>/dev/null || true
   fi
-  [ -n "${ORCA_KEEP:-}" ] && cp "$ORCA_LOG" "$ORCA_KEEP"
-  if [ "${FAILED:-0}" != 0 ]; then
+  [ -z "${ORCA_KEEP:-}" ] || cp "$ORCA_LOG" "$ORCA_KEEP"
+  if [ "$E2E_STATUS" != 0 ]; then
     echo "--- what Orca said:" >&2
     heard_since 0 >&2
   fi
-  cleanup
 }
-trap stop_orca EXIT
-
-# True once process $2 has ended, within $1 seconds.
-until_gone() {
-  local _
-  for _ in $(seq $(($1 * 20))); do
-    kill -0 "$2" 2>/dev/null || return 0
-    sleep 0.05
-  done
-  return 1
-}
+AT_EXIT+=(stop_speech)
 
 # True when a line after position $1 of Orca's log matches $2. (awk reads the whole log: `tail | grep -q`
 # fails now and then under pipefail, when grep has its answer before tail has written everything.)
 logged() { awk -v m="$1" -v re="$2" 'NR > m && $0 ~ re { found = 1 } END { exit !found }' "$ORCA_LOG"; }
 mark() { wc -l <"$ORCA_LOG"; }
 heard_since() { awk -v m="$1" 'NR > m && /SPEECH OUTPUT:/ { sub(/^.*SPEECH OUTPUT: /, ""); print }' "$ORCA_LOG"; }
-
-# Waits up to $1 seconds for a command to succeed.
-within() {
-  local limit=$1 _
-  shift
-  for _ in $(seq $((limit * 20))); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
 wait_heard() { within 10 logged "${2:-0}" "SPEECH OUTPUT: .*$1"; }
 
 # Waits until Orca has written nothing for a second (at most 20 s): what a key set off has all been said.
@@ -95,15 +69,7 @@ key() {
 }
 
 start_orca() {
-  dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR HOME
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  PIDS+=($!)
-  # Asked who owns the name: asking the bus itself for its address would start a second launcher.
-  a11y_bus_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-  }
-  within 10 a11y_bus_up || fail "the accessibility bus did not start"
+  start_a11y_bus
   # Speech without a sound card: the dummy voice into ALSA's null device.
   cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
 AudioOutputMethod "alsa"
@@ -117,7 +83,7 @@ CONF
     --debug-file="$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
   PIDS+=($!)
   disown
-  within 30 logged 0 "ORCA: Starting registry" || fail "Orca did not start"
+  within 30 logged 0 "ORCA: Starting registry" || fail "Orca did not start: $(tail -3 "$E2E_TMP/orca.out")"
   settled || fail "Orca did not settle after starting"
 }
 
@@ -125,10 +91,7 @@ CONF
 launch_once() {
   local from end
   from=$(mark)
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$YUNURI_BIN" >"$E2E_TMP/panel.log" 2>&1 &
-  PANEL_PID=$!
-  PIDS+=("$PANEL_PID")
-  PANEL_WID=$(wait_window "$PANEL_PID")
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 open_panel
   # Orca follows only a window it saw become active, and the window is active before the panel has joined
   # the accessibility bus; the panel also hears which events Orca wants only a moment after joining. So:
   # once Orca has seen the panel join, the window is made active again until Orca has taken it.
@@ -136,8 +99,8 @@ launch_once() {
     fail "Orca never saw the panel"
   end=$(($(date +%s) + 15))
   while [ "$(date +%s)" -lt "$end" ]; do
-    xdotool windowminimize --sync "$PANEL_WID" >/dev/null 2>&1 || true
-    xdotool windowactivate --sync "$PANEL_WID" >/dev/null 2>&1 || xdotool windowfocus --sync "$PANEL_WID"
+    xdotool windowminimize --sync "$WID" >/dev/null 2>&1 || true
+    xdotool windowactivate --sync "$WID" >/dev/null 2>&1 || xdotool windowfocus --sync "$WID"
     within 3 logged "$from" 'EVENT MANAGER: window:activate' && return 0
   done
   return 1
@@ -150,7 +113,7 @@ launch_heard() {
   for _ in 1 2 3; do
     launch_once && return 0
     kill "$PANEL_PID"
-    until_gone 5 "$PANEL_PID" || kill -9 "$PANEL_PID" 2>/dev/null || true
+    within 5 gone "$PANEL_PID" || kill -9 "$PANEL_PID" 2>/dev/null || true
   done
   fail "Orca saw no window activation"
 }

@@ -20,20 +20,12 @@ echo "seed $SEED (SOAK_SEED=$SEED repeats the storm), $DURATION s"
 "$CAPTIONS_TOOL" >"$E2E_TMP/legal.txt"
 [ -s "$E2E_TMP/legal.txt" ] || fail "no legal captions from $CAPTIONS_TOOL"
 start_x
-launch
-wid=$(wait_window "$PANEL_PID")
-dismiss_notice "$wid"
-# Another client's window, to take the focus away from the panel.
+open_panel
+dismiss_notice "$WID"
 # Another client's window, to take the focus away from the panel (xmessage does not say its pid: found by title).
 xmessage -title yunuri-soak-other -geometry +0+0 "soak" >/dev/null 2>&1 &
 PIDS+=($!)
-other=
-for _ in $(seq 50); do
-  other=$(xdotool search --onlyvisible --name '^yunuri-soak-other$' 2>/dev/null | head -1 || true)
-  [ -n "$other" ] && break
-  sleep 0.1
-done
-[ -n "$other" ] || fail "the other window did not show"
+other=$(wait_window "" '^yunuri-soak-other$')
 
 # The exit button (SWu(2), 339,3 49x49) with a margin: no press, release or drag goes there.
 in_exit_button() { [ "$1" -ge 333 ] && [ "$1" -le 394 ] && [ "$2" -le 58 ]; }
@@ -53,7 +45,7 @@ off_window() {
   fi
 }
 pause() { sleep "0.$((RANDOM % 9 + 1))"; }
-restore() { timeout 5 xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || wmctrl -i -a "$wid"; }
+restore() { timeout 5 xdotool windowactivate --sync "$WID" >/dev/null 2>&1 || wmctrl -i -a "$WID"; }
 
 restore
 resident_kb() { awk '$1 == "VmRSS:" { print $2 }' "/proc/$PANEL_PID/status"; }
@@ -68,7 +60,7 @@ check_second() {
   [ "$now" -gt "$last_check" ] || return 0
   last_check=$now
   kill -0 "$PANEL_PID" 2>/dev/null || fail "the panel ended after $events events (seed $SEED)"
-  c=$(caption "$wid")
+  c=$(caption "$WID")
   if ! grep -qxF -- "$c" "$E2E_TMP/legal.txt"; then
     illegal=$((illegal + 1))
     echo "FAIL: caption not the panel's own at $now s: '$c'" >&2
@@ -92,44 +84,44 @@ one_event() {
   random_point
   case $kind in
     [0-9] | [1-3][0-9]) # a left click
-      xdotool mousemove --window "$wid" "$X" "$Y" click 1 ;;
+      xdotool mousemove --window "$WID" "$X" "$Y" click 1 ;;
     4[0-9]) # a right or a middle click
       [ $((RANDOM % 2)) = 0 ] && button=3 || button=2
-      xdotool mousemove --window "$wid" "$X" "$Y" click "$button" ;;
+      xdotool mousemove --window "$WID" "$X" "$Y" click "$button" ;;
     5[0-9] | 6[0-4]) # a hold, with any button, released where it was pressed
       button=$((RANDOM % 3 + 1))
-      xdotool mousemove --window "$wid" "$X" "$Y" mousedown "$button"
+      xdotool mousemove --window "$WID" "$X" "$Y" mousedown "$button"
       pause
       xdotool mouseup "$button" ;;
     6[5-9] | 7[0-4]) # a press dragged off the window and released there
       off_window
-      xdotool mousemove --window "$wid" "$X" "$Y" mousedown 1
+      xdotool mousemove --window "$WID" "$X" "$Y" mousedown 1
       pause
-      xdotool mousemove --window "$wid" -- "$OX" "$OY"
+      xdotool mousemove --window "$WID" -- "$OX" "$OY"
       pause
       xdotool mouseup 1 ;;
     7[5-9] | 8[0-4]) # a press dragged off and back onto another point
       off_window
-      xdotool mousemove --window "$wid" "$X" "$Y" mousedown 1 mousemove --window "$wid" -- "$OX" "$OY"
+      xdotool mousemove --window "$WID" "$X" "$Y" mousedown 1 mousemove --window "$WID" -- "$OX" "$OY"
       random_point
       pause
-      xdotool mousemove --window "$wid" "$X" "$Y" mouseup 1 ;;
+      xdotool mousemove --window "$WID" "$X" "$Y" mouseup 1 ;;
     8[5-9]) # focus taken away mid-press
-      xdotool mousemove --window "$wid" "$X" "$Y" mousedown 1
+      xdotool mousemove --window "$WID" "$X" "$Y" mousedown 1
       pause
       xdotool windowactivate "$other" >/dev/null 2>&1 || true
       pause
       xdotool mouseup 1
       restore ;;
     9[0-4]) # minimised mid-press and restored
-      xdotool mousemove --window "$wid" "$X" "$Y" mousedown 1
+      xdotool mousemove --window "$WID" "$X" "$Y" mousedown 1
       pause
-      xdotool windowminimize "$wid"
+      xdotool windowminimize "$WID"
       pause
       xdotool mouseup 1
       restore ;;
     *) # a burst of quick clicks
-      xdotool mousemove --window "$wid" "$X" "$Y" click --repeat $((RANDOM % 5 + 2)) --delay 30 1 ;;
+      xdotool mousemove --window "$WID" "$X" "$Y" click --repeat $((RANDOM % 5 + 2)) --delay 30 1 ;;
   esac
   events=$((events + 1))
 }
@@ -149,31 +141,21 @@ check_second
 
 # No press stays stuck: with every button up, MUTE and a send answer in turn, and MUTE toggles.
 restore
-mute_captions=$'ゆぬり～  室内の音声が消えました｡\nゆぬり～  音声MUTEが解除されました｡'
-# Waits until the caption is one of the lines of $1 and differs from $2; prints it.
-await_caption() {
-  local i c
-  for i in $(seq 50); do
-    c=$(caption "$wid")
-    if [ "$c" != "$2" ] && grep -qxF -- "$c" <<<"$1"; then
-      echo "$c"
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "caption stays '$c'"
-  return 1
+# True when the caption is one of the lines of $1 and differs from $2; prints it.
+caption_among() {
+  local c
+  c=$(caption "$WID")
+  [ "$c" != "$2" ] && grep -qxF -- "$c" <<<"$1" && echo "$c" || { echo "caption stays '$c'"; return 1; }
 }
+mute_captions=$'ゆぬり～  室内の音声が消えました｡\nゆぬり～  音声MUTEが解除されました｡'
 send_captions=$(grep -F -e "左側ｽｸﾘｰﾝ" -e "左側ﾌﾟﾛｼﾞｪｸﾀ電源" "$E2E_TMP/legal.txt")
-click "$wid" $((349 + 16)) $((276 + 10)) # SWv(2), MUTE
-first=$(await_caption "$mute_captions" "") || fail "MUTE after the storm: $first"
-pass "MUTE answers after the storm: $first"
-click "$wid" $((306 + 19)) $((90 + 19)) # SWs(0), send to the left screen
-sent=$(await_caption "$send_captions" "") || fail "send after the storm: $sent"
-pass "a send answers after the storm: $sent"
-click "$wid" $((349 + 16)) $((276 + 10))
-second=$(await_caption "$mute_captions" "$first") || fail "second MUTE after the storm: $second"
-pass "MUTE toggles back: $second"
+click "$WID" mute
+require "MUTE answers after the storm" within 5 caption_among "$mute_captions" ""
+first=$(caption "$WID")
+click "$WID" send_left
+check "a send answers after the storm" within 5 caption_among "$send_captions" ""
+click "$WID" mute
+check "MUTE toggles back" within 5 caption_among "$mute_captions" "$first"
 
 echo "events sent: $events"
 echo "captions seen (seconds each):"
@@ -182,8 +164,6 @@ echo "resident memory, KiB, one sample a second:"
 printf '%s\n' "${samples[@]}" | awk '{ printf "%s%s", $1, NR % 10 ? " " : "\n" } END { if (NR % 10) print "" }'
 growth=$((final_kb - baseline_kb))
 echo "settled resident memory: $baseline_kb KiB after the first $WARMUP s, $final_kb KiB at the end ($growth KiB)"
-[ "$illegal" -eq 0 ] || fail "$illegal captions were not the panel's own"
-pass "every caption was the panel's own (${#seen[@]} different)"
-[ "$growth" -lt "$GROWTH_LIMIT_KB" ] || fail "resident memory grew by $growth KiB"
-pass "resident memory grew by less than $GROWTH_LIMIT_KB KiB"
-summary
+check "every caption was the panel's own (${#seen[@]} different, $illegal not)" test "$illegal" -eq 0
+check "resident memory grew by less than $GROWTH_LIMIT_KB KiB" test "$growth" -lt "$GROWTH_LIMIT_KB"
+finish

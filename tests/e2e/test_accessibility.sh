@@ -6,16 +6,8 @@ E2E_SESSION_BUS=1
 source "$(dirname "$0")/lib.sh"
 A11Y="/usr/bin/python3 $(dirname "$0")/a11y.py"
 start_x
-dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-PIDS+=($!)
-a11y_bus_up() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q 'boolean true'
-}
-wait_for a11y_bus_up || fail "the accessibility bus did not start"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 launch
-wid=$(wait_window "$PANEL_PID")
+start_a11y_bus
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 open_panel
 # The meter's value stays $1 ("meter at ..." as a11y.py prints it). Nothing later would give away a tick that
 # still ramped, so it is watched for five ticks.
 meter_stays() { [ "$($A11Y meter 0 100)" = "$1" ]; }
@@ -25,25 +17,25 @@ stays_put() {
   keeps_for 500 meter_stays "$now"
 }
 level() { $A11Y meter 0 100 | sed -n 's/^meter at \([0-9]*\).*/\1/p'; }
-X=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')
-Y=$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p')
+X=$(xwininfo -id "$WID" | sed -n 's/.*Absolute upper-left X: *//p')
+Y=$(xwininfo -id "$WID" | sed -n 's/.*Absolute upper-left Y: *//p')
 
-xdotool windowfocus --sync "$wid"
+xdotool windowfocus --sync "$WID"
 check "tree: groups, roles, names, order, states, extents" wait_for $A11Y tree "$X" "$Y"
 check "the notice dismissed by its action" $A11Y dismiss
 check "sources showing once the notice is gone" wait_for $A11Y showing ノートPC yes
 check "the focus on the first top button" wait_for $A11Y focused プロジェクタ電源
 check "a source pressed by its action: its caption told once, its choice told" \
   $A11Y press ノートPC "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
-check "caption set" wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
+check "caption set" wait_caption "$WID" "ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡"
 check "the screen label's new name told" $A11Y send "送出 左側スクリーンへ" "左側スクリーン: ノートPC"
 
 # Tab order: from the first top button, two more top buttons, twelve sources, two sends, then ▲.
-for _ in $(seq 17); do xdotool key --window "$wid" Tab; done
+for _ in $(seq 17); do xdotool key --window "$WID" Tab; done
 check "seventeen Tabs reach the volume up button" wait_for $A11Y focused 音量を上げる
-xdotool keydown --window "$wid" space
+xdotool keydown --window "$WID" space
 check "Space held ramps the volume up from 50" wait_for $A11Y meter 56 100
-xdotool keyup --window "$wid" space
+xdotool keyup --window "$WID" space
 check "the ramp stopped with the key" stays_put
 before=$(level)
 check "▲ by its action" $A11Y press 音量を上げる
@@ -52,7 +44,7 @@ check "moves the level one point" wait_for $A11Y meter $((before + 1)) $((before
 check "the power popup told as it slides in, its top button expanded" $A11Y popup プロジェクタ電源
 check "the popup slid in" wait_for $A11Y showing "電源 OFF 左側プロジェクター" yes
 check "a cool-down told once, described, never its blink" $A11Y cooldown
-xdotool key --window "$wid" Escape
+xdotool key --window "$WID" Escape
 check "Esc closes it" wait_for $A11Y showing "×Close プロジェクタ電源を閉じる" no
 level=$(level)
 check "MUTE by its action: the meter's description and the caption told" $A11Y mute "ゆぬり～  室内の音声が消えました｡"

@@ -4,99 +4,69 @@
 source "$(dirname "$0")/lib.sh"
 start_x
 
-readonly TITLE='ゆぬり～'
-readonly CAUTION='^CAUTION!!$'
-readonly NOTICE_X=200 NOTICE_Y=150
-readonly DVD_VTR_X=175 DVD_VTR_Y=165
-readonly EXIT_TOP_BUTTON_X=363 EXIT_TOP_BUTTON_Y=27
-readonly EXECUTE_EXIT_X=345 EXECUTE_EXIT_Y=197
-
-panel_windows() { windows_titled "$1" "^$TITLE"; }
+readonly TITLE='^ゆぬり～' CAUTION='^CAUTION!!$'
+# Presses OK in the CAUTION box of pid $1.
+answer_caution() { xdotool windowactivate --sync "$(windows_titled "$1" "$CAUTION" | head -1)" key Return; }
+looks_drawn() { [ "$(convert "$1" -format '%k' info:)" -gt 8 ]; }
 
 # A second copy while the first runs: the CAUTION box, then after Return nothing of it is left.
-launch
-first=$PANEL_PID
-wid=$(wait_window "$first")
+open_panel
+first=$PANEL_PID wid=$WID
 lock=$(leftovers)
-[ -n "$lock" ] || fail "the running panel holds no lock"
+require "the running panel holds a lock" test -n "$lock"
 # However long the first copy has run, its lock holds.
 touch -d '1 day ago' "$lock"
-launch_named second
-second=$LAUNCHED_PID
-box=$(wait_titled "$second" "$CAUTION")
-[ -z "$(panel_windows "$second")" ] || fail "the refused copy showed a panel"
-screenshot "$box" "$E2E_TMP/caution.png"
-colours=$(convert "$E2E_TMP/caution.png" -format '%k' info:)
-[ "$colours" -gt 8 ] || fail "the CAUTION box looks empty ($colours colours)"
-pass "a second launch shows the CAUTION box and no panel"
-
-xdotool windowactivate --sync "$box" key Return
-expect_clean_exit "$second" 5 "OK in the CAUTION box"
-[ "$(wait_window "$first")" = "$wid" ] || fail "the first copy's window changed"
-[ "$(caption "$wid")" = "$TITLE" ] || fail "the first copy's caption changed to '$(caption "$wid")'"
-dismiss_notice "$wid" "$NOTICE_X" "$NOTICE_Y"
-click "$wid" "$DVD_VTR_X" "$DVD_VTR_Y"
-wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"
-pass "after OK the second copy is gone and the first still answers clicks"
+launch
+screenshot "$(wait_window "$PANEL_PID" "$CAUTION")" "$E2E_TMP/caution.png"
+check "a second launch shows the CAUTION box" looks_drawn "$E2E_TMP/caution.png"
+check "and no panel" test -z "$(windows_titled "$PANEL_PID" "$TITLE")"
+answer_caution "$PANEL_PID"
+check "OK in the CAUTION box ends the second copy" ends_cleanly "$PANEL_PID" 5
+check "the first copy's window stays" test "$(wait_window "$first")" = "$wid"
+check "with its caption" caption_is "$wid" "ゆぬり～"
+dismiss_notice "$wid"
+click "$wid" dvd_vtr
+check "and it still answers clicks" wait_caption "$wid" "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"
 
 # The end from the exit confirmation: status 0 and the lock is gone.
-screenshot "$wid" "$E2E_TMP/before-exit.png"
-click "$wid" "$EXIT_TOP_BUTTON_X" "$EXIT_TOP_BUTTON_Y"
-# The confirmation (POP2, 91x198 at rest at 300,53) covers its lowest rows only once it has come to rest.
-wait_area_settled "$wid" 300 241 91 10 "$E2E_TMP/before-exit.png" "$E2E_TMP/confirm.png"
-click "$wid" "$EXECUTE_EXIT_X" "$EXECUTE_EXIT_Y"
-expect_clean_exit "$first" 3 "「終了実行」"
-[ -z "$(leftovers)" ] || fail "left behind after 「終了実行」: $(leftovers)"
-pass "「終了実行」 ends with status 0 and leaves nothing in the runtime directory"
+require "the exit confirmation drops in" open_popup "$wid" exit exit_popup
+click "$wid" execute_exit
+check "「終了実行」 ends with status 0 and leaves nothing in the runtime directory" ends_leaving_nothing "$first" 3
 
 # A copy killed outright leaves its lock behind; the next launch takes it over.
-launch
-killed=$PANEL_PID
-wait_window "$killed" >/dev/null
-{ kill -9 "$killed" && wait "$killed"; } 2>/dev/null || true
-[ -n "$(leftovers)" ] || fail "expected the killed copy's lock to stay"
-launch
-wid=$(wait_window "$PANEL_PID")
-[ -z "$(windows_titled "$PANEL_PID" "$CAUTION")" ] || fail "a dead copy's lock refused the launch"
-pass "after kill -9 the next launch starts normally"
+open_panel
+{ kill -9 "$PANEL_PID" && wait "$PANEL_PID"; } 2>/dev/null || true
+require "the killed copy's lock stays" test -n "$(leftovers)"
+open_panel
+check "after kill -9 the next launch starts normally" test -z "$(windows_titled "$PANEL_PID" "$CAUTION")"
 
 # The dead copy's process id now belongs to another program: that is no running panel either.
 { kill -9 "$PANEL_PID" && wait "$PANEL_PID"; } 2>/dev/null || true
 sleep infinity & # any process at all, alive for the rest of the test
-impostor=$!
-PIDS+=("$impostor")
-sed -i "1s/.*/$impostor/" "$lock"
-launch
-wid=$(wait_window "$PANEL_PID")
-pass "a dead copy's lock naming a reused process id does not refuse the launch"
+PIDS+=($!)
+sed -i "1s/.*/$!/" "$lock"
+open_panel
+check "a dead copy's lock naming a reused process id does not refuse the launch" \
+  test -z "$(windows_titled "$PANEL_PID" "$CAUTION")"
+close_from_frame "$WID"
+check "the frame close ends with status 0 and leaves nothing" ends_leaving_nothing "$PANEL_PID" 3
 
-close_from_frame "$wid"
-expect_clean_exit "$PANEL_PID" 3 "the frame close"
-[ -z "$(leftovers)" ] || fail "left behind after the frame close: $(leftovers)"
-pass "the frame close ends with status 0 and leaves nothing in the runtime directory"
-
-# Two launches at the same instant, a few times over: one panel and one CAUTION box each time.
+# Two launches at the same instant, a few times over: one panel and one CAUTION box each time. Each copy shows
+# one window, decided before it shows anything: its panel, or the CAUTION box.
 for round in 1 2 3; do
-  launch_named "a$round"
-  a=$LAUNCHED_PID
-  launch_named "b$round"
-  b=$LAUNCHED_PID
-  # Each copy shows one window, decided before it shows anything: its panel, or the CAUTION box.
-  for i in $(seq 100); do
-    [ -n "$(windows_titled "$a" .)" ] && [ -n "$(windows_titled "$b" .)" ] && break
-    sleep 0.1
-  done
-  panels=$( (panel_windows "$a"; panel_windows "$b") | wc -l)
+  launch
+  a=$PANEL_PID
+  launch
+  b=$PANEL_PID
+  wait_window "$a" >/dev/null
+  wait_window "$b" >/dev/null
+  panels=$( (windows_titled "$a" "$TITLE"; windows_titled "$b" "$TITLE") | wc -l)
   boxes=$( (windows_titled "$a" "$CAUTION"; windows_titled "$b" "$CAUTION") | wc -l)
-  [ "$panels" = 1 ] && [ "$boxes" = 1 ] || fail "round $round: $panels panels and $boxes CAUTION boxes"
-  if [ -n "$(panel_windows "$a")" ]; then winner=$a loser=$b; else winner=$b loser=$a; fi
-  box=$(windows_titled "$loser" "$CAUTION" | head -1)
-  xdotool windowactivate --sync "$box" key Return
-  expect_clean_exit "$loser" 5 "round $round, OK in the CAUTION box"
-  close_from_frame "$(panel_windows "$winner" | head -1)"
-  expect_clean_exit "$winner" 3 "round $round, the frame close"
-  [ -z "$(leftovers)" ] || fail "round $round: left behind: $(leftovers)"
+  require "round $round: one panel and one CAUTION box" test "$panels $boxes" = "1 1"
+  if [ -n "$(windows_titled "$a" "$TITLE")" ]; then winner=$a loser=$b; else winner=$b loser=$a; fi
+  answer_caution "$loser"
+  check "round $round: OK in the CAUTION box" ends_cleanly "$loser" 5
+  close_from_frame "$(windows_titled "$winner" "$TITLE" | head -1)"
+  check "round $round: the frame close leaves nothing" ends_leaving_nothing "$winner" 3
 done
-pass "two launches at the same instant give one panel and one CAUTION box"
-
-summary
+finish

@@ -41,5 +41,5 @@ check "and the focus is on 終了実行" wait_heard "'終了実行 push button" 
 m=$(mark)
 key Escape
 check "Esc brings the focus back to 終了" wait_heard "'終了 .*push button" "$m"
-kill -0 "$PANEL_PID" || fail "the panel ended"
+check "the panel still runs" kill -0 "$PANEL_PID"
 finish

@@ -3,65 +3,62 @@
 # go when the window is minimised under the pointer.
 source "$(dirname "$0")/lib.sh"
 start_x
-launch
-wid=$(wait_window "$PANEL_PID")
+open_panel
 
 # _MOTIF_WM_HINTS: flags, functions, decorations. Minimize is 0x08/0x20 and maximize 0x10/0x40 respectively.
 motif_lacks_min_max() {
   local hints functions decorations
-  hints=$(xprop -id "$wid" _MOTIF_WM_HINTS | sed 's/.*= //')
+  hints=$(xprop -id "$WID" _MOTIF_WM_HINTS | sed 's/.*= //')
   IFS=', ' read -r _ functions decorations _ <<<"$hints"
   ((functions & 0x18)) && return 1
   ((decorations & 0x60)) && return 1
   return 0
 }
-not_allowed() { ! xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS | grep -q "$1"; }
+not_allowed() { ! xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS | grep -q "$1"; }
 fixed_size() {
   local hints
-  hints=$(xprop -id "$wid" WM_NORMAL_HINTS)
+  hints=$(xprop -id "$WID" WM_NORMAL_HINTS)
   grep -q "minimum size: 400 by 300" <<<"$hints" && grep -q "maximum size: 400 by 300" <<<"$hints"
 }
 # The frame, the client area with the extents the window manager put around it, is centred on the 1024x768
 # screen within 2 px. Sums of both edges keep the halves of odd sizes.
 centred() {
   local info x y left right top bottom
-  info=$(xwininfo -id "$wid")
+  info=$(xwininfo -id "$WID")
   x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
   y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  IFS=', ' read -r left right top bottom <<<"$(xprop -id "$wid" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')"
+  IFS=', ' read -r left right top bottom <<<"$(xprop -id "$WID" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')"
   [ -n "$bottom" ] || return 1
   x=$((2 * x - left + 400 + right - 1024)) y=$((2 * y - top + 300 + bottom - 768))
   [ "${x#-}" -le 4 ] && [ "${y#-}" -le 4 ] || { echo "frame centre off by $x/2, $y/2" >&2; return 1; }
 }
-check "title" [ "$(caption "$wid")" = "ゆぬり～" ]
 check "no minimize or maximize in the Motif hints" motif_lacks_min_max
 check "not maximizable" not_allowed _NET_WM_ACTION_MAXIMIZE
 check "not resizable" not_allowed _NET_WM_ACTION_RESIZE
 check "fixed 400x300" fixed_size
 check "frame centred" centred
 
-dismiss_notice "$wid"
-# The meter (MET) as in screenshot $1; SWv(0), the up button, as it was at rest.
-meter_as_in() { screenshot "$wid" "$E2E_TMP/now.png" && same_area 328 219 15 77 "$1" "$E2E_TMP/now.png"; }
-up_button_dark() {
-  screenshot "$wid" "$E2E_TMP/now.png" && same_area 349 219 33 21 "$E2E_TMP/panel.png" "$E2E_TMP/now.png"
-}
+dismiss_notice "$WID"
+# An area of the window as in screenshot $2.
+looks_as_in() { screenshot "$WID" "$E2E_TMP/now.png" && same_area "$1" "$2" "$E2E_TMP/now.png"; }
 
-hold "$wid" $((349 + 16)) $((219 + 10)) # SWv(0), up
+hold "$WID" volume_up
 rising() {
-  wait_area_changed "$wid" 328 219 15 77 "$E2E_TMP/panel.png" "$E2E_TMP/rising.png" &&
-    wait_area_changed "$wid" 328 219 15 77 "$E2E_TMP/rising.png" "$E2E_TMP/risen.png"
+  wait_area_changed "$WID" "$E2E_TMP/panel.png" "$E2E_TMP/rising.png" meter &&
+    wait_area_changed "$WID" "$E2E_TMP/rising.png" "$E2E_TMP/risen.png" meter
 }
 check "meter rises while held, step after step" rising
-xdotool windowminimize --sync "$wid"
-xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowmap --sync "$wid"
+xdotool windowminimize --sync "$WID"
+xdotool windowactivate --sync "$WID" 2>/dev/null || xdotool windowmap --sync "$WID"
 # Dark again while the mouse button is still down, and below the top: a press never let go would darken the
 # button too on reaching the top, and the caption would say so.
-let_go_below_top() { up_button_dark && [ "$(caption "$wid")" = "ゆぬり～  室内の音声が大きくなりました｡" ]; }
+let_go_below_top() {
+  looks_as_in volume_up "$E2E_TMP/panel.png" && caption_is "$WID" "ゆぬり～  室内の音声が大きくなりました｡"
+}
 check "up button dark again while the mouse button is still down" wait_for let_go_below_top
 # The ramp moves the meter every tick; no later event would show a tick that still moved it, so the meter is
 # watched for six ticks.
-screenshot "$wid" "$E2E_TMP/stopped.png"
-check "meter stops once minimised" keeps_for 600 meter_as_in "$E2E_TMP/stopped.png"
+screenshot "$WID" "$E2E_TMP/stopped.png"
+check "meter stops once minimised" keeps_for 600 looks_as_in meter "$E2E_TMP/stopped.png"
 let_go
 finish

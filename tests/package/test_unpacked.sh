@@ -1,15 +1,11 @@
 # The Debian package taken apart into a temporary root: everything a desktop needs is there, nothing points
 # back into the tree it was built in, and the program from it opens the panel.
 #   test_unpacked.sh PACKAGE SOURCE_DIR BUILD_DIR
-set -euo pipefail
-deb=$1
-src=$2
-build=$3
-[ -f "$deb" ] || { echo "FAIL: no package at $deb" >&2; exit 1; }
-root=$(mktemp -d)
-dpkg-deb -x "$deb" "$root"
-source "$(dirname "$0")/../e2e/lib.sh" "$root/usr/bin/yunuri"
-trap 'rm -rf "$root"; cleanup' EXIT
+source "$(dirname "$0")/../e2e/lib.sh"
+deb=$1 src=$2 build=$3
+root="$E2E_TMP/root"
+dpkg-deb -x "$deb" "$root" || fail "cannot unpack $deb"
+YUNURI_BIN="$root/usr/bin/yunuri"
 
 id=org.example.yunuri
 present() {
@@ -32,9 +28,7 @@ check "an icon in every hicolor size" icons_fit
 scalable() { [[ $(file -b "$root/usr/share/icons/hicolor/scalable/apps/yunuri.svg") == "SVG Scalable Vector Graphics image"* ]]; }
 check "a scalable icon" scalable
 # The menu entry's category, Education, is the package's section.
-section() { [ "$(dpkg-deb -f "$deb" Section)" = education ]; }
-check "the package is filed under education" section
-
+check "the package is filed under education" test "$(dpkg-deb -f "$deb" Section)" = education
 no_build_paths() {
   ! readelf -d "$root/usr/bin/yunuri" | grep -E 'RPATH|RUNPATH' &&
     ! grep -rlF -e "$src" -e "$build" "$root"
@@ -42,9 +36,8 @@ no_build_paths() {
 check "nothing refers to the build tree" no_build_paths
 
 start_x
-launch
-wid=$(wait_window "$PANEL_PID")
-wait_caption "$wid" "ゆぬり～"
-dismiss_notice "$wid"
-check "the unpacked program opens the panel" kill -0 "$PANEL_PID"
+open_panel
+check "the unpacked program opens the panel" wait_caption "$WID" "ゆぬり～"
+dismiss_notice "$WID"
+check "and runs once the notice is dismissed" kill -0 "$PANEL_PID"
 finish
