@@ -1,10 +1,7 @@
 """Starts Orca (/usr/bin/orca) for a test, with the arguments given as for orca.
 
-Two changes to Orca as installed, both needed for a test that reads Orca's debug log beside other tests:
-- the debug log is line-buffered (Orca opens it block-buffered, so what Orca says shows up in the log only
-  kilobytes later, too late for a test that waits for it);
-- Orca starts even while another Orca of the same user runs (it refuses to, and renames its process to
-  "orca" so that the next one would find it).
+Orca's command line is used as it is, except where it offers no way to do what a test needs; there, and only
+there, a function of Orca's own script is replaced (each says why).
 """
 import builtins
 import runpy
@@ -14,6 +11,8 @@ ns = runpy.run_path("/usr/bin/orca", run_name="orca_under_test")
 g = ns["main"].__globals__
 
 
+# --debug-file opens the log block-buffered, and no option changes that: what Orca said would show up in the
+# log only kilobytes later, too late for a test that waits for it. The script's `open` is made line-buffered.
 def line_buffered_open(file, mode="r", buffering=-1, *args, **kwargs):
     if "w" in mode and buffering == -1:
         buffering = 1
@@ -21,7 +20,8 @@ def line_buffered_open(file, mode="r", buffering=-1, *args, **kwargs):
 
 
 g["open"] = line_buffered_open
+# Orca refuses to start while another Orca of the same user runs, and its only way past that, --replace, kills
+# the other one: the screen reader of the person running the tests. The script's check finds none.
 g["otherOrcas"] = lambda: []
-g["setProcessName"] = lambda name: None
 sys.argv = ["orca"] + sys.argv[1:]
 sys.exit(g["main"]())
