@@ -231,7 +231,8 @@ same_area() {
   local geometry="${3}x${4}+${1}+${2}"
   cmp -s <(convert "$5" -crop "$geometry" +repage rgb:-) <(convert "$6" -crop "$geometry" +repage rgb:-)
 }
-not_same_area() { ! same_area "$@"; }
+# True when the command fails: check and within take a command, not a negation.
+not() { ! "$@"; }
 
 # Waits (at most 5 s) until an area (as for same_area) of window $1 differs from screenshot $2; leaves the
 # screenshot that shows it in $3.
@@ -240,7 +241,7 @@ wait_area_changed() {
   shift 3
   for _ in $(seq 50); do
     screenshot "$wid" "$out" || return 1
-    not_same_area "$@" "$before" "$out" && return 0
+    ! same_area "$@" "$before" "$out" && return 0
     sleep 0.1
   done
   echo "area $* did not change" >&2
@@ -255,7 +256,7 @@ wait_area_settled() {
   rm -f "$previous"
   for _ in $(seq 50); do
     screenshot "$wid" "$out" || return 1
-    if not_same_area "$@" "$before" "$out" && [ -f "$previous" ] && same_area "$@" "$previous" "$out"; then
+    if ! same_area "$@" "$before" "$out" && [ -f "$previous" ] && same_area "$@" "$previous" "$out"; then
       alike=$((alike + 1))
       [ "$alike" -lt 2 ] || return 0
     else

@@ -19,7 +19,6 @@ pointer_is() {
   xdotool mousemove --window "$1" "$2" "$3"
   within 3 pointer_shows "$4 $4 $5 $6" "$7"
 }
-not() { ! "$@"; }
 
 # Scale 1: the finger over the notice, the closed hand over the panel's own picture.
 open_panel
