@@ -197,20 +197,13 @@ declare -A AREA=(
   [execute_exit]="329 187 33 21"
 )
 
-# Clicks with the primary button at a client point of window $1: a name of AT, or x and y.
-click() {
-  local wid=$1
-  shift
-  # shellcheck disable=SC2086 # a point is two words
-  xdotool mousemove --window "$wid" ${AT[$1]:-$*} click 1
-}
-# Holds the primary button down at a point of window $1 (as for click); let_go releases it wherever it is.
-hold() {
-  local wid=$1
-  shift
-  # shellcheck disable=SC2086
-  xdotool mousemove --window "$wid" ${AT[$1]:-$*} mousedown 1
-}
+# A client point: a name of AT, or x and y. Clicks with the primary button at a point of window $1, or holds it
+# down there; let_go releases it wherever the pointer is.
+point() { echo "${AT[$1]:-$*}"; }
+# shellcheck disable=SC2046 # a point is two words
+click() { xdotool mousemove --window "$1" $(point "${@:2}") click 1; }
+# shellcheck disable=SC2046
+hold() { xdotool mousemove --window "$1" $(point "${@:2}") mousedown 1; }
 let_go() { xdotool mouseup 1; }
 # Closes window $1 from its frame, as the window manager's close button does.
 close_from_frame() { wmctrl -i -c "$1"; }
