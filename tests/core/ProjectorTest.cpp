@@ -187,7 +187,7 @@ TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
   p.click(ArrayId::SWp1, kRight.buttons.off);
   p.click(ArrayId::SWp1, kClose);
   p.ticks(14);
-  ASSERT_LT(p.f.POP[0].Top, 0);
+  ASSERT_LT(p.f.POP(0).Top, 0);
   EXPECT_EQ(p.phase(kRight), 115);
 
   p.openPopup(kPowerPopup);  // ten more ticks
@@ -198,7 +198,7 @@ TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
 
   p.click(ArrayId::SWp1, kClose);
   p.ticks(kPhaseTicks - 29);
-  EXPECT_EQ(p.f.POP[0].Top, -210);
+  EXPECT_EQ(p.f.POP(0).Top, -210);
   EXPECT_EQ(p.f.Caption(), kRight.says.stopped);
   EXPECT_EQ(p.phase(kRight), 0);
   EXPECT_TRUE(p.lit(ArrayId::SWp1, kRight.buttons.off));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Captions.h"
-#include "FakeApp.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
@@ -34,28 +33,30 @@ TEST(StartUp, ParksEverySliderOutOfView) {
   const float parkedTops[] = {-210, -218, -198};
   const float lefts[] = {109, 204, 300};
   for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(p.f.POP[k].Top, parkedTops[k]);
-    EXPECT_EQ(p.f.POP[k].Left, lefts[k]);
+    EXPECT_EQ(p.f.POP(k).Top, parkedTops[k]);
+    EXPECT_EQ(p.f.POP(k).Left, lefts[k]);
   }
-  for (const PictureBox& panel : p.f.Sousa) {
-    EXPECT_EQ(panel.Left, -91);
-    EXPECT_EQ(panel.Top, 85);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(p.f.Sousa(i).Left, -91);
+    EXPECT_EQ(p.f.Sousa(i).Top, 85);
   }
-  EXPECT_EQ(p.f.KABE.Left, 0);
-  EXPECT_EQ(p.f.KABE.Top, 0);
-  EXPECT_TRUE(p.f.KABE.Visible);
+  EXPECT_EQ(p.f.KABE().Left, 0);
+  EXPECT_EQ(p.f.KABE().Top, 0);
+  EXPECT_TRUE(p.f.KABE().Visible);
 }
 
 TEST(StartUp, LightsVideoOffBothProjectorOnButtonsAndBothScreenLabels) {
   Panel p;
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(p.f.SWm[i].picture, i == 0 ? p.f.SWmd[0] : Picture::none()) << i;
-  EXPECT_EQ(p.f.SWp1[0].picture, p.f.SWp1d[0]);
-  EXPECT_EQ(p.f.SWp1[2].picture, p.f.SWp1d[2]);
-  EXPECT_TRUE(p.f.SWp1[1].picture.isNone());
-  EXPECT_TRUE(p.f.SWp1[3].picture.isNone());
-  EXPECT_TRUE(p.f.SWp1[4].picture.isNone());
-  EXPECT_EQ(p.f.MES[0].picture, p.f.MESd[0]);
-  EXPECT_EQ(p.f.MES[1].picture, p.f.MESd[0]);
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(p.f.Element(ArrayId::SWm, i).picture, i == 0 ? p.f.Twin(ArrayId::SWm, 0) : Picture::none())
+        << i;
+  EXPECT_EQ(p.f.Element(ArrayId::SWp1, 0).picture, p.f.Twin(ArrayId::SWp1, 0));
+  EXPECT_EQ(p.f.Element(ArrayId::SWp1, 2).picture, p.f.Twin(ArrayId::SWp1, 2));
+  EXPECT_TRUE(p.f.Element(ArrayId::SWp1, 1).picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWp1, 3).picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWp1, 4).picture.isNone());
+  EXPECT_EQ(p.f.Element(ArrayId::MES, 0).picture, p.f.MESd(0));
+  EXPECT_EQ(p.f.Element(ArrayId::MES, 1).picture, p.f.MESd(0));
 }
 
 TEST(StartUp, DrawsTheMeterAtHalfWithoutClearingFirst) {
@@ -83,7 +84,7 @@ TEST(StartUp, ASecondCopyShowsTheCautionBoxAndEndsBeforeAnythingElse) {
 TEST(Notice, ClickHidesItOnceAndBringsInTheSelectADevicePanel) {
   Panel p;
   p.dismissNotice();
-  EXPECT_FALSE(p.f.KABE.Visible);
+  EXPECT_FALSE(p.f.KABE().Visible);
   EXPECT_EQ(p.f.state.PanelShown[0], 1);
   EXPECT_EQ(p.f.state.PanelMoving[0], 1);
   EXPECT_EQ(p.f.Caption(), captions::kTitle);
@@ -94,20 +95,20 @@ TEST(Notice, OnlyAPrimaryClickOnItDismissesIt) {
   Panel p;
   MouseDown(p.f, 200, 150, MouseButton::Right);
   MouseUp(p.f, 200, 150, MouseButton::Right);
-  EXPECT_TRUE(p.f.KABE.Visible);
+  EXPECT_TRUE(p.f.KABE().Visible);
   MouseDown(p.f, 200, 150, MouseButton::Left);
   MouseUp(p.f, 500, 150, MouseButton::Left);  // released off the window
-  EXPECT_TRUE(p.f.KABE.Visible);
+  EXPECT_TRUE(p.f.KABE().Visible);
   MouseDown(p.f, 200, 150, MouseButton::Left);
   CaptureLost(p.f);
-  EXPECT_TRUE(p.f.KABE.Visible);
+  EXPECT_TRUE(p.f.KABE().Visible);
 }
 
 TEST(Notice, CoversEveryButtonUntilDismissed) {
   Panel p;
   p.press(ArrayId::SWm, 3);
   EXPECT_EQ(p.f.state.MonitorSource, 0);
-  EXPECT_TRUE(p.f.SWm[3].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWm, 3).picture.isNone());
   ASSERT_TRUE(p.f.HeldTarget().has_value());
   EXPECT_EQ(p.f.HeldTarget()->kind, Target::Kind::Notice);
 }
