@@ -42,6 +42,13 @@ struct Panel {
     MouseUp(f, x, y, MouseButton::Left);
   }
   void dismissNotice() { clickAt(kWindowWidth / 2, kWindowHeight / 2); }
+  bool lit(ArrayId id, int i) const { return f.Element(id, i).picture == Form1::Twin(id, i); }
+  bool dark(ArrayId id, int i) const { return f.Element(id, i).picture.isNone(); }
+  int litCount(ArrayId id) const {
+    int n = 0;
+    for (const Image& image : f.Elements(id)) n += image.picture.isNone() ? 0 : 1;
+    return n;
+  }
   // The whole tick, then what the shell does after it: it repaints what was touched and shows the caption,
   // so neither piles up here. To see what one tick touched, call Tick and read the window.
   void ticks(int n) {
@@ -68,13 +75,6 @@ struct ShownPanel : Panel {
   void selectSource(int source) {
     click(ArrayId::SWm, source);
     settle();
-  }
-  bool lit(ArrayId id, int i) const { return f.Element(id, i).picture == Form1::Twin(id, i); }
-  bool dark(ArrayId id, int i) const { return f.Element(id, i).picture.isNone(); }
-  int litCount(ArrayId id) const {
-    int n = 0;
-    for (const Image& image : f.Elements(id)) n += image.picture.isNone() ? 0 : 1;
-    return n;
   }
 };
 
