@@ -48,7 +48,7 @@ void SlideTick(Form1& f) {
   for (s.LoopIndex = 0; s.LoopIndex <= 5; s.LoopIndex = byteAdd(s.LoopIndex, 1)) {
     const std::size_t i = s.LoopIndex;
     if (s.PanelMoving[i] != 1) continue;
-    PictureBox& panel = f.Sousa(i);
+    PictureBox& panel = f.Sousa(s.LoopIndex);
     const BoxLayout& l = boxLayout(panel.id);
     f.SetLeft(panel, slide(panel.Left, static_cast<float>(-l.width), static_cast<float>(l.openLeft),
                            kPanelStep, {s.PanelShown[i], s.PanelMoving[i]}));

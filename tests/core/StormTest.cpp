@@ -204,14 +204,14 @@ std::string checkSliders(const Form1& f) {
                                                         {s.CdMdPopupOpen, s.CdMdPopupMoving},
                                                         {s.ExitPopupOpen, s.ExitPopupMoving}}};
   for (std::size_t k = 0; k < 3; ++k) {
-    const PictureBox& pop = f.POP(k);
+    const PictureBox& pop = f.POP(static_cast<int>(k));
     if (auto why = checkSlider("POP", k, pop.Top, pop.Left, kPopups[k], popups[k].first, popups[k].second);
         !why.empty())
       return why;
   }
   int restingInView = 0;
   for (std::size_t i = 0; i < 6; ++i) {
-    const PictureBox& panel = f.Sousa(i);
+    const PictureBox& panel = f.Sousa(static_cast<int>(i));
     if (auto why = checkSlider("Sousa", i, panel.Left, panel.Top, kPanel, s.PanelShown[i], s.PanelMoving[i]);
         !why.empty())
       return why;
@@ -288,8 +288,10 @@ struct Coverage {
       warmedUp = warmedUp || (p >= 1 && p <= 99);
       cooledDown = cooledDown || p >= 101;
     }
-    for (std::size_t k = 0; k < 3; ++k) popupOpen[k] = popupOpen[k] || f.POP(k).Top == kPopups[k].open;
-    for (std::size_t i = 0; i < 6; ++i) panelIn[i] = panelIn[i] || f.Sousa(i).Left == kPanel.open;
+    for (std::size_t k = 0; k < 3; ++k)
+      popupOpen[k] = popupOpen[k] || f.POP(static_cast<int>(k)).Top == kPopups[k].open;
+    for (std::size_t i = 0; i < 6; ++i)
+      panelIn[i] = panelIn[i] || f.Sousa(static_cast<int>(i)).Left == kPanel.open;
   }
 };
 
