@@ -173,6 +173,8 @@ class Form1 : public FormContents {
   }
   void MarkDirty(const DirtyRect& r);
 
+  // Not the window's contents: the platform, and what the screen and screen readers have yet to be told or
+  // were told last. Whatever start-up sets belongs in FormContents.
   App& app_;
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
