@@ -53,7 +53,7 @@ void SWs_MouseDown(Form1& f, int Index) {
   const PanelState& s = f.state;
   f.Light(ArrayId::SWs, Index);
   // The label follows the send whatever the projector is doing; only the report differs.
-  f.SetPicture(f.MES[screen], f.MESd[s.MonitorSource]);
+  f.SetPicture(f.Element(ArrayId::MES, Index), f.MESd(s.MonitorSource));
   const Byte projector = Index == 0 ? s.LeftProjectorState : s.RightProjectorState;
   if (projector == kProjectorOn) {
     f.SetCaption(kSendMessages[screen][s.MonitorSource]);

@@ -1,4 +1,4 @@
-#include "window/StartUp.h"
+#include "input/StartUp.h"
 
 #include "audio/Volume.h"
 #include "devices/Projectors.h"
@@ -24,17 +24,17 @@ void SetUpRoom(Form1& f) {
   f.Light(ArrayId::SWp1, 2);
 
   for (int k = 0; k < 3; ++k) {
-    PictureBox& pop = f.POP[static_cast<std::size_t>(k)];
+    PictureBox& pop = f.POP(k);
     f.SetTop(pop, static_cast<float>(-pop.Height));
     f.SetLeft(pop, static_cast<float>(boxLayout(pop.id).left));
   }
   for (s.LoopIndex = 0; s.LoopIndex <= 5; ++s.LoopIndex) {
-    PictureBox& panel = f.Sousa[s.LoopIndex];
+    PictureBox& panel = f.Sousa(s.LoopIndex);
     f.SetTop(panel, static_cast<float>(boxLayout(panel.id).top));
     f.SetLeft(panel, static_cast<float>(-panel.Width));
   }
-  f.SetTop(f.KABE, 0);
-  f.SetLeft(f.KABE, 0);
+  f.SetTop(f.KABE(), 0);
+  f.SetLeft(f.KABE(), 0);
 
   f.Timer1.Interval = kTickMilliseconds;
   f.Timer1.Enabled = true;
@@ -63,28 +63,11 @@ bool StartAgain(Form1& f) {
 }
 
 void KABE_Click(Form1& f) {
-  // The notice is never shown again, so this runs at most once.
-  if (!f.KABE.Visible) return;
-  f.SetVisible(f.KABE, false);
+  // Every way in presses the notice only while it is up; a direct call after it went brings nothing in twice.
+  if (!f.KABE().Visible) return;
+  f.SetVisible(f.KABE(), false);
   f.state.PanelShown[0] = 1;
   f.state.PanelMoving[0] = 1;
-}
-
-void SWu_MouseDown(Form1& f, int Index) {
-  if (Index < 0 || Index > 2) return;
-  const SliderBytes popup = PopupBytes(f.state, Index);
-  if (popup.wanted == 0) {
-    popup.wanted = 1;
-  } else if (popup.wanted == 1) {
-    popup.wanted = 0;
-  }
-  popup.moving = 1;
-}
-
-void RequestPopupClosed(Form1& f, int k) {
-  const SliderBytes popup = PopupBytes(f.state, k);
-  popup.wanted = 0;
-  popup.moving = 1;
 }
 
 }  // namespace yunuri
