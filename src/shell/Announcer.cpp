@@ -22,6 +22,13 @@ void send(QAccessibleInterface* node, QAccessible::Event type) {
 
 }  // namespace
 
+Announcer::Announcer(QWidget* window) : window_(window) {
+  focusSoon_.setObjectName(QStringLiteral("TellFocus"));
+  focusSoon_.setSingleShot(true);
+  focusSoon_.setInterval(0);
+  QObject::connect(&focusSoon_, &QTimer::timeout, window, [this] { focus(); });
+}
+
 void Announcer::caption() {
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <vector>
 
 #include "window/Told.h"
@@ -18,10 +19,12 @@ class PanelElement;
 // and the meter's value. Telling does nothing while no assistive technology is listening; keeping goes on.
 class Announcer {
  public:
-  explicit Announcer(QWidget* window) : window_(window) {}
+  explicit Announcer(QWidget* window);
 
   void caption();
   void focus();
+  // The focus once the event loop has run: after the window got the focus and Qt has told so.
+  void focusSoon() { focusSoon_.start(); }
   // After an input or a tick; `repainted` when it changed anything on screen.
   void changes(const Form1& f, bool repainted);
   // The accessible tree was just built: what its nodes say now is what a screen reader knows.
@@ -38,6 +41,7 @@ class Announcer {
   static NodeTold toldBy(const PanelElement& e);
 
   QWidget* window_;
+  QTimer focusSoon_;
   Told panel_;
   std::vector<NodeTold> nodes_;
 };

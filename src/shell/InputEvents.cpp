@@ -1,7 +1,10 @@
 #include "shell/InputEvents.h"
 
 #include <QMouseEvent>
+#include <QTouchEvent>
 #include <QWidget>
+
+#include "shell/PanelZoom.h"
 
 namespace yunuri {
 namespace {
@@ -21,8 +24,6 @@ std::optional<QPoint> arrowOf(int key) {
   }
 }
 
-}  // namespace
-
 MouseButton buttonOf(int qtButton) {
   switch (qtButton) {
     case Qt::LeftButton:
@@ -33,6 +34,32 @@ MouseButton buttonOf(int qtButton) {
       return MouseButton::Middle;
     default:
       return MouseButton::Other;
+  }
+}
+
+}  // namespace
+
+void mouseDown(Form1& f, Focus& focus, QPoint at, int qtButton) {
+  focus.hideRing();
+  const Target t = f.HitTest(at.x(), at.y());
+  if (t.kind == Target::Kind::Element && arrayLayout(t.array).isButton) focus.moveTo(f, {{t.array, t.index}});
+  MouseDown(f, at.x(), at.y(), buttonOf(qtButton));
+}
+
+void mouseUp(Form1& f, QPoint at, int qtButton) {
+  MouseUp(f, at.x(), at.y(), buttonOf(qtButton));
+}
+
+void touchPoints(Form1& f, const QTouchEvent& event, const PanelZoom& zoom, std::optional<int>& finger) {
+  for (const QEventPoint& point : event.points()) {
+    const QPoint at = zoom.toPanel(point.position());
+    if (point.state() == QEventPoint::Pressed && !finger) {
+      finger = point.id();
+      TouchDown(f, at.x(), at.y());
+    } else if (point.state() == QEventPoint::Released && finger == point.id()) {
+      finger.reset();
+      TouchUp(f, at.x(), at.y());
+    }
   }
 }
 

@@ -1,18 +1,27 @@
 #pragma once
 
+#include <QPoint>
 #include <optional>
 
 #include "input/Focus.h"
 #include "input/Input.h"
 
 class QEvent;
-class QKeyEvent;
+class QTouchEvent;
 class QWidget;
 
 // What Qt's events mean to the panel.
 namespace yunuri {
 
-MouseButton buttonOf(int qtButton);
+class PanelZoom;
+
+// A mouse button going down at a panel point. A click moves keyboard focus to the button clicked, without the
+// ring: the ring is for keyboard users.
+void mouseDown(Form1& f, Focus& focus, QPoint at, int qtButton);
+void mouseUp(Form1& f, QPoint at, int qtButton);
+// Touch points: the first finger down holds the press and only its lift lets go; other fingers are ignored.
+// `finger` keeps the finger that holds the press.
+void touchPoints(Form1& f, const QTouchEvent& event, const PanelZoom& zoom, std::optional<int>& finger);
 // The keys that press the focused button, as a button's own keys do in every toolkit.
 bool isPressKey(int key);
 // Whether `key` is one the panel takes from the keyboard: a press key, Esc or an arrow.

@@ -8,6 +8,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/PaintingThread.h"
+#include "input/Focus.h"
 #include "shell/PanelPainter.h"
 #include "shell/PanelZoom.h"
 #include "shell/StatusLine.h"
@@ -24,6 +25,10 @@ constexpr int kRingOutset = 4;
 
 // Around the panel in full screen.
 const QColor kGround(20, 18, 17);
+
+int ringOutset(qreal scale) {
+  return std::max(kRingOutset, static_cast<int>(std::lround(kRingOutset * scale)));
+}
 
 void paintRing(QPainter& painter, const QRect& ring, qreal line) {
   painter.setRenderHint(QPainter::Antialiasing);
@@ -42,8 +47,12 @@ void paintRing(QPainter& painter, const QRect& ring, qreal line) {
 
 }  // namespace
 
-int focusRingOutset(qreal scale) {
-  return std::max(kRingOutset, static_cast<int>(std::lround(kRingOutset * scale)));
+QRect focusRingRect(const Form1& form, const Focus& focus, const PanelZoom& zoom) {
+  const std::optional<ButtonRef> b = focus.button();
+  if (!focus.ringShown() || !b || !form.Showing(b->array, b->index)) return {};
+  const DirtyRect r = form.WindowRect(form.Element(b->array, b->index));
+  const int out = ringOutset(zoom.scale());
+  return zoom.toWidget(QRectF(r.left, r.top, r.width, r.height)).adjusted(-out, -out, out, out);
 }
 
 PanelCanvas::PanelCanvas(QWidget& window, const Form1& form, const PanelZoom& zoom)
@@ -82,8 +91,7 @@ void PanelCanvas::paint(QPainter& painter, const QRect& exposed, qreal ratio, co
   paintPanel(painter, form_, cache_, cacheRatio_, zoom_.toPanel(QRectF(exposed).intersected(panel)));
   painter.restore();
   if (statusLine.intersects(exposed)) paintStatusLine(painter, statusLine, window_.windowTitle());
-  if (!ring.isNull() && ring.intersects(exposed))
-    paintRing(painter, ring, focusRingOutset(zoom_.scale()) / 4.0);
+  if (!ring.isNull() && ring.intersects(exposed)) paintRing(painter, ring, ringOutset(zoom_.scale()) / 4.0);
   // What the first frame does not need waits until the panel has been on screen for a moment: the icon
   // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long
   // before a visitor can click the notice away).

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace yunuri {
 
+class Focus;
 class Form1;
 class PanelZoom;
 
@@ -50,8 +51,8 @@ class PanelCanvas {
   int paintCount_ = 0;
 };
 
-// How far the focus ring reaches outside its button at a zoom's scale: a light band of two pixels between
-// dark lines of one at 100 %, growing with the zoom.
-int focusRingOutset(qreal scale);
+// Where the focus ring lies in the widget: around the focused button, reaching out a light band of two pixels
+// between dark lines of one at 100 % and growing with the zoom; empty while it does not show.
+QRect focusRingRect(const Form1& form, const Focus& focus, const PanelZoom& zoom);
 
 }  // namespace yunuri

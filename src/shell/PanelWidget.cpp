@@ -33,10 +33,6 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
-  tellFocus_.setObjectName(QStringLiteral("TellFocus"));
-  tellFocus_.setSingleShot(true);
-  tellFocus_.setInterval(0);
-  connect(&tellFocus_, &QTimer::timeout, this, [this] { announcer_.focus(); });
   setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -58,7 +54,7 @@ void PanelWidget::tick() {
 }
 
 void PanelWidget::pass(std::optional<InputWay> by, const std::function<void(Form1&)>& run) {
-  const QRect ringBefore = focusRingRect();
+  const QRect ringBefore = focusRingRect(form_, focus_, zoom_);
   focusToTell_ = false;
   run(form_);
   if (focusToTell_) announcer_.focus();
@@ -69,7 +65,7 @@ void PanelWidget::pass(std::optional<InputWay> by, const std::function<void(Form
     update(statusLineRect());
   }
   if (focus_.follow(form_, by)) announcer_.focus();
-  if (const QRect ring = focusRingRect(); ring != ringBefore) {
+  if (const QRect ring = focusRingRect(form_, focus_, zoom_); ring != ringBefore) {
     update(ringBefore);
     update(ring);
   }
@@ -84,21 +80,6 @@ void PanelWidget::moveFocus(Form1& f, std::optional<ButtonRef> to) {
   focus_.moveTo(f, to);
   focus_.showRing();
   focusToTell_ = true;
-}
-
-QRect PanelWidget::focusRingRect() const {
-  const std::optional<ButtonRef> b = focus_.button();
-  if (!focus_.ringShown() || !b || !form_.Showing(b->array, b->index)) return {};
-  const DirtyRect r = form_.WindowRect(form_.Element(b->array, b->index));
-  const int out = focusRingOutset(zoom_.scale());
-  return panelToWidget(QRectF(r.left, r.top, r.width, r.height)).adjusted(-out, -out, out, out);
-}
-
-QRect PanelWidget::statusLineRect() const {
-  if (!isFullScreen()) return {};
-  // All the ground under the panel, the text set in its middle.
-  const int panelBottom = panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).bottom() + 1;
-  return {0, panelBottom, width(), height() - panelBottom};
 }
 
 bool PanelWidget::event(QEvent* event) {
@@ -123,8 +104,15 @@ bool PanelWidget::event(QEvent* event) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+      pointer_.touched(place_.showroom());
+      pass(InputWay::Pointer,
+           [&](Form1& f) { touchPoints(f, *static_cast<QTouchEvent*>(event), zoom_, finger_); });
+      event->accept();
+      return true;
     case QEvent::TouchCancel:
-      touchEvent(static_cast<QTouchEvent*>(event));
+      // The system took the touch back (an edge gesture, a rejected palm): nothing of it may act.
+      pointer_.touched(place_.showroom());
+      finger_.reset();
       event->accept();
       return true;
     default:
@@ -141,20 +129,13 @@ bool PanelWidget::event(QEvent* event) {
 void PanelWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint at = widgetToPanel(event->position());
   pointer_.at(at);
-  pass(InputWay::Pointer, [&](Form1& f) {
-    // A click moves keyboard focus to the button clicked, without the ring: the ring is for keyboard users.
-    focus_.hideRing();
-    const Target t = f.HitTest(at.x(), at.y());
-    if (t.kind == Target::Kind::Element && arrayLayout(t.array).isButton)
-      focus_.moveTo(f, {{t.array, t.index}});
-    MouseDown(f, at.x(), at.y(), buttonOf(event->button()));
-  });
+  pass(InputWay::Pointer, [&](Form1& f) { mouseDown(f, focus_, at, event->button()); });
 }
 
 void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = widgetToPanel(event->position());
   pointer_.at(at);
-  pass(InputWay::Pointer, [&](Form1& f) { MouseUp(f, at.x(), at.y(), buttonOf(event->button())); });
+  pass(InputWay::Pointer, [&](Form1& f) { mouseUp(f, at, event->button()); });
 }
 
 void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -167,29 +148,8 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void PanelWidget::touchEvent(QTouchEvent* event) {
-  pointer_.touched(place_.showroom());
-  // The system took the touch back (an edge gesture, a rejected palm): nothing of it may act.
-  if (event->type() == QEvent::TouchCancel) {
-    finger_.reset();
-    return;
-  }
-  pass(InputWay::Pointer, [&](Form1& f) {
-    for (const QEventPoint& point : event->points()) {
-      const QPoint at = widgetToPanel(point.position());
-      if (point.state() == QEventPoint::Pressed && !finger_) {
-        finger_ = point.id();
-        TouchDown(f, at.x(), at.y());
-      } else if (point.state() == QEventPoint::Released && finger_ == point.id()) {
-        finger_.reset();
-        TouchUp(f, at.x(), at.y());
-      }
-    }
-  });
-}
-
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
-  if (handleLanguageKey(event)) return;
+  if (switchLanguageOnKey(*event)) return;
   if (const WindowPlace::Key k = place_.key(*event); k != WindowPlace::Key::NotMine) {
     event->accept();
     // A press held across the change would be released at a point that no longer means the same thing.
@@ -210,14 +170,14 @@ void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
 
 void PanelWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  update(focusRingRect());
+  update(focusRingRect(form_, focus_, zoom_));
   // Qt tells assistive technology that the window has the focus; then say which part of it has: the notice
   // at start, so that a screen reader reads it, or the focused button.
-  tellFocus_.start();
+  announcer_.focusSoon();
 }
 
 void PanelWidget::focusOutEvent(QFocusEvent* event) {
-  update(focusRingRect());
+  update(focusRingRect(form_, focus_, zoom_));
   QWidget::focusOutEvent(event);
 }
 
@@ -247,18 +207,9 @@ void PanelWidget::focusButton(ButtonRef button) {
   pass(InputWay::KeyOrAction, [&](Form1& f) { moveFocus(f, button); });
 }
 
-void PanelWidget::pressFromAccessible(ButtonRef button) {
+void PanelWidget::sendAction(std::optional<ButtonRef> button) {
   ActionEvent event(button);
   QCoreApplication::sendEvent(this, &event);
-}
-
-void PanelWidget::dismissNoticeFromAccessible() {
-  ActionEvent event(std::nullopt);
-  QCoreApplication::sendEvent(this, &event);
-}
-
-void PanelWidget::setIdleReset(int seconds) {
-  idle_->setSeconds(seconds);
 }
 
 void PanelWidget::startAgain() {
@@ -293,14 +244,6 @@ void PanelWidget::startAgain() {
   announcer_.focus();
 }
 
-bool PanelWidget::handleLanguageKey(QKeyEvent* event) {
-  if (event->key() != Qt::Key_L || event->modifiers() != Qt::ControlModifier) return false;
-  event->accept();
-  // A held key switches once.
-  if (!event->isAutoRepeat()) setLanguage(nextLanguage());
-  return true;
-}
-
 void PanelWidget::showLanguage() {
   // Every picture with words is painted again in the new ones; the panel's state, its held press and its
   // timers are not touched. The caption that stands is shown again, now in the new language.
@@ -313,7 +256,7 @@ void PanelWidget::showLanguage() {
 void PanelWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   canvas_.paint(painter, event->rect(), devicePixelRatioF() * zoom_.scale(), statusLineRect(),
-                hasFocus() ? focusRingRect() : QRect());
+                hasFocus() ? focusRingRect(form_, focus_, zoom_) : QRect());
 }
 
 void PanelWidget::closeEvent(QCloseEvent* event) {

@@ -7,19 +7,17 @@
 
 #include "input/Focus.h"
 #include "shell/Announcer.h"
+#include "shell/IdleReset.h"
 #include "shell/LanguageButton.h"
 #include "shell/PanelAccessible.h"
 #include "shell/PanelCanvas.h"
 #include "shell/PanelPointer.h"
 #include "shell/PanelZoom.h"
+#include "shell/StatusLine.h"
 #include "shell/WindowPlace.h"
 #include "window/Form1.h"
 
-class QTouchEvent;
-
 namespace yunuri {
-
-class IdleReset;
 
 // The panel's window: hands the mouse, the keyboard, touch points, assistive technologies' actions and the
 // tick to the panel, then shows what it changed. Its parts each keep their own state: the keyboard focus,
@@ -44,8 +42,8 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   bool focusRingShown() const { return focus_.ringShown(); }
   void focusButton(ButtonRef button) override;
   // The accessible actions: a press and a release of a button, and the notice's dismissal.
-  void pressFromAccessible(ButtonRef button) override;
-  void dismissNoticeFromAccessible() override;
+  void pressFromAccessible(ButtonRef button) override { sendAction(button); }
+  void dismissNoticeFromAccessible() override { sendAction(std::nullopt); }
   void nodesBuilt(const std::vector<PanelElement*>& nodes) override { announcer_.knowNodes(nodes); }
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
@@ -60,12 +58,15 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void startShowroom() { place_.startShowroom(); }
   bool showroom() const { return place_.showroom(); }
   // After `seconds` without input the panel starts again; 0 never.
-  void setIdleReset(int seconds);
+  void setIdleReset(int seconds) { idle_->setSeconds(seconds); }
   // The panel as it starts, the notice over it; put off while a press is held (its release counts as a
   // press).
   void startAgain();
   // Where the status line is set in full screen; empty in a window.
-  QRect statusLineRect() const override;
+  QRect statusLineRect() const override {
+    return isFullScreen() ? statusLineBand(size(), panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)))
+                          : QRect();
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -89,18 +90,14 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void pass(std::optional<InputWay> by, const std::function<void(Form1&)>& run);
   // A move of the focus that the visitor asked for, within `pass`: it shows the ring and is told.
   void moveFocus(Form1& f, std::optional<ButtonRef> to);
-  void touchEvent(QTouchEvent* event);
-  // Ctrl+L, the next language; false for any other key.
-  bool handleLanguageKey(QKeyEvent* event);
+  // An assistive technology's press, sent to the window as an event like every input.
+  void sendAction(std::optional<ButtonRef> button);
   // After the language changed: the same panel in the new words, nothing else.
   void showLanguage();
-  QRect focusRingRect() const;
 
   Form1& form_;  // changed only within `pass`
   PanelZoom zoom_;
   QTimer timer_;
-  // Once the window has the focus and Qt has said so: which part of it has the focus.
-  QTimer tellFocus_;
   Focus focus_;
   bool focusToTell_ = false;
   Announcer announcer_;
