@@ -101,6 +101,14 @@ bool PanelWidget::event(QEvent* event) {
     case QEvent::LanguageChange:
       showLanguage();
       break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      // The ring shows only while the window has the focus. Qt tells assistive technology that the window has
+      // it; then say which part of it has: the notice at start, so that a screen reader reads it, or the
+      // focused button.
+      update(focusRingRect(form_, focus_, zoom_));
+      if (type == QEvent::FocusIn) announcer_.focusSoon();
+      break;
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
@@ -166,19 +174,6 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
 void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat() || !isPressKey(event->key())) return QWidget::keyReleaseEvent(event);
   pass(InputWay::KeyOrAction, [key = event->key()](Form1& f) { KeyUp(f, key); });
-}
-
-void PanelWidget::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update(focusRingRect(form_, focus_, zoom_));
-  // Qt tells assistive technology that the window has the focus; then say which part of it has: the notice
-  // at start, so that a screen reader reads it, or the focused button.
-  announcer_.focusSoon();
-}
-
-void PanelWidget::focusOutEvent(QFocusEvent* event) {
-  update(focusRingRect(form_, focus_, zoom_));
-  QWidget::focusOutEvent(event);
 }
 
 bool PanelWidget::focusNextPrevChild(bool next) {
