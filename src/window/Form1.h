@@ -148,8 +148,8 @@ class Form1 {
   bool Checked(ArrayId id, int index) const;
 
   // Takes over every control, the state record, the caption, the input state and the tick of `fresh` (a
-  // window just loaded), marks the whole window for repainting and runs on if it had ended. What the screen
-  // and screen readers were last told is kept, so the differences are reported as after any press.
+  // window just loaded), marks the whole window for repainting and runs on if it had ended. The caption last
+  // shown is kept, so its change is reported as after any press.
   void StartFrom(const Form1& fresh);
 
   // The program's end, through the platform. Once ended, no event or tick is processed.
