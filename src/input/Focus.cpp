@@ -1,4 +1,6 @@
-// Where keyboard focus goes when the panel moves under it.
+// Where keyboard focus goes, and when the panel moves under it.
+#include "input/Focus.h"
+
 #include "input/Input.h"
 #include "window/Groups.h"
 
@@ -11,9 +13,8 @@ bool popupMoving(const Form1& f, int k) {
 }
 
 std::optional<ButtonRef> firstButtonOf(const Form1& f, int popup) {
-  const auto g = static_cast<Group>(static_cast<int>(Group::PowerPopup) + popup);
   for (const ButtonRef& b : FocusChain(f)) {
-    if (GroupOfArea(CatalogueEntry(b.array, b.index).area) == g) return b;
+    if (GroupOf(GroupOfArea(CatalogueEntry(b.array, b.index).area)).popup == popup) return b;
   }
   return std::nullopt;
 }
@@ -37,36 +38,71 @@ std::optional<ButtonRef> nearest(const Form1& f, ButtonRef from) {
 
 }  // namespace
 
-std::optional<ButtonRef> FocusFollow(Form1& f, std::optional<ButtonRef> focus) {
-  InputState& in = f.input;
-  if (f.NoticeUp() || f.Ended()) return focus;
-  if (in.focusToFirst) {
-    in.focusToFirst = false;
+void Focus::moveTo(Form1& f, std::optional<ButtonRef> to) {
+  if (to && to != at_) KeyPressLost(f);
+  if (to) at_ = to;
+}
+
+void Focus::arrow(Form1& f, int dx, int dy) {
+  if (at_ && f.Showing(at_->array, at_->index)) {
+    moveTo(f, FocusToward(f, *at_, dx, dy));
+  } else {
+    moveTo(f, NextFocus(f, std::nullopt, dx + dy));
+  }
+}
+
+bool Focus::follow(Form1& f, std::optional<InputWay> by) {
+  if (by == InputWay::KeyOrAction) {
+    for (int k = 0; k < kPopupCount; ++k) {
+      if (PopupWanted(f, k) && !wanted_[static_cast<std::size_t>(k)]) enterPopup_ = k;
+    }
+    if (noticeUp_ && !f.NoticeUp()) toFirst_ = true;
+  }
+  see(f);
+  const std::optional<ButtonRef> to = whereNext(f);
+  if (to == at_) return false;
+  moveTo(f, to);
+  return true;
+}
+
+void Focus::reset(const Form1& f) {
+  *this = Focus(f);
+}
+
+void Focus::see(const Form1& f) {
+  for (int k = 0; k < kPopupCount; ++k) wanted_[static_cast<std::size_t>(k)] = PopupWanted(f, k);
+  noticeUp_ = f.NoticeUp();
+}
+
+std::optional<ButtonRef> Focus::whereNext(const Form1& f) {
+  if (f.NoticeUp() || f.Ended()) return at_;
+  if (toFirst_) {
+    toFirst_ = false;
     const std::vector<ButtonRef> chain = FocusChain(f);
     if (!chain.empty()) return chain.front();
   }
-  if (in.enterPopup) {
-    const int k = *in.enterPopup;
+  if (enterPopup_) {
+    const int k = *enterPopup_;
     if (!PopupWanted(f, k)) {
-      in.enterPopup.reset();
+      enterPopup_.reset();
     } else if (!popupMoving(f, k)) {
-      in.enterPopup.reset();
+      enterPopup_.reset();
       if (const std::optional<ButtonRef> first = firstButtonOf(f, k)) return first;
     }
   }
-  if (!focus) return focus;
-  const ButtonEntry& e = CatalogueEntry(focus->array, focus->index);
+  if (!at_) return at_;
+  const ButtonEntry& e = CatalogueEntry(at_->array, at_->index);
   const GroupEntry& g = GroupOf(GroupOfArea(e.area));
   // Closing a popup gives the focus back to the button that opened it, before the popup has slid away.
   if (g.popup >= 0 && !PopupWanted(f, g.popup)) return ButtonRef{ArrayId::SWu, g.popup};
-  if (f.Showing(focus->array, focus->index)) return focus;
+  if (f.Showing(at_->array, at_->index)) return at_;
   // A popup sliding in or out passes over its own top button for a moment.
-  if (focus->array == ArrayId::SWu && popupMoving(f, focus->index)) return focus;
+  if (at_->array == ArrayId::SWu && popupMoving(f, at_->index)) return at_;
   if (g.group == Group::Remote) {
     const ButtonRef selected{ArrayId::SWm, f.state.MonitorSource};
     if (f.Showing(selected.array, selected.index)) return selected;
   }
-  return nearest(f, *focus);
+  return nearest(f, *at_);
 }
 
 }  // namespace yunuri

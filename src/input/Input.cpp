@@ -61,10 +61,6 @@ bool isPrimary(Holder h) {
   return h == Holder::MouseLeft || h == Holder::Key || h == Holder::Touch || h == Holder::Action;
 }
 
-bool byKeyOrAction(Holder h) {
-  return h == Holder::Key || h == Holder::Action;
-}
-
 // Opening a popup is a press of its top button; closing is a release of its close button or a second press.
 // Noting the order here keeps the handlers as they are.
 void notePopups(Form1& f) {
@@ -74,10 +70,8 @@ void notePopups(Form1& f) {
     const bool wanted = PopupBytes(f.state, k).wanted == 1;
     if (wanted && at == 0) {
       at = ++in.openings;
-      if (in.held && byKeyOrAction(in.held->holder)) in.enterPopup = k;
     } else if (!wanted) {
       at = 0;
-      if (in.enterPopup == k) in.enterPopup.reset();
     }
   }
 }
@@ -98,7 +92,6 @@ void letGo(Form1& f, Release how, bool clicksNotice) {
   if (held.target.kind == Target::Kind::Notice) {
     if (how == Release::Normal && clicksNotice && isPrimary(held.holder)) {
       KABE_Click(f);
-      f.input.focusToFirst = byKeyOrAction(held.holder);
     }
     return;
   }

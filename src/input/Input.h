@@ -57,10 +57,5 @@ std::vector<ButtonRef> FocusChain(const Form1& f);
 std::optional<ButtonRef> NextFocus(const Form1& f, std::optional<ButtonRef> from, int step);
 // The nearest button of the same area of the panel in an arrow's direction (dx, dy one of -1, 0, 1), if any.
 std::optional<ButtonRef> FocusToward(const Form1& f, ButtonRef from, int dx, int dy);
-// Where keyboard focus goes after an input or a tick moved things: into a popup a key or an action opened,
-// once it has slid in; back to a closing popup's top button; to the selected source when the remote under the
-// focus leaves; to the nearest button in view when the focused one went out of sight; to the first top button
-// once a key or an action dismissed the notice. Otherwise it stays.
-std::optional<ButtonRef> FocusFollow(Form1& f, std::optional<ButtonRef> focus);
 
 }  // namespace yunuri

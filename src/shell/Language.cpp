@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -63,6 +64,13 @@ QString languageName(const QString& code) {
   // The locale names English after a country ("American English"); the button offers the language.
   if (locale.language() == QLocale::English) name = QStringLiteral("English");
   return name;
+}
+
+bool switchLanguageOnKey(QKeyEvent& event) {
+  if (event.key() != Qt::Key_L || event.modifiers() != Qt::ControlModifier) return false;
+  event.accept();
+  if (!event.isAutoRepeat()) setLanguage(nextLanguage());
+  return true;
 }
 
 }  // namespace yunuri

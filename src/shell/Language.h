@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QKeyEvent;
+
 namespace yunuri {
 
 // The panel's own language: the source text of every catalogue, shown with no translator.
@@ -19,6 +21,8 @@ QString currentLanguage();
 // The language after the current one, in builtInLanguages() order, round to the first: what Ctrl+L and the
 // language button switch to.
 QString nextLanguage();
+// Ctrl+L switches to the next language (once for a held key); false for any other key.
+bool switchLanguageOnKey(QKeyEvent& event);
 // A language's name in that language, as a button offering it reads ("English", "日本語").
 QString languageName(const QString& code);
 

@@ -70,7 +70,7 @@ void PanelAccessible::build() const {
   make(groupNode(Group::Volume), {Node::Kind::Meter});
   make(nullptr, {Node::Kind::Status});
   make(nullptr, {Node::Kind::Announcement});
-  for (PanelElement* e : all_) e->told = e->now();
+  panel_->nodesBuilt(all_);
 }
 
 const std::vector<PanelElement*>& PanelAccessible::nodes() const {

@@ -28,6 +28,8 @@ class AccessiblePanel {
   virtual void focusButton(ButtonRef button) = 0;
   virtual void pressFromAccessible(ButtonRef button) = 0;
   virtual void dismissNoticeFromAccessible() = 0;
+  // The tree was just built: what its nodes say now is what a screen reader knows of them.
+  virtual void nodesBuilt(const std::vector<PanelElement*>& nodes) = 0;
   // A button of the window's own beside the panel (the language button in full screen), if one shows.
   virtual QWidget* groundButton() const { return nullptr; }
   // Where the window paints the caption as a status line (in full screen), in widget pixels; empty where the

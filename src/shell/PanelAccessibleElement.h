@@ -25,8 +25,8 @@ struct Node {
 };
 
 // One part of the panel as an assistive technology sees it: a control, a printed text, or a named group of
-// them (the notice and the popups are dialogs). Holds no state of its own beyond what it last told: every
-// answer is read from the panel and the core's tables as they are now.
+// them (the notice and the popups are dialogs). Holds no state of its own: every answer is read from the
+// panel and the core's tables as they are now.
 class PanelElement : public QAccessibleInterface,
                      public QAccessibleActionInterface,
                      public QAccessibleValueInterface {
@@ -69,16 +69,6 @@ class PanelElement : public QAccessibleInterface,
   void adopt(PanelElement* kid) { kids_.push_back(kid); }
   const std::vector<PanelElement*>& kids() const { return kids_; }
   bool showing() const;
-
-  // What a screen reader was last told of this node, to tell each change once.
-  struct Told {
-    bool showing = false;
-    QString name;
-    QString description;
-    friend bool operator==(const Told&, const Told&) = default;
-  };
-  Told now() const { return {showing(), text(QAccessible::Name), text(QAccessible::Description)}; }
-  Told told;
 
  private:
   AccessiblePanel* panel() const;

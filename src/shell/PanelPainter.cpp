@@ -57,9 +57,10 @@ struct MeterFrame {
   QImage image;
 };
 
-// The meter and its number are painted on the painting thread like every picture, so the window's own thread
-// never opens a font: one opened there would stay mapped, with its glyph caches, as long as the program runs.
-// The last frame is kept, as the meter changes far less often than it is repainted.
+// The meter and its number are painted on the painting thread like every picture, so painting the panel opens
+// no font on the window's own thread: one opened there would stay mapped, with its glyph caches, as long as
+// the program runs. Only full screen opens fonts there, for the status line and the language button on the
+// ground. The last frame is kept, as the meter changes far less often than it is repainted.
 void drawMeter(QPainter& p, assets::PictureCache& cache, qreal ratio, Picture picture,
                const MeterCanvas& canvas, const QRectF& box) {
   static MeterFrame last;

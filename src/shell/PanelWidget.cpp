@@ -3,31 +3,35 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEnterEvent>
-#include <QScreen>
+#include <QPainter>
 #include <QTouchEvent>
 
-#include "assets/Artwork.h"
-#include "assets/PaintingThread.h"
 #include "assets/Words.h"
-#include "input/Input.h"
-#include "shell/FrameExtents.h"
+#include "shell/ActionEvent.h"
+#include "shell/IdleReset.h"
+#include "shell/InputEvents.h"
 #include "shell/Language.h"
-#include "shell/PanelAccessible.h"
-#include "shell/PanelAnnounce.h"
 #include "shell/StatusLine.h"
+#include "input/StartUp.h"
 
-// The window itself: its making, the tick, what follows every input and tick, and the window's life.
 namespace yunuri {
 
 PanelWidget::PanelWidget(Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       form_(form),
-      cacheRatio_(devicePixelRatioF()),
       timer_(this),
+      focus_(form),
+      announcer_(this),
+      pointer_(*this, form, zoom_),
+      canvas_(*this, form, zoom_),
+      place_(*this, zoom_),
+      idle_(new IdleReset(this, [this] { startAgain(); })),
       startLanguage_(currentLanguage()),
       languageButton_(new LanguageButton(this)) {
   timer_.setObjectName(QStringLiteral("Timer1"));
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
   setFixedSize(kWindowWidth, kWindowHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -35,75 +39,215 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   setAttribute(Qt::WA_AcceptTouchEvents);
   installPanelAccessibility();
   setWindowTitle(assets::shown(form_.Caption()));
-  // The first frame's picture is painted on the painting thread while the window is being made.
-  cache_.prefetch(form_.NoticeUp() ? form_.KABE().picture : Picture::base(BasePicture::MainPanel),
-                  devicePixelRatioF());
-  timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
-  afterFirstFrame_.setSingleShot(true);
-  connect(&afterFirstFrame_, &QTimer::timeout, this, [this] {
-    setWindowIcon(assets::windowIcon());
-    cache_.prefetch(Picture::base(BasePicture::MainPanel), cacheRatio_);
-    releasePainter_.start(kReleasePainterMs);
-  });
-  idle_.setParent(this);
-  idle_.setObjectName(QStringLiteral("IdleReset"));
-  idle_.setSingleShot(true);
-  connect(&idle_, &QTimer::timeout, this, &PanelWidget::startAgain);
-  tellFocus_.setSingleShot(true);
-  tellFocus_.setInterval(0);
-  connect(&tellFocus_, &QTimer::timeout, this, [this] { announceFocus(this); });
-  releasePainter_.setSingleShot(true);
-  connect(&releasePainter_, &QTimer::timeout, this, [] { assets::releasePaintingThread(); });
 }
 
 void PanelWidget::startTimer1() {
-  if (!form_.Timer1.Enabled) return;
-  timer_.start(form_.Timer1.Interval);
+  if (form_.Timer1.Enabled) timer_.start(form_.Timer1.Interval);
 }
 
 void PanelWidget::tick() {
-  Tick(form_);
-  sync();
+  pass(std::nullopt, Tick);
 }
 
-void PanelWidget::sync() {
+void PanelWidget::pass(std::optional<InputWay> by, const std::function<void(Form1&)>& run) {
+  const QRect ringBefore = focusRingRect(form_, focus_, zoom_);
+  focusToTell_ = false;
+  run(form_);
+  if (focusToTell_) announcer_.focus();
   if (form_.TakeCaptionChanged()) {
     setWindowTitle(assets::shown(form_.Caption()));
     // Screen readers hear the caption as the status line's name: the line on the ground is only painted.
-    announceCaption(this);
+    announcer_.caption();
     update(statusLineRect());
   }
-  followFocus();
-  // The notice shows once; its picture is as big as the window.
-  if (noticeCached_ && !form_.NoticeUp()) {
-    noticeCached_ = false;
-    cache_.forget(Picture::base(BasePicture::Notice));
+  if (focus_.follow(form_, by)) announcer_.focus();
+  if (const QRect ring = focusRingRect(form_, focus_, zoom_); ring != ringBefore) {
+    update(ringBefore);
+    update(ring);
   }
+  canvas_.follow();
   const std::vector<DirtyRect> dirty = form_.TakeDirty();
   for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
-  // A button reads otherwise as checked only with something repainted.
-  if (!dirty.empty()) {
-    announceChecked(this, form_.TakeCheckedChanges());
-    announceChanges(this);
+  announcer_.changes(form_, !dirty.empty());
+  pointer_.follow();
+}
+
+void PanelWidget::moveFocus(Form1& f, std::optional<ButtonRef> to) {
+  focus_.moveTo(f, to);
+  focus_.showRing();
+  focusToTell_ = true;
+}
+
+bool PanelWidget::event(QEvent* event) {
+  const QEvent::Type type = event->type();
+  // A key that holds a button never comes up once the focus has gone: every key counts as up.
+  if ((endsPress(*this, *event) && form_.Holding()) || type == QEvent::FocusOut) {
+    pass(std::nullopt, [type](Form1& f) {
+      if (type == QEvent::FocusOut) KeysLost(f);
+      CaptureLost(f);
+    });
   }
-  if (form_.TakeMeterChanged()) announceValue(this, form_.state.VolumeLevel);
-  // Asking the display server where the pointer is would cost a round trip every tick; the pointer's own
-  // events keep its position, so only a control changing under it is looked up here.
-  if (pointerAt_ && underMouse()) updatePointer(*pointerAt_);
+  switch (type) {
+    case QEvent::Enter:
+      pointer_.at(widgetToPanel(static_cast<QEnterEvent*>(event)->position()));
+      break;
+    case QEvent::Leave:
+      pointer_.left();
+      break;
+    case QEvent::LanguageChange:
+      showLanguage();
+      break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      // The ring shows only while the window has the focus. Qt tells assistive technology that the window has
+      // it; then say which part of it has: the notice at start, so that a screen reader reads it, or the
+      // focused button.
+      update(focusRingRect(form_, focus_, zoom_));
+      if (type == QEvent::FocusIn) announcer_.focusSoon();
+      break;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      pointer_.touched(place_.showroom());
+      pass(InputWay::Pointer,
+           [&](Form1& f) { touchPoints(f, *static_cast<QTouchEvent*>(event), zoom_, finger_); });
+      event->accept();
+      return true;
+    case QEvent::TouchCancel:
+      // The system took the touch back (an edge gesture, a rejected palm): nothing of it may act.
+      pointer_.touched(place_.showroom());
+      finger_.reset();
+      event->accept();
+      return true;
+    default:
+      if (type != ActionEvent::type()) break;
+      pass(InputWay::KeyOrAction, [b = static_cast<ActionEvent*>(event)->button()](Form1& f) {
+        if (b) Activate(f, b->array, b->index);
+        if (!b) DismissNotice(f);
+      });
+      return true;
+  }
+  return QWidget::event(event);
 }
 
-QRect PanelWidget::statusLineRect() const {
-  if (!isFullScreen()) return {};
-  // All the ground under the panel, the text set in its middle.
-  const int panelBottom = panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).bottom() + 1;
-  return {0, panelBottom, width(), height() - panelBottom};
+void PanelWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = widgetToPanel(event->position());
+  pointer_.at(at);
+  pass(InputWay::Pointer, [&](Form1& f) { mouseDown(f, focus_, at, event->button()); });
 }
 
-void PanelWidget::loseCapture() {
-  if (!form_.Holding()) return;
-  CaptureLost(form_);
-  sync();
+void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint at = widgetToPanel(event->position());
+  pointer_.at(at);
+  pass(InputWay::Pointer, [&](Form1& f) { mouseUp(f, at, event->button()); });
+}
+
+void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = widgetToPanel(event->position());
+  // A touch screen moves the system's pointer too; only a mouse's own move brings the hidden pointer back.
+  if (event->deviceType() == QInputDevice::DeviceType::TouchScreen) {
+    pointer_.at(at);
+  } else {
+    pointer_.mouseMoved(at);
+  }
+}
+
+void PanelWidget::keyPressEvent(QKeyEvent* event) {
+  if (switchLanguageOnKey(*event)) return;
+  if (const WindowPlace::Key k = place_.key(*event); k != WindowPlace::Key::NotMine) {
+    event->accept();
+    // A press held across the change would be released at a point that no longer means the same thing.
+    if (k == WindowPlace::Key::Changed) pass(std::nullopt, CaptureLost);
+    return;
+  }
+  // A held key repeats on most desktops; the press it started lasts until the key goes up.
+  if (event->isAutoRepeat()) return event->accept();
+  if (!isPanelKey(event->key())) return QWidget::keyPressEvent(event);
+  event->accept();
+  pass(InputWay::KeyOrAction, [&](Form1& f) { focusToTell_ = panelKeyDown(f, focus_, event->key()); });
+}
+
+void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat() || !isPressKey(event->key())) return QWidget::keyReleaseEvent(event);
+  pass(InputWay::KeyOrAction, [key = event->key()](Form1& f) { KeyUp(f, key); });
+}
+
+bool PanelWidget::focusNextPrevChild(bool next) {
+  const int step = next ? 1 : -1;
+  const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+  std::optional<ButtonRef> from = focus_.button();
+  // The language button on the ground takes its turn after the panel's last button and before its first.
+  if (languageButton_->isVisible()) {
+    const std::optional<ButtonRef> to = NextFocus(form_, from, step);
+    if (!languageButton_->hasFocus() && from && to && wrapsAround(*from, *to, next)) {
+      languageButton_->setFocus(reason);
+      return true;
+    }
+    if (languageButton_->hasFocus()) {
+      setFocus(reason);
+      from.reset();
+    }
+  }
+  pass(InputWay::KeyOrAction, [&](Form1& f) { moveFocus(f, NextFocus(f, from, step)); });
+  return true;
+}
+
+void PanelWidget::focusButton(ButtonRef button) {
+  if (!form_.Showing(button.array, button.index)) return;
+  setFocus(Qt::OtherFocusReason);
+  pass(InputWay::KeyOrAction, [&](Form1& f) { moveFocus(f, button); });
+}
+
+void PanelWidget::sendAction(std::optional<ButtonRef> button) {
+  ActionEvent event(button);
+  QCoreApplication::sendEvent(this, &event);
+}
+
+void PanelWidget::startAgain() {
+  const std::string captionBefore = form_.Caption();
+  bool started = false;
+  bool captionSpoken = false;
+  pass(std::nullopt, [&](Form1& f) {
+    // A held press is someone at the panel: the wait begins again (its release would begin it too, but a
+    // press may also end by losing the capture).
+    started = StartAgain(f);
+    if (!started) return idle_->restart();
+    idle_->stop();
+    captionSpoken = f.Caption() != captionBefore;
+    // The next visitor meets the language the panel started in. Its switch shows and speaks the caption of
+    // the fresh panel, so the caption is not told twice.
+    if (currentLanguage() != startLanguage_) {
+      f.TakeCaptionChanged();
+      setLanguage(startLanguage_);
+      captionSpoken = true;
+    }
+    focus_.reset(f);
+    finger_.reset();
+    canvas_.startAgain();
+    update();
+  });
+  if (!started) return;
+  startTimer1();
+  // A caption that was already the title is said once more, so a screen reader's user hears that the panel
+  // began again.
+  if (!captionSpoken) announcer_.caption();
+  // The focus was on a button the notice now covers: a screen reader moves to the notice and reads it.
+  announcer_.focus();
+}
+
+void PanelWidget::showLanguage() {
+  // Every picture with words is painted again in the new ones; the panel's state, its held press and its
+  // timers are not touched. The caption that stands is shown again, now in the new language.
+  canvas_.clear();
+  setWindowTitle(assets::shown(form_.Caption()));
+  announcer_.caption();
+  update();
+}
+
+void PanelWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  canvas_.paint(painter, event->rect(), devicePixelRatioF() * zoom_.scale(), statusLineRect(),
+                hasFocus() ? focusRingRect(form_, focus_, zoom_) : QRect());
 }
 
 void PanelWidget::closeEvent(QCloseEvent* event) {
@@ -113,70 +257,16 @@ void PanelWidget::closeEvent(QCloseEvent* event) {
   QCoreApplication::exit(0);
 }
 
-void PanelWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) loseCapture();
-  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) loseCapture();
-  if (event->type() == QEvent::LanguageChange) showLanguage();
-  QWidget::changeEvent(event);
-}
-
-void PanelWidget::hideEvent(QHideEvent* event) {
-  loseCapture();
-  QWidget::hideEvent(event);
-}
-
-bool PanelWidget::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::UngrabMouse:
-      loseCapture();
-      break;
-    case QEvent::Enter:
-      pointerAt_ = widgetToPanel(static_cast<QEnterEvent*>(event)->position());
-      break;
-    case QEvent::Leave:
-      pointerAt_.reset();
-      break;
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-      touchEvent(static_cast<QTouchEvent*>(event));
-      event->accept();
-      return true;
-    default:
-      break;
-  }
-  return QWidget::event(event);
-}
-
 void PanelWidget::showEvent(QShowEvent* event) {
-  if (!centred_) {
-    centred_ = true;
-    centreOnScreen();
-  }
+  place_.shown();
   QWidget::showEvent(event);
 }
 
-void PanelWidget::centreOnScreen() {
-  const QScreen* s = screen();
-  if (s == nullptr) return;
-  const QRect client = geometry();
-  const QRect known = frameGeometry();
-  QMargins frame(client.left() - known.left(), client.top() - known.top(), known.right() - client.right(),
-                 known.bottom() - client.bottom());
-  // A window's position is its frame's. On X11 the frame is known only once the window is on screen, and
-  // until then the position is the client area's; asked beforehand, the window manager tells the frame now,
-  // so the frame is centred without a jump.
-  QPoint toFrame;
-  if (frame.isNull()) {
-    if (const std::optional<QMargins> extents = frameExtentsBeforeMap(*this)) {
-      frame = *extents;
-      toFrame = {frame.left(), frame.top()};
-    }
-  }
-  QRect framed = client.marginsAdded(frame);
-  framed.moveCenter(s->availableGeometry().center());
-  move(framed.topLeft() + toFrame);
+void PanelWidget::resizeEvent(QResizeEvent* event) {
+  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()));
+  languageButton_->place(zoom_.panelArea(), isFullScreen());
+  update();
+  QWidget::resizeEvent(event);
 }
 
 }  // namespace yunuri

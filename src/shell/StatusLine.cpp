@@ -62,4 +62,9 @@ void paintStatusLine(QPainter& painter, const QRect& band, const QString& text) 
   painter.restore();
 }
 
+QRect statusLineBand(QSize size, const QRect& panel) {
+  const int panelBottom = panel.bottom() + 1;
+  return {0, panelBottom, size.width(), size.height() - panelBottom};
+}
+
 }  // namespace yunuri

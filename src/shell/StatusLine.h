@@ -12,6 +12,10 @@ namespace yunuri {
 // The caption as a status line on the dark ground of full screen, under the panel: the title bar that holds
 // it in a window is gone there, and the caption is the one thing that says what a press did.
 
+// The band for the line in full screen: all the ground under `panel` in a widget of `size`, the text set in
+// its middle.
+QRect statusLineBand(QSize size, const QRect& panel);
+
 // How tall a band the full screen keeps free under the panel for the line on a ground of `size`.
 int statusLineReserve(QSize size);
 

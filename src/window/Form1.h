@@ -46,8 +46,7 @@ enum class Release : std::uint8_t { Normal, Cancelled };
 enum class Holder : std::uint8_t { MouseLeft, MouseRight, MouseMiddle, MouseOther, Key, Touch, Action };
 
 // What the input path keeps between events: the press in progress (its target captures the release), the
-// keys physically down, the order in which the popups were opened (which decides the popup Esc closes) and
-// where keyboard focus is to go once the panel is ready for it.
+// keys physically down and the order in which the popups were opened (which decides the popup Esc closes).
 struct InputState {
   struct Press {
     Target target;
@@ -60,10 +59,6 @@ struct InputState {
   std::uint32_t openings = 0;
   // An action's press of a ramp button lasts until a tick has stepped it.
   bool releaseAfterTick = false;
-  // A popup opened by a key or an action, whose first button takes the focus once it has slid in.
-  std::optional<int> enterPopup;
-  // The notice went away by a key or an action: the first top button takes the focus.
-  bool focusToFirst = false;
 };
 
 // What a loaded window holds: the state record, every control, the meter's drawing, the tick and the input
@@ -151,8 +146,7 @@ class Form1 : public FormContents {
   bool Checked(ArrayId id, int index) const;
 
   // Takes over all that `fresh` (a window just loaded) holds, marks the whole window for repainting and runs
-  // on if it had ended. What the screen and screen readers were last told is kept, so the differences are
-  // reported as after any press.
+  // on if it had ended. A caption that differs is reported as changed, as after any press.
   void StartFrom(const Form1& fresh);
 
   // The program's end, through the platform. Once ended, no event or tick is processed.
@@ -160,12 +154,10 @@ class Form1 : public FormContents {
   bool Ended() const { return ended_; }
   App& app() { return app_; }
 
-  // What changed since the last call: the rectangles to repaint, the caption, the buttons that now read
-  // otherwise as checked, the meter's level or mute. The shell tells the screen and screen readers.
+  // What changed since the last call: the rectangles to repaint and the caption. The shell tells the screen
+  // and screen readers.
   std::vector<DirtyRect> TakeDirty();
   bool TakeCaptionChanged();
-  std::vector<ButtonRef> TakeCheckedChanges();
-  bool TakeMeterChanged();
 
  private:
   static std::size_t start(ArrayId id) {
@@ -178,9 +170,6 @@ class Form1 : public FormContents {
   App& app_;
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
-  std::vector<bool> toldChecked_;  // by catalogue position
-  Byte toldVolume_ = 0;
-  Byte toldMute_ = 0;
 };
 
 }  // namespace yunuri

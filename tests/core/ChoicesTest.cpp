@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PanelReach.h"
+#include "window/Told.h"
 
 namespace yunuri::test {
 namespace {
@@ -21,24 +22,25 @@ Changes sorted(Changes c) {
 
 TEST(Choices, AreReportedOnceAsTheyChangeAndNotForABlink) {
   ShownPanel p;
+  Told told;
   // As made: video off, both projectors on, sound on.
-  EXPECT_EQ(sorted(p.f.TakeCheckedChanges()),
+  EXPECT_EQ(sorted(told.checkedChanges(p.f)),
             (Changes{{ArrayId::SWm, 0}, {ArrayId::SWp1, 0}, {ArrayId::SWp1, 2}}));
-  EXPECT_TRUE(p.f.TakeCheckedChanges().empty());
+  EXPECT_TRUE(told.checkedChanges(p.f).empty());
 
   p.selectSource(8);
-  EXPECT_EQ(sorted(p.f.TakeCheckedChanges()), (Changes{{ArrayId::SWm, 0}, {ArrayId::SWm, 8}}));
+  EXPECT_EQ(sorted(told.checkedChanges(p.f)), (Changes{{ArrayId::SWm, 0}, {ArrayId::SWm, 8}}));
   p.click(ArrayId::SWv, 2);
-  EXPECT_EQ(p.f.TakeCheckedChanges(), (Changes{{ArrayId::SWv, 2}}));
+  EXPECT_EQ(told.checkedChanges(p.f), (Changes{{ArrayId::SWv, 2}}));
   EXPECT_TRUE(p.f.Checked(ArrayId::SWv, 2));
 
   p.openPopup(kPowerPopup);
   p.click(ArrayId::SWp1, kLeftButtons.off);
-  EXPECT_EQ(sorted(p.f.TakeCheckedChanges()), (Changes{{ArrayId::SWp1, 0}, {ArrayId::SWp1, 1}}));
+  EXPECT_EQ(sorted(told.checkedChanges(p.f)), (Changes{{ArrayId::SWp1, 0}, {ArrayId::SWp1, 1}}));
   // Cooling down, OFF blinks but stays the checked one.
   for (int t = 0; t < 98; ++t) {
     p.ticks(1);
-    ASSERT_TRUE(p.f.TakeCheckedChanges().empty()) << "tick " << t;
+    ASSERT_TRUE(told.checkedChanges(p.f).empty()) << "tick " << t;
     ASSERT_TRUE(p.f.Checked(ArrayId::SWp1, kLeftButtons.off));
   }
   EXPECT_FALSE(p.f.Checked(ArrayId::SWp1, kLeftButtons.on));

@@ -4,6 +4,7 @@
 
 #include "Captions.h"
 #include "PanelReach.h"
+#include "input/Focus.h"
 
 // The ways in besides the mouse: keys, touch points and accessible actions reach the same handlers, one press
 // at a time, and only on buttons a visitor can see.
@@ -199,29 +200,37 @@ TEST(InputPath, AnActionOnARampButtonMovesTheLevelOnePoint) {
 // Keyboard focus never rests on a button out of sight, and follows a popup opened from the keyboard.
 TEST(InputPath, FocusFollowsWhatTheKeyboardOpensAndClosesAndNeverVanishes) {
   Panel p;
-  EXPECT_TRUE(DismissNotice(p.f));
+  Focus focus(p.f);
+  const auto follow = [&](std::optional<InputWay> by = std::nullopt) {
+    focus.follow(p.f, by);
+    return focus.button();
+  };
   const ButtonRef top{ArrayId::SWu, kExitPopup};
-  EXPECT_EQ(FocusFollow(p.f, std::nullopt), (ButtonRef{ArrayId::SWu, 0}));
-  EXPECT_EQ(FocusFollow(p.f, std::nullopt), std::nullopt);  // told once
+  EXPECT_TRUE(DismissNotice(p.f));
+  EXPECT_EQ(follow(InputWay::KeyOrAction), (ButtonRef{ArrayId::SWu, 0}));
+  focus.moveTo(p.f, top);
+  EXPECT_EQ(follow(), top);  // the first top button is taken once
 
   // Opened by a key, the popup takes the focus once it has slid in, not before.
   KeyDown(p.f, kSpace, top.array, top.index);
   KeyUp(p.f, kSpace);
   p.ticks(1);
-  EXPECT_EQ(FocusFollow(p.f, top), top);
+  EXPECT_EQ(follow(InputWay::KeyOrAction), top);
   p.ticks(kSettleTicks);
-  EXPECT_EQ(FocusFollow(p.f, top), (ButtonRef{ArrayId::SWp3, kExecuteExit}));
+  EXPECT_EQ(follow(), (ButtonRef{ArrayId::SWp3, kExecuteExit}));
   // Esc gives it back to the top button at once.
   EXPECT_TRUE(CloseTopPopup(p.f));
-  EXPECT_EQ(FocusFollow(p.f, ButtonRef{ArrayId::SWp3, kExecuteExit}), top);
+  EXPECT_EQ(follow(InputWay::KeyOrAction), top);
 
   // Opened by the mouse, a popup leaves the focus where it is; when it slides over the focused source, the
   // focus goes to the nearest button in view.
   const ButtonRef covered{ArrayId::SWm, 2};
+  focus.moveTo(p.f, covered);
   p.click(ArrayId::SWu, kCdMdPopup);
+  EXPECT_EQ(follow(InputWay::Pointer), covered);
   p.ticks(kSettleTicks);
   ASSERT_FALSE(p.f.Showing(covered.array, covered.index));
-  const std::optional<ButtonRef> to = FocusFollow(p.f, covered);
+  const std::optional<ButtonRef> to = follow();
   ASSERT_TRUE(to.has_value());
   EXPECT_TRUE(p.f.Showing(to->array, to->index));
   EXPECT_EQ(CatalogueEntry(to->array, to->index).area, Area::CdMdPopup);  // the nearest, over it
@@ -231,9 +240,10 @@ TEST(InputPath, FocusFollowsWhatTheKeyboardOpensAndClosesAndNeverVanishes) {
   p.ticks(kSettleTicks);
   p.click(ArrayId::SWm, 6);
   p.ticks(kSettleTicks);
+  focus.moveTo(p.f, ButtonRef{ArrayId::SWr1, 0});
   p.click(ArrayId::SWm, 8);
   p.ticks(kSettleTicks);
-  EXPECT_EQ(FocusFollow(p.f, ButtonRef{ArrayId::SWr1, 0}), (ButtonRef{ArrayId::SWm, 8}));
+  EXPECT_EQ(follow(), (ButtonRef{ArrayId::SWm, 8}));
 }
 
 }  // namespace

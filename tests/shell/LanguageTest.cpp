@@ -1,7 +1,6 @@
 // The panel in another language: every text it shows or says translated, every label fitting its button,
 // and a switch that changes the words and nothing else.
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <functional>
@@ -61,20 +60,9 @@ class LanguageTest : public ShellTest {
     setLanguage(kJapanese);
   }
 
-  void pressKey(int key, Qt::KeyboardModifiers modifiers) {
-    QKeyEvent down(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(panel.get(), &down);
-    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
-    QApplication::sendEvent(panel.get(), &up);
-    settle();
-  }
   void use(ArrayId id, int index) {
     panel->pressFromAccessible({id, index});
     ticks(test::kSettleTicks);
-  }
-  QPoint centreOf(ArrayId id, int index) const {
-    const DirtyRect r = form.WindowRect(form.Element(id, index));
-    return panel->panelToWidget(QRectF(r.left, r.top, r.width, r.height)).center();
   }
   // What the window says in the state it is in: its title, and every name and description in its tree.
   QStringList saidNow() const {
@@ -156,7 +144,7 @@ TEST_F(LanguageTest, CtrlLChangesTheWordsWhileAWarmUpAPopupAndAHeldButtonGoOn) {
   const int level = form.state.VolumeLevel;
   const int phase = form.state.LeftProjectorState;
 
-  pressKey(Qt::Key_L, Qt::ControlModifier);
+  key(Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(currentLanguage(), kEnglish);
   EXPECT_TRUE(test::snapshot(form) == before) << "the switch touched the panel";
   EXPECT_TRUE(form.Holding());
@@ -170,7 +158,7 @@ TEST_F(LanguageTest, CtrlLChangesTheWordsWhileAWarmUpAPopupAndAHeldButtonGoOn) {
   release(centreOf(ArrayId::SWv, 0));
 
   // Back in Japanese the caption reads byte for byte as the panel holds it.
-  pressKey(Qt::Key_L, Qt::ControlModifier);
+  key(Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(currentLanguage(), kJapanese);
   EXPECT_EQ(panel->windowTitle(), qs(form.Caption()));
 }
@@ -196,7 +184,7 @@ TEST_F(LanguageTest, FullScreenGroundCarriesALanguageButtonInTheTreeAndTheTabOrd
   const ButtonEntry& lastButton = Catalogue().back();
   panel->focusButton({lastButton.array, lastButton.index});
   int tabs = 0;
-  while (!button->hasFocus() && tabs++ < 200) pressKey(Qt::Key_Tab, Qt::NoModifier);
+  while (!button->hasFocus() && tabs++ < 200) key(Qt::Key_Tab);
   EXPECT_TRUE(button->hasFocus());
 
   button->click();

@@ -4,8 +4,6 @@
 namespace yunuri::shelltest {
 namespace {
 
-const QPoint kVolumeUp(349 + 16, 219 + 10);  // SWv(0)
-
 class ShellCapture : public ShellTest {
  protected:
   void SetUp() override {
@@ -17,12 +15,14 @@ class ShellCapture : public ShellTest {
 
   // Holds volume up for a few ticks; returns the level reached.
   int holdVolumeUp() {
-    press(kVolumeUp);
+    press(volumeUp());
     ticks(3);
     EXPECT_TRUE(form.Holding());
     EXPECT_EQ(form.state.VolumeHeld, 1);
     return form.state.VolumeLevel;
   }
+
+  QPoint volumeUp() const { return centreOf(ArrayId::SWv, 0); }
 
   // After the loss: nothing held, the button dark, and further ticks leave the level alone.
   void expectLetGo(int level) {
@@ -37,7 +37,7 @@ class ShellCapture : public ShellTest {
 TEST_F(ShellCapture, HoldingTheUpButtonRaisesTheVolumeEachTick) {
   const int start = form.state.VolumeLevel;
   EXPECT_EQ(holdVolumeUp(), start + 3);
-  release(kVolumeUp);
+  release(volumeUp());
   expectLetGo(start + 3);
 }
 
@@ -82,7 +82,7 @@ TEST_F(ShellCapture, AMoveWithNoButtonDownMeansTheReleaseWentElsewhere) {
 TEST_F(ShellCapture, AFreshPressAfterALostReleaseIsNotSwallowed) {
   holdVolumeUp();
   // The release went to another client; the next press of the user must work.
-  const QPoint volumeDown(349 + 16, 248 + 10);
+  const QPoint volumeDown = centreOf(ArrayId::SWv, 1);
   press(volumeDown);
   EXPECT_EQ(form.state.VolumeDirection, 2);
   EXPECT_TRUE(form.Element(ArrayId::SWv, 0).picture.isNone());
@@ -92,11 +92,11 @@ TEST_F(ShellCapture, AFreshPressAfterALostReleaseIsNotSwallowed) {
 
 TEST_F(ShellCapture, ASecondButtonDuringAHoldBelongsToTheHold) {
   const int level = holdVolumeUp();
-  send(QEvent::MouseButtonPress, kVolumeUp, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
-  send(QEvent::MouseButtonRelease, kVolumeUp, Qt::RightButton, Qt::LeftButton);
+  send(QEvent::MouseButtonPress, volumeUp(), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  send(QEvent::MouseButtonRelease, volumeUp(), Qt::RightButton, Qt::LeftButton);
   EXPECT_TRUE(form.Holding());
   EXPECT_EQ(form.state.VolumeHeld, 1);
-  release(kVolumeUp);
+  release(volumeUp());
   expectLetGo(level);
 }
 

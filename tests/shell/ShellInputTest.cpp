@@ -10,11 +10,6 @@
 namespace yunuri::shelltest {
 namespace {
 
-const QPoint kVolumeUp(349 + 16, 219 + 10);  // SWv(0)
-const QPoint kExitTop(339 + 24, 3 + 24);     // SWu(2)
-const QPoint kExecuteExit(300 + 29 + 16, 53 + 134 + 10);
-const QPoint kExitClose(300 + 29 + 16, 53 + 172 + 10);
-
 class ShellInput : public ShellTest {
  protected:
   // Touch points go through the platform's delivery, which maps them onto the widget as a screen's would.
@@ -42,23 +37,26 @@ class ShellInput : public ShellTest {
     QApplication::sendEvent(panel.get(), &event);
   }
   void openExitPopup() {
-    click(kExitTop);
+    click(ArrayId::SWu, kExitTop);
     ticks(10);
   }
+  static constexpr int kExitTop = 2;    // SWu(2)
+  static constexpr int kExitClose = 1;  // SWp3(1); SWp3(0) ends the program
 };
 
 TEST_F(ShellInput, TheFirstFingerHoldsAPressAndOtherFingersAreIgnored) {
   const int start = form.state.VolumeLevel;
-  fingers().press(7, kVolumeUp);
+  const QPoint volumeUp = centreOf(ArrayId::SWv, 0);
+  fingers().press(7, volumeUp);
   ticks(3);
   // A second finger lands on MUTE and lifts: nothing of it acts.
-  const QPoint mute(349 + 16, 276 + 10);
+  const QPoint mute = centreOf(ArrayId::SWv, 2);
   fingers().stationary(7).press(8, mute);
   fingers().stationary(7).release(8, mute);
   ticks(2);
   EXPECT_EQ(form.state.MuteOn, 0);
   EXPECT_EQ(form.state.VolumeLevel, start + 5);
-  fingers().release(7, kVolumeUp);
+  fingers().release(7, volumeUp);
   EXPECT_FALSE(form.Holding());
   ticks(3);
   EXPECT_EQ(form.state.VolumeLevel, start + 5);
@@ -66,7 +64,8 @@ TEST_F(ShellInput, TheFirstFingerHoldsAPressAndOtherFingersAreIgnored) {
 
 TEST_F(ShellInput, ACancelledTouchNeitherClosesNorEnds) {
   openExitPopup();
-  for (const QPoint at : {kExecuteExit, kExitClose}) {
+  const QPoint close = centreOf(ArrayId::SWp3, kExitClose);
+  for (const QPoint at : {centreOf(ArrayId::SWp3, 0), close}) {
     fingers().press(1, at);
     EXPECT_TRUE(form.Holding());
     cancelTouch();
@@ -78,8 +77,8 @@ TEST_F(ShellInput, ACancelledTouchNeitherClosesNorEnds) {
   EXPECT_EQ(form.POP(2).Top, 53);
   EXPECT_TRUE(form.Element(ArrayId::SWp3, 0).picture.isNone());
   // A touch that lifts on the close button does close.
-  fingers().press(2, kExitClose);
-  fingers().release(2, kExitClose);
+  fingers().press(2, close);
+  fingers().release(2, close);
   EXPECT_EQ(form.state.ExitPopupOpen, 0);
 }
 
@@ -108,14 +107,15 @@ TEST_F(ShellInput, HeldSpaceRampsOnceThroughRepeatsAndFocusLossLetsGo) {
 
 TEST_F(ShellInput, TheFocusRingShowsOnlyAfterTheKeyboardIsUsed) {
   const QImage mouseOnly = grabbed();
-  click(kExitTop);
-  click(kExitTop);  // open and close again: the panel looks as before
+  click(ArrayId::SWu, kExitTop);
+  click(ArrayId::SWu, kExitTop);  // open and close again: the panel looks as before
   ticks(20);
   EXPECT_TRUE(sameAt(grabbed(), mouseOnly, panel->rect()));
   key(QEvent::KeyPress, Qt::Key_Tab);
   settle();
   // Tab goes on from the button clicked last, 終了, to the first source.
-  EXPECT_FALSE(sameAt(grabbed(), mouseOnly, QRect(208 - 2, 36 - 2, 77 + 4, 19 + 4))) << "no ring on SWm(1)";
+  EXPECT_FALSE(sameAt(grabbed(), mouseOnly, rectOf(ArrayId::SWm, 1).adjusted(-2, -2, 2, 2)))
+      << "no ring on SWm(1)";
   click({20, 20});
   settle();
   EXPECT_TRUE(sameAt(grabbed(), mouseOnly, panel->rect()));

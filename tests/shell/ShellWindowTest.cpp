@@ -63,7 +63,7 @@ TEST_F(ShellWindow, CaptionIsTheTitleAloneAtStartAndFollowsTheModel) {
   EXPECT_EQ(panel->windowHandle()->title(), QStringLiteral("ゆぬり～"));
 
   dismissNotice();
-  click({137 + 38, 156 + 9});  // SWm(6), DVD/VTR
+  click(ArrayId::SWm, 6);  // DVD/VTR
   const QString want = QStringLiteral("ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡");
   EXPECT_EQ(panel->windowTitle(), want);
   EXPECT_EQ(panel->windowHandle()->title(), want);
@@ -71,7 +71,7 @@ TEST_F(ShellWindow, CaptionIsTheTitleAloneAtStartAndFollowsTheModel) {
 }
 
 TEST_F(ShellWindow, TickRunsEveryHundredMillisecondsOnceStarted) {
-  const QTimer* timer = panel->findChild<QTimer*>();
+  const QTimer* timer = this->timer("Timer1");
   ASSERT_NE(timer, nullptr);
   EXPECT_FALSE(timer->isActive()) << "the tick must not run before start-up has finished";
   panel->startTimer1();
@@ -85,7 +85,7 @@ TEST_F(ShellWindow, TickStaysOffWhenStartUpDidNotEnableIt) {
   Form1 notLoaded(otherApp);
   PanelWidget widget(notLoaded);
   widget.startTimer1();
-  const QTimer* timer = widget.findChild<QTimer*>();
+  const QTimer* timer = widget.findChild<QTimer*>(QStringLiteral("Timer1"));
   ASSERT_NE(timer, nullptr);
   EXPECT_FALSE(timer->isActive());
 }
@@ -109,30 +109,35 @@ bool sameCursor(const QCursor& a, const QCursor& b) {
 TEST_F(ShellWindow, PointerFollowsWhatLiesUnderIt) {
   const QCursor finger = assets::pointingFingerCursor(panel->devicePixelRatioF(), 1);
   const QCursor fist = assets::closedHandCursor(panel->devicePixelRatioF(), 1);
-  move({200, 150});
+  move(notice());
   EXPECT_TRUE(sameCursor(panel->cursor(), finger)) << "over the notice";
 
   dismissNotice();
   move({120, 30});  // the window's own picture, off every element
   EXPECT_TRUE(sameCursor(panel->cursor(), fist));
-  move({10 + 5, 60 + 5});  // SWm(0)
+  move(centreOf(ArrayId::SWm, 0));
   EXPECT_TRUE(sameCursor(panel->cursor(), finger));
-  move({328 + 7, 219 + 40});  // MET
+  move(rectOf(form.WindowRect(form.MET())).topLeft() + QPoint(7, 40));  // the meter, left of its buttons
   EXPECT_TRUE(sameCursor(panel->cursor(), Qt::ArrowCursor));
-  move({346 + 25, 116 + 7});  // MES(0), a label
+  move(centreOf(ArrayId::MES, 0));  // a label
   EXPECT_TRUE(sameCursor(panel->cursor(), Qt::ArrowCursor));
-  move({4 + 45, 85 + 100});  // Sousa(0), a card with no buttons
+  move(centreOf(form.Sousa(0)));  // a card with no buttons
   EXPECT_TRUE(sameCursor(panel->cursor(), Qt::ArrowCursor));
-  move({349 + 16, 248 + 10});  // SWv(1)
+  move(centreOf(ArrayId::SWv, 1));
   EXPECT_TRUE(sameCursor(panel->cursor(), finger));
 }
 
 TEST_F(ShellWindow, PointerChangesWhenAButtonSlidesUnderItAtRest) {
   dismissNotice();
-  click({148 + 5, 204 + 5});  // SWm(8): the DVD remote slides in
+  click(ArrayId::SWm, 8);  // the DVD remote slides in
   panel->setAttribute(Qt::WA_UnderMouse);
-  const QPoint rest(4 + 9 + 16, 85 + 38 + 10);  // where the remote's first button will stop
-  move(rest);
+  // Where the remote's first button will stop: every card and remote comes to rest where the first card is.
+  const DirtyRect card = form.WindowRect(form.Sousa(0));
+  const Rect b = form.Element(ArrayId::SWr2, 0).bounds;
+  const auto at = [](float a, int b) { return a + static_cast<float>(b); };
+  move(rectOf({at(card.left, b.left), at(card.top, b.top), static_cast<float>(b.width),
+               static_cast<float>(b.height)})
+           .center());
   EXPECT_FALSE(sameCursor(panel->cursor(), assets::pointingFingerCursor(panel->devicePixelRatioF(), 1)))
       << "before the remote is in";
   ticks(30);

@@ -12,13 +12,7 @@ namespace {
 
 class ShellZoom : public ShellTest {
  protected:
-  void key(int k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
-    QKeyEvent press(QEvent::KeyPress, k, mods);
-    QApplication::sendEvent(panel.get(), &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods);
-    QApplication::sendEvent(panel.get(), &release);
-    settle();
-  }
+  void key(int k, Qt::KeyboardModifiers mods = Qt::ControlModifier) { ShellTest::key(k, mods); }
   QPoint scaled(QPoint panelPoint, qreal zoom) const { return (QPointF(panelPoint) * zoom).toPoint(); }
   void expectFixed(QSize size) {
     EXPECT_EQ(panel->size(), size);
@@ -62,22 +56,19 @@ TEST_F(ShellZoom, TheZoomedPanelTakesClicksAndPointersInItsOwnCoordinates) {
   key(Qt::Key_Plus);
   key(Qt::Key_Plus);
   ASSERT_EQ(panel->zoomPercent(), 150);
-  const QPoint dvd(137 + 38, 156 + 9);  // SWm(6), DVD/VTR
+  const QPoint dvd(137 + 38, 156 + 9);  // SWm(6), DVD/VTR, as the panel counts
   EXPECT_EQ(panel->widgetToPanel(scaled(dvd, 1.5)), dvd);
   EXPECT_EQ(panel->panelToWidget(QRect(137, 156, 76, 18)), QRect(QPoint(205, 234), QSize(115, 27)));
   click(scaled(dvd, 1.5));
   EXPECT_EQ(form.Caption(), "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡");
 
-  move(scaled({10 + 5, 60 + 5}, 1.5));  // SWm(0)
+  move(centreOf(ArrayId::SWm, 0));
   const qreal screen = panel->devicePixelRatioF();
   EXPECT_EQ(panel->cursor().pixmap().size(), QSize(48, 48) * screen) << "the pointer was not drawn at 150 %";
   EXPECT_EQ(panel->cursor().hotSpot(), assets::pointingFingerCursor(screen, 1.5).hotSpot());
 
   // Drawn at the new ratio, not enlarged: the panel's own pixels at 150 % where no control lies.
-  ticks(20);
-  const int before = panel->paintCount();
-  ticks(30);
-  EXPECT_EQ(panel->paintCount(), before) << "an idle zoomed panel repainted";
+  expectIdleTicksPaintNothing();
   const QImage shown = grabbed();
   const QImage base = assets::renderPicture(Picture::base(BasePicture::MainPanel), 1.5 * screen)
                           .convertToFormat(QImage::Format_RGB32);
@@ -87,7 +78,7 @@ TEST_F(ShellZoom, TheZoomedPanelTakesClicksAndPointersInItsOwnCoordinates) {
 
 TEST_F(ShellZoom, AZoomInTheMiddleOfAPressLetsItGo) {
   dismissNotice();
-  const QPoint up(349 + 16, 219 + 10);  // SWv(0)
+  const QPoint up = centreOf(ArrayId::SWv, 0);
   press(up);
   ticks(3);
   ASSERT_TRUE(form.Holding());
@@ -96,7 +87,7 @@ TEST_F(ShellZoom, AZoomInTheMiddleOfAPressLetsItGo) {
   EXPECT_FALSE(form.Holding());
   EXPECT_EQ(form.state.VolumeHeld, 0);
   EXPECT_TRUE(form.Element(ArrayId::SWv, 0).picture.isNone()) << "the up button stays lit";
-  release(scaled(up, 1.25));
+  release(centreOf(ArrayId::SWv, 0));
   ticks(5);
   EXPECT_EQ(form.state.VolumeLevel, level);
 }

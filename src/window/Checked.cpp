@@ -1,4 +1,4 @@
-// What reads as checked, and what a screen reader has not yet been told.
+// What reads as checked.
 #include "devices/Projectors.h"
 #include "window/Form1.h"
 
@@ -29,28 +29,6 @@ bool Form1::Checked(ArrayId id, int index) const {
       return !warmingOrOn(state.RightProjectorState);
   }
   return false;
-}
-
-std::vector<ButtonRef> Form1::TakeCheckedChanges() {
-  const std::span<const ButtonEntry> all = Catalogue();
-  toldChecked_.resize(all.size(), false);
-  std::vector<ButtonRef> changed;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const ButtonEntry& e = all[i];
-    if (e.checked == CheckRule::None) continue;
-    const bool now = Checked(e.array, e.index);
-    if (now == toldChecked_[i]) continue;
-    toldChecked_[i] = now;
-    changed.push_back({e.array, e.index});
-  }
-  return changed;
-}
-
-bool Form1::TakeMeterChanged() {
-  if (toldVolume_ == state.VolumeLevel && toldMute_ == state.MuteOn) return false;
-  toldVolume_ = state.VolumeLevel;
-  toldMute_ = state.MuteOn;
-  return true;
 }
 
 }  // namespace yunuri
