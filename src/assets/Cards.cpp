@@ -6,7 +6,7 @@
 
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
-#include "assets/Devices.h"
+#include "assets/DeviceDrawings.h"
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
@@ -69,7 +69,7 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
     return;
   }
   // A hand-held remote beside the real deck.
-  paintDevice(p, 6, QRectF(c.x() - 36, c.y() - 14, 44, 32));
+  paintDevice(p, Drawing::DiscDeck, QRectF(c.x() - 36, c.y() - 14, 44, 32));
   p.setBrush(QColor(70, 70, 76));
   p.setPen(QPen(QColor(30, 30, 34), 0.8));
   p.drawRoundedRect(QRectF(c.x() + 14, c.y() - 22, 16, 40), 4, 4);
@@ -89,7 +89,8 @@ void paintRemoteCaption(QPainter& p, int panel, qreal width) {
   if (panel == 2) return;
   const int source = SourceOfRemote(panel);
   const QRectF row(6, kRemoteHeader + 2, width - 12, 13);
-  paintDevice(p, source, QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
+  paintDevice(p, kSources[static_cast<std::size_t>(source)].drawing,
+              QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
   p.setPen(colour::kInk);
   drawFitted(p, row.adjusted(20, 0, 0, 0), shortName(source), gothic(9, true),
              Qt::AlignLeft | Qt::AlignVCenter);
@@ -189,7 +190,7 @@ void paintRemote(QPainter& p, int panel) {
   } else {
     paintRemoteCaption(p, panel, box.width);
     if (panel == 5) paintDirectionPad(p);
-    if (panel == 3) paintDevice(p, 7, QRectF(card.center().x() - 30, 130, 60, 44));
+    if (panel == 3) paintDevice(p, Drawing::WorldTape, QRectF(card.center().x() - 30, 130, 60, 44));
     paintButtonsOn(p, false, sousa(panel));
   }
   p.restore();

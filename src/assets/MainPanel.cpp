@@ -5,7 +5,7 @@
 
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
-#include "assets/Devices.h"
+#include "assets/DeviceDrawings.h"
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
@@ -84,27 +84,32 @@ void paintSourceColumn(QPainter& p) {
 
   // A faint guide along the arc, tying the device tiles together.
   QPainterPath arc;
-  for (int i = 1; i < 12; ++i) {
+  bool first = true;
+  for (int i = 0; i < kSourceCount; ++i) {
+    if (kSources[static_cast<std::size_t>(i)].drawing == Drawing::None) continue;
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QPointF at(pill.left() - kDeviceGap - kDeviceTileWidth / 2, pill.center().y());
-    if (i == 1) {
+    if (first) {
       arc.moveTo(at);
     } else {
       arc.lineTo(at);
     }
+    first = false;
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(255, 255, 255, 110), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(arc);
 
-  for (int i = 1; i < 12; ++i) {
+  for (int i = 0; i < kSourceCount; ++i) {
+    const Drawing drawing = kSources[static_cast<std::size_t>(i)].drawing;
+    if (drawing == Drawing::None) continue;
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QRectF tile(pill.left() - kDeviceGap - kDeviceTileWidth, pill.center().y() - 9, kDeviceTileWidth,
                       18);
     if (!showsThrough(p, tile)) continue;
     paintSoftShadow(p, tile, 4, 2);
     paintCard(p, tile, 4);
-    paintDevice(p, i, tile.adjusted(1.5, 1.5, -0.5, -0.5));
+    paintDevice(p, drawing, tile.adjusted(1.5, 1.5, -0.5, -0.5));
   }
 }
 

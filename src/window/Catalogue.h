@@ -95,7 +95,6 @@ struct ButtonEntry {
   Shape shape = Shape::Pill;
   Finish finish = Finish::Blue;
   std::uint8_t pixels = 9;  // the caption's size
-  std::int8_t remote = -1;  // for a source: the remote panel Sousa(remote) it brings into the remote area
   CheckRule checked = CheckRule::None;
 };
 

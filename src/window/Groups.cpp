@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "devices/Projectors.h"
+#include "state/Projector.h"
 #include "window/Form1.h"
 #include "window/Tr.h"
 
@@ -65,7 +65,7 @@ std::optional<BoxId> boxOf(const Target& t) {
 }
 
 // The projector a power button belongs to, if it is one.
-const ProjectorSide* projectorOf(const ButtonEntry& e) {
+const Projector* projectorOf(const ButtonEntry& e) {
   switch (e.checked) {
     case CheckRule::LeftProjectorOn:
     case CheckRule::LeftProjectorOff:
@@ -142,11 +142,11 @@ bool TextShowing(const Form1& f, const TextEntry& t) {
 
 std::string_view ButtonDescription(const Form1& f, ArrayId id, int index) {
   const ButtonEntry& e = CatalogueEntry(id, index);
-  if (const ProjectorSide* p = projectorOf(e)) {
+  if (const Projector* p = projectorOf(e)) {
     const Byte phase = f.state.*(p->phase);
     const std::size_t side = p == &kProjectors[0] ? 0 : 2;
-    if (phase >= kWarmUpStart && phase <= kWarmUpLast) return kPhaseDescriptions[side];
-    if (phase >= kCoolDownStart && phase <= kCoolDownLast) return kPhaseDescriptions[side + 1];
+    if (projector::Warming(phase)) return kPhaseDescriptions[side];
+    if (projector::Cooling(phase)) return kPhaseDescriptions[side + 1];
   }
   return e.description;
 }

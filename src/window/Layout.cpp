@@ -16,22 +16,6 @@ constexpr Rect btn(int left, int top) {
   return {left, top, kButtonW, kButtonH};
 }
 
-// Monitor source buttons on the arc; SWm(9) is two pixels larger than its siblings.
-constexpr std::array<Rect, 12> kSWm = {{
-    {10, 60, 77, 19},
-    {208, 36, 77, 19},
-    {179, 60, 77, 19},
-    {161, 84, 77, 19},
-    {147, 108, 77, 19},
-    {140, 132, 77, 19},
-    {137, 156, 77, 19},
-    {139, 180, 77, 19},
-    {148, 204, 77, 19},
-    {160, 228, 79, 21},
-    {179, 252, 77, 19},
-    {209, 276, 77, 19},
-}};
-
 constexpr std::array<Rect, 3> kSWu = {{{157, 5, 77, 19}, {248, 5, 77, 19}, {339, 3, 49, 49}}};
 constexpr std::array<Rect, 3> kSWv = {{{349, 219, 33, 21}, {349, 248, 33, 21}, {349, 276, 33, 21}}};
 constexpr std::array<Rect, 2> kSWs = {{{306, 90, 39, 39}, {306, 144, 39, 39}}};
@@ -70,7 +54,7 @@ constexpr std::array<BoxLayout, kBoxCount> kBoxes = {{
 }};
 
 constexpr std::array<ArrayLayout, kArrayCount> kArrays = {{
-    {ArrayId::SWm, Container::Window, BoxId::MET, kSWm, true},
+    {ArrayId::SWm, Container::Window, BoxId::MET, kSourceButtons, true},
     {ArrayId::SWu, Container::Window, BoxId::MET, kSWu, true},
     {ArrayId::SWv, Container::Window, BoxId::MET, kSWv, true},
     {ArrayId::SWs, Container::Window, BoxId::MET, kSWs, true},
@@ -88,7 +72,7 @@ template <std::size_t N>
 constexpr bool sized(const std::array<Rect, N>& /*elements*/, ArrayId id) {
   return N == static_cast<std::size_t>(arraySize(id));
 }
-static_assert(sized(kSWm, ArrayId::SWm) && sized(kSWu, ArrayId::SWu) && sized(kSWv, ArrayId::SWv) &&
+static_assert(sized(kSourceButtons, ArrayId::SWm) && sized(kSWu, ArrayId::SWu) && sized(kSWv, ArrayId::SWv) &&
               sized(kSWs, ArrayId::SWs) && sized(kMES, ArrayId::MES) && sized(kSWp1, ArrayId::SWp1) &&
               sized(kSWp2, ArrayId::SWp2) && sized(kSWp3, ArrayId::SWp3) && sized(kSWr1, ArrayId::SWr1) &&
               sized(kSWr2, ArrayId::SWr2) && sized(kSWr3, ArrayId::SWr3) && sized(kSWr4, ArrayId::SWr4));
