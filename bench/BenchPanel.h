@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "input/Input.h"
+#include "input/StartUp.h"
 #include "support/FakeApp.h"
 #include "tick/Tick.h"
 #include "window/Form1.h"
-#include "window/StartUp.h"
 
 namespace yunuri::bench {
 

@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "assets/Fonts.h"
+#include "input/StartUp.h"
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
-#include "window/StartUp.h"
 
 namespace {
 

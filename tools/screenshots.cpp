@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "input/Input.h"
+#include "input/StartUp.h"
 #include "shell/Language.h"
 #include "shell/PanelPainter.h"
 #include "support/FakeApp.h"
 #include "tick/Tick.h"
-#include "window/StartUp.h"
 
 namespace {
 

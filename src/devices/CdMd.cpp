@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "devices/Devices.h"
-#include "window/StartUp.h"
+#include "devices/Popups.h"
 #include "window/Tr.h"
 
 namespace yunuri {

@@ -1,5 +1,5 @@
 #include "devices/Devices.h"
-#include "window/StartUp.h"
+#include "devices/Popups.h"
 
 namespace yunuri {
 namespace {

@@ -1,6 +1,6 @@
 #include "devices/Devices.h"
+#include "devices/Popups.h"
 #include "devices/ProjectorCaptions.h"
-#include "window/StartUp.h"
 
 namespace yunuri {
 namespace {

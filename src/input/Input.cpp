@@ -5,8 +5,9 @@
 
 #include "audio/Volume.h"
 #include "devices/Devices.h"
+#include "devices/Popups.h"
+#include "input/StartUp.h"
 #include "routing/Routing.h"
-#include "window/StartUp.h"
 
 namespace yunuri {
 namespace {

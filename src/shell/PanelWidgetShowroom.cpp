@@ -1,9 +1,9 @@
 #include <QKeyEvent>
 
+#include "input/StartUp.h"
 #include "shell/Language.h"
 #include "shell/PanelAnnounce.h"
 #include "shell/PanelWidget.h"
-#include "window/StartUp.h"
 
 // Showroom mode: the panel left to visitors all day, started again after a while without a press and ended
 // only by the exhibitor.

@@ -8,6 +8,7 @@
 
 #include "assets/Fonts.h"
 #include "assets/Log.h"
+#include "input/StartUp.h"
 #include "shell/CommandLine.h"
 #include "shell/EndOnSignals.h"
 #include "shell/FontWarning.h"
@@ -15,7 +16,6 @@
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
-#include "window/StartUp.h"
 
 namespace {
 

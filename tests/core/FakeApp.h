@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "input/Input.h"
+#include "input/StartUp.h"
 #include "support/FakeApp.h"
 #include "window/Form1.h"
-#include "window/StartUp.h"
 
 namespace yunuri::test {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PanelReach.h"
+#include "devices/Popups.h"
 
 namespace yunuri::test {
 namespace {

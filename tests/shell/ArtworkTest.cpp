@@ -24,11 +24,11 @@
 #include "assets/PaintingThread.h"
 #include "assets/PictureCache.h"
 #include "audio/Volume.h"
+#include "input/StartUp.h"
 #include "shell/PanelPainter.h"
 #include "support/FakeApp.h"
 #include "tools/IconSvg.h"
 #include "window/Layout.h"
-#include "window/StartUp.h"
 
 namespace yunuri {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "input/StartUp.h"
 #include "shell/PanelWidget.h"
 #include "support/FakeApp.h"
-#include "window/StartUp.h"
 
 namespace yunuri {
 namespace {

@@ -8,10 +8,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "input/StartUp.h"
 #include "shell/PanelWidget.h"
 #include "support/FakeApp.h"
 #include "window/Form1.h"
-#include "window/StartUp.h"
 
 namespace yunuri::shelltest {
 

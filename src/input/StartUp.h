@@ -12,11 +12,8 @@ bool Form_Load(Form1& f);
 // ended by its exit button runs on. The single-instance guard is not asked again. Refused (false) while a
 // press is held: a button is never pulled from under a finger.
 bool StartAgain(Form1& f);
-// A primary click on the start-up notice: hides it for good and brings in the select-a-device panel.
+// A primary click on the start-up notice: hides it and brings in the select-a-device panel. Only starting
+// again shows the notice once more.
 void KABE_Click(Form1& f);
-// The three top buttons: each press flips its popup's wanted position; the tick moves it.
-void SWu_MouseDown(Form1& f, int Index);
-// What a popup's close button asks for on release: popup k slides back out from the next tick.
-void RequestPopupClosed(Form1& f, int k);
 
 }  // namespace yunuri

@@ -1,4 +1,4 @@
-#include "window/StartUp.h"
+#include "input/StartUp.h"
 
 #include "audio/Volume.h"
 #include "state/Projector.h"
@@ -63,28 +63,11 @@ bool StartAgain(Form1& f) {
 }
 
 void KABE_Click(Form1& f) {
-  // The notice is never shown again, so this runs at most once.
+  // Every way in presses the notice only while it is up; a direct call after it went brings nothing in twice.
   if (!f.KABE.Visible) return;
   f.SetVisible(f.KABE, false);
   f.state.PanelShown[0] = 1;
   f.state.PanelMoving[0] = 1;
-}
-
-void SWu_MouseDown(Form1& f, int Index) {
-  if (Index < 0 || Index > 2) return;
-  const SliderBytes popup = PopupBytes(f.state, Index);
-  if (popup.wanted == 0) {
-    popup.wanted = 1;
-  } else if (popup.wanted == 1) {
-    popup.wanted = 0;
-  }
-  popup.moving = 1;
-}
-
-void RequestPopupClosed(Form1& f, int k) {
-  const SliderBytes popup = PopupBytes(f.state, k);
-  popup.wanted = 0;
-  popup.moving = 1;
 }
 
 }  // namespace yunuri

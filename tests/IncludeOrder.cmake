@@ -1,0 +1,35 @@
+# Fails when a file of src/ includes a header of a folder above its own. The handlers of every subsystem stand
+# on the controls and the state record; start-up and the one input path stand above every handler; the
+# artwork and the shell on top. A folder may include its own headers and those of the folders before it.
+#   cmake -DSRC=<the src folder> -P IncludeOrder.cmake
+cmake_minimum_required(VERSION 3.25)
+set(order state window audio devices routing tick input assets shell)
+# Headers that still stand too high for who includes them, each a known debt to pay off, not a precedent.
+set(known_debts)
+
+get_filename_component(SRC ${SRC} ABSOLUTE)
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+if(NOT files)
+  message(FATAL_ERROR "no sources under ${SRC}")
+endif()
+set(wrong "")
+foreach(file ${files})
+  string(REGEX MATCH "^[^/]+" folder ${file})
+  list(FIND order ${folder} rank)
+  if(rank LESS 0)
+    string(APPEND wrong "\n  ${file}: its folder is not in the order")
+    continue()
+  endif()
+  file(STRINGS ${SRC}/${file} lines REGEX "^#include \"[a-z]+/")
+  foreach(line ${lines})
+    string(REGEX MATCH "\"([a-z]+)/([^\"]+)\"" _ ${line})
+    set(to ${CMAKE_MATCH_1})
+    list(FIND order ${to} to_rank)
+    if(to_rank GREATER rank AND NOT "${file} -> ${to}/${CMAKE_MATCH_2}" IN_LIST known_debts)
+      string(APPEND wrong "\n  ${file} includes ${to}/${CMAKE_MATCH_2}")
+    endif()
+  endforeach()
+endforeach()
+if(wrong)
+  message(FATAL_ERROR "includes against the order ${order}:${wrong}")
+endif()
