@@ -23,13 +23,6 @@ constexpr qreal kTailHeight = 9;
 constexpr qreal kTailHalfWidth = 7;
 constexpr qreal kBubbleBorder = 4;
 
-BoxId sousa(int i) {
-  return static_cast<BoxId>(static_cast<int>(BoxId::Sousa0) + i);
-}
-BoxId pop(int i) {
-  return static_cast<BoxId>(static_cast<int>(BoxId::POP0) + i);
-}
-
 void paintRemoteHeader(QPainter& p, qreal width) {
   QPainterPath header;
   header.addRoundedRect(QRectF(0.5, 0.5, width - 1, kRemoteHeader + 6), 6, 6);
@@ -46,17 +39,13 @@ void paintRemoteHeader(QPainter& p, qreal width) {
 }
 
 // The text-only panels: a hint and a drawing that says what to do.
-void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
+void paintRemoteHint(QPainter& p, const RemotePanel& remote, const QRectF& card) {
   // Broken by hand at the phrase boundaries.
   const QRectF text(card.left() + 6, 40, card.width() - 12, 70);
   p.setPen(colour::kInk);
-  drawFitted(p, text,
-             panel == 0 ? shown(YUNURI_TR("Panel", "機器を\n選択して\n下さい。"))
-                        : shown(YUNURI_TR("Panel", "操作は\n実機にて\n行って\n下さい。")),
-             gothic(13, true));
+  drawFitted(p, text, shown(remote.request), gothic(13, true));
   const QPointF c(card.center().x(), 150);
-  if (panel == 0) {
-    // An arrow towards the source buttons.
+  if (remote.art == CardArt::ArrowToSources) {
     QLinearGradient g(c.x() - 24, 0, c.x() + 24, 0);
     g.setColorAt(0, QColor(255, 190, 90));
     g.setColorAt(1, QColor(230, 110, 20));
@@ -68,7 +57,7 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
                    QPointF(c.x() + 4, c.y() + 8), QPointF(c.x() - 26, c.y() + 8)}));
     return;
   }
-  // A hand-held remote beside the real deck.
+  if (remote.art != CardArt::RealRemote) return;
   paintDevice(p, Drawing::DiscDeck, QRectF(c.x() - 36, c.y() - 14, 44, 32));
   p.setBrush(QColor(70, 70, 76));
   p.setPen(QPen(QColor(30, 30, 34), 0.8));
@@ -86,7 +75,6 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
 
 // Under the header of the panels that have room (the deck's keys fill its panel): which device the keys work.
 void paintRemoteCaption(QPainter& p, int panel, qreal width) {
-  if (panel == 2) return;
   const int source = SourceOfRemote(panel);
   const QRectF row(6, kRemoteHeader + 2, width - 12, 13);
   paintDevice(p, kSources[static_cast<std::size_t>(source)].drawing,
@@ -123,7 +111,7 @@ QPainterPath bubblePath(qreal width, qreal height, qreal tailX) {
 
 // Where the popup's tail points: under the centre of the top button that opens it.
 qreal tailX(int popup) {
-  const BoxLayout& box = boxLayout(pop(popup));
+  const BoxLayout& box = boxLayout(kPopups[static_cast<std::size_t>(popup)].box);
   const Rect button = paintedRect(ArrayId::SWu, popup);
   const qreal x = button.left + button.width / 2.0 - box.openLeft;
   return std::clamp(x, 12.0, box.width - 12.0);
@@ -175,37 +163,42 @@ void paintExitPopup(QPainter& p, qreal width) {
               Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
 }
 
+// What each popup prints besides its buttons, by popup.
+constexpr std::array<void (*)(QPainter&, qreal), kPopupCount> kPopupContents = {
+    paintPowerPopup, paintCdMdPopup, paintExitPopup};
+
 }  // namespace
 
 void paintRemote(QPainter& p, int panel) {
-  const BoxLayout& box = boxLayout(sousa(panel));
+  const RemotePanel& remote = kRemotePanels[static_cast<std::size_t>(panel)];
+  const BoxLayout& box = boxLayout(remote.box);
   const QRectF card(0, 0, box.width, box.height);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintCard(p, card, 6);
   paintRemoteHeader(p, box.width);
-  if (panel < 2) {
-    paintRemoteHint(p, panel, card);
+  if (!remote.keys) {
+    paintRemoteHint(p, remote, card);
   } else {
-    paintRemoteCaption(p, panel, box.width);
-    if (panel == 5) paintDirectionPad(p);
-    if (panel == 3) paintDevice(p, Drawing::WorldTape, QRectF(card.center().x() - 30, 130, 60, 44));
-    paintButtonsOn(p, false, sousa(panel));
+    if (remote.namesDevice) paintRemoteCaption(p, panel, box.width);
+    if (remote.art == CardArt::DirectionPad) paintDirectionPad(p);
+    if (remote.art == CardArt::Tape)
+      paintDevice(p, Drawing::WorldTape, QRectF(card.center().x() - 30, 130, 60, 44));
+    paintButtonsOn(p, false, remote.box);
   }
   p.restore();
 }
 
 void paintPopup(QPainter& p, int popup) {
-  const BoxLayout& box = boxLayout(pop(popup));
+  const BoxId id = kPopups[static_cast<std::size_t>(popup)].box;
+  const BoxLayout& box = boxLayout(id);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintBubble(p, popup, box.width, box.height);
-  if (popup == 0) paintPowerPopup(p, box.width);
-  if (popup == 1) paintCdMdPopup(p, box.width);
-  if (popup == 2) paintExitPopup(p, box.width);
-  paintButtonsOn(p, false, pop(popup));
+  kPopupContents[static_cast<std::size_t>(popup)](p, box.width);
+  paintButtonsOn(p, false, id);
   p.restore();
 }
 

@@ -268,25 +268,20 @@ constexpr int totalElements() {
 }
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(totalElements()));
 
-// One close button per popup, in the popup's own area.
-constexpr std::array<Area, kPopupCount> kPopupAreas = {Area::PowerPopup, Area::CdMdPopup, Area::ExitPopup};
-constexpr std::array<ButtonRef, kPopupCount> kCloseButtons = [] {
-  std::array<ButtonRef, kPopupCount> out{};
-  std::array<int, kPopupCount> found{};
-  for (const ButtonEntry& e : kCatalogue) {
-    if (e.kind != K::Close) continue;
-    for (std::size_t k = 0; k < kPopupAreas.size(); ++k) {
-      if (e.area == kPopupAreas[k]) {
-        out[k] = {e.array, e.index};
-        ++found[k];
-      }
+// Each popup's close button is the one close button of its area, and every other button of its array lies in
+// its area too.
+static_assert([] {
+  for (const Popup& p : kPopups) {
+    int closes = 0;
+    for (const ButtonEntry& e : kCatalogue) {
+      if (e.array != p.buttons) continue;
+      if (e.area != p.area) return false;
+      if (e.kind == K::Close) closes += e.index == p.close ? 1 : 2;
     }
+    if (closes != 1) return false;
   }
-  for (int n : found) {
-    if (n != 1) throw "a popup without exactly one close button";
-  }
-  return out;
-}();
+  return true;
+}());
 
 // The projector buttons read as checked by the phase of the projector whose buttons the power handler takes
 // them to be.
@@ -331,7 +326,8 @@ std::string_view SymbolWords(Symbol s) {
 }
 
 ButtonRef CloseButtonOf(int popup) {
-  return kCloseButtons[static_cast<std::size_t>(popup)];
+  const Popup& p = kPopups[static_cast<std::size_t>(popup)];
+  return {p.buttons, p.close};
 }
 
 int RemoteOfSource(int source) {
@@ -340,7 +336,7 @@ int RemoteOfSource(int source) {
 
 int SourceOfRemote(int panel) {
   // The two text-only panels serve many sources; each panel with keys serves one.
-  if (panel < 2) return -1;
+  if (!kRemotePanels[static_cast<std::size_t>(panel)].keys) return -1;
   const auto it =
       std::find_if(kSources.begin(), kSources.end(), [panel](const Source& s) { return s.remote == panel; });
   return it == kSources.end() ? -1 : static_cast<int>(it - kSources.begin());

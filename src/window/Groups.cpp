@@ -1,5 +1,6 @@
 #include "window/Groups.h"
 
+#include <algorithm>
 #include <array>
 
 #include "state/Projector.h"
@@ -51,7 +52,7 @@ constexpr std::array<TextEntry, 16> kTexts = {{
 }};
 
 bool isPopup(BoxId b) {
-  return b == BoxId::POP0 || b == BoxId::POP1 || b == BoxId::POP2;
+  return std::any_of(kPopups.begin(), kPopups.end(), [b](const Popup& p) { return p.box == b; });
 }
 
 // The box a hit landed on, if it landed on one or on an element of one.
@@ -152,14 +153,7 @@ std::string_view ButtonDescription(const Form1& f, ArrayId id, int index) {
 }
 
 bool PopupWanted(const Form1& f, int popup) {
-  switch (popup) {
-    case 0:
-      return f.state.PowerPopupOpen == 1;
-    case 1:
-      return f.state.CdMdPopupOpen == 1;
-    default:
-      return f.state.ExitPopupOpen == 1;
-  }
+  return f.state.*kPopups[static_cast<std::size_t>(popup)].wanted == 1;
 }
 
 }  // namespace yunuri

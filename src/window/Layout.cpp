@@ -8,10 +8,6 @@ namespace {
 constexpr int kButtonW = 33;  // every popup and remote button
 constexpr int kButtonH = 21;
 
-constexpr BasePicture basePicture(int number) {
-  return static_cast<BasePicture>(number);
-}
-
 constexpr Rect btn(int left, int top) {
   return {left, top, kButtonW, kButtonH};
 }
@@ -42,14 +38,14 @@ constexpr std::array<Rect, 8> kSWr4 = {{btn(29, 50), btn(6, 73), btn(51, 73), bt
 constexpr std::array<BoxLayout, kBoxCount> kBoxes = {{
     {BoxId::MET, 15, 77, 328, 219, 328, 219, BasePicture::Meter},
     {BoxId::POP0, 91, 210, 109, -210, 109, 26, BasePicture::Pop0},
-    {BoxId::POP1, 91, 218, 204, -218, 204, 26, basePicture(10)},
-    {BoxId::POP2, 91, 198, 300, -198, 300, 53, basePicture(11)},
+    {BoxId::POP1, 91, 218, 204, -218, 204, 26, BasePicture::Pop1},
+    {BoxId::POP2, 91, 198, 300, -198, 300, 53, BasePicture::Pop2},
     {BoxId::Sousa0, 91, 212, -91, 85, 4, 85, BasePicture::Sousa0},
-    {BoxId::Sousa1, 91, 212, -91, 85, 4, 85, basePicture(4)},
-    {BoxId::Sousa2, 91, 212, -91, 85, 4, 85, basePicture(5)},
-    {BoxId::Sousa3, 91, 212, -91, 85, 4, 85, basePicture(6)},
-    {BoxId::Sousa4, 91, 212, -91, 85, 4, 85, basePicture(7)},
-    {BoxId::Sousa5, 91, 212, -91, 85, 4, 85, basePicture(8)},
+    {BoxId::Sousa1, 91, 212, -91, 85, 4, 85, BasePicture::Sousa1},
+    {BoxId::Sousa2, 91, 212, -91, 85, 4, 85, BasePicture::Sousa2},
+    {BoxId::Sousa3, 91, 212, -91, 85, 4, 85, BasePicture::Sousa3},
+    {BoxId::Sousa4, 91, 212, -91, 85, 4, 85, BasePicture::Sousa4},
+    {BoxId::Sousa5, 91, 212, -91, 85, 4, 85, BasePicture::Sousa5},
     {BoxId::KABE, 400, 300, 0, 0, 0, 0, BasePicture::Notice},
 }};
 
