@@ -23,7 +23,23 @@ constexpr qreal kTailHeight = 9;
 constexpr qreal kTailHalfWidth = 7;
 constexpr qreal kBubbleBorder = 4;
 
-void paintRemoteHeader(QPainter& p, qreal width) {
+QRectF rectOf(const Rect& r) {
+  return {static_cast<qreal>(r.left), static_cast<qreal>(r.top), static_cast<qreal>(r.width),
+          static_cast<qreal>(r.height)};
+}
+
+// What a text is printed as: a translation with its own breaks, or the Japanese broken by hand.
+QString printedForm(const TextEntry& t) {
+  const QString translated = shown(t.text);
+  if (t.lines.empty() ||
+      translated != QString::fromUtf8(t.text.data(), static_cast<qsizetype>(t.text.size()))) {
+    return translated;
+  }
+  return QString::fromUtf8(t.lines.data(), static_cast<qsizetype>(t.lines.size()));
+}
+
+void paintRemoteHeader(QPainter& p, const BoxLayout& box) {
+  const qreal width = box.width;
   QPainterPath header;
   header.addRoundedRect(QRectF(0.5, 0.5, width - 1, kRemoteHeader + 6), 6, 6);
   QPainterPath below;
@@ -34,16 +50,18 @@ void paintRemoteHeader(QPainter& p, qreal width) {
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawPath(header.subtracted(below));
-  drawFittedShadowed(p, QRectF(0, 0, width, kRemoteHeader), shown(YUNURI_TR("Panel", "リモコン操作")),
-                     gothic(11, true), Qt::white, QColor(30, 16, 4, 180), 0.6);
+  // Laid out where the card stands in view.
+  const QRectF heading = rectOf(printed::kRemoteHeading.rect).translated(-box.openLeft, -box.openTop);
+  drawFittedShadowed(p, heading, shown(printed::kRemoteHeading.text), gothic(11, true), Qt::white,
+                     QColor(30, 16, 4, 180), 0.6);
 }
 
 // The text-only panels: a hint and a drawing that says what to do.
 void paintRemoteHint(QPainter& p, const RemotePanel& remote, const QRectF& card) {
-  // Broken by hand at the phrase boundaries.
-  const QRectF text(card.left() + 6, 40, card.width() - 12, 70);
   p.setPen(colour::kInk);
-  drawFitted(p, text, shown(remote.request), gothic(13, true));
+  for (const TextEntry& t : PrintedTexts()) {
+    if (t.box == remote.box) drawFitted(p, rectOf(t.rect), printedForm(t), gothic(13, true));
+  }
   const QPointF c(card.center().x(), 150);
   if (remote.art == CardArt::ArrowToSources) {
     QLinearGradient g(c.x() - 24, 0, c.x() + 24, 0);
@@ -131,41 +149,40 @@ void paintBubble(QPainter& p, int popup, qreal width, qreal height) {
             4);
 }
 
-void paintPopupHeading(QPainter& p, qreal width, const char* text) {
-  paintHeading(p,
-               QRectF(kBubbleBorder + 3, kTailHeight + kBubbleBorder + 3, width - 2 * kBubbleBorder - 6, 15),
-               shown(text), 9);
+void paintPopupHeading(QPainter& p, const TextEntry& heading) {
+  paintHeading(p, rectOf(heading.rect), shown(heading.text), 9);
 }
 
-void paintCaption(QPainter& p, qreal top, qreal width, const char* text) {
+void paintCaption(QPainter& p, const TextEntry& caption) {
   p.setPen(colour::kInk);
-  drawFitted(p, QRectF(kBubbleBorder + 2, top, width - 2 * kBubbleBorder - 4, 12), shown(text),
-             gothic(9, true));
+  drawFitted(p, rectOf(caption.rect), shown(caption.text), gothic(9, true));
 }
 
-void paintPowerPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "プロジェクタ電源"));
-  paintCaption(p, 50, width, YUNURI_TR("Panel", "-左側プロジェクター-"));
-  paintCaption(p, 87, width, YUNURI_TR("Panel", "-右側プロジェクター-"));
+void paintNote(QPainter& p, const TextEntry& note) {
+  drawWrapped(p, rectOf(note.rect), shown(note.text), gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+}
+
+void paintPowerPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kPowerHeading);
+  paintCaption(p, printed::kLeftProjector);
+  paintCaption(p, printed::kRightProjector);
   p.setPen(colour::kRedInk);
-  drawWrapped(p, QRectF(8, 127, width - 16, 55), shown(kPowerNote), gothic(9),
-              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  paintNote(p, printed::kPowerNote);
 }
 
-void paintCdMdPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "CD/MD操作"));
+void paintCdMdPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kCdMdHeading);
 }
 
-void paintExitPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "終了確認"));
+void paintExitPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kExitHeading);
   p.setPen(colour::kInk);
-  drawWrapped(p, QRectF(8, 36, width - 16, 94), shown(kExitQuestion), gothic(9),
-              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  paintNote(p, printed::kExitQuestion);
 }
 
 // What each popup prints besides its buttons, by popup.
-constexpr std::array<void (*)(QPainter&, qreal), kPopupCount> kPopupContents = {
-    paintPowerPopup, paintCdMdPopup, paintExitPopup};
+constexpr std::array<void (*)(QPainter&), kPopupCount> kPopupContents = {paintPowerPopup, paintCdMdPopup,
+                                                                         paintExitPopup};
 
 }  // namespace
 
@@ -177,7 +194,7 @@ void paintRemote(QPainter& p, int panel) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintCard(p, card, 6);
-  paintRemoteHeader(p, box.width);
+  paintRemoteHeader(p, box);
   if (!remote.keys) {
     paintRemoteHint(p, remote, card);
   } else {
@@ -197,7 +214,7 @@ void paintPopup(QPainter& p, int popup) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintBubble(p, popup, box.width, box.height);
-  kPopupContents[static_cast<std::size_t>(popup)](p, box.width);
+  kPopupContents[static_cast<std::size_t>(popup)](p);
   paintButtonsOn(p, false, id);
   p.restore();
 }

@@ -8,7 +8,6 @@
 
 #include "state/PanelState.h"
 #include "window/Picture.h"
-#include "window/Tr.h"
 
 // The one list of the panel's buttons and screen labels: what each one is, where it belongs, what it shows
 // and says, and when it reads as checked; beside it the popups and remote panels that hold them. The
@@ -91,14 +90,11 @@ struct RemotePanel {
   std::optional<ArrayId> keys;
   bool namesDevice;
   CardArt art;
-  std::string_view request = {};  // as printed, broken by hand at the phrase boundaries
 };
 
 inline constexpr std::array<RemotePanel, kRemotePanelCount> kRemotePanels = {{
-    {BoxId::Sousa0, std::nullopt, false, CardArt::ArrowToSources,
-     YUNURI_TR("Panel", "機器を\n選択して\n下さい。")},
-    {BoxId::Sousa1, std::nullopt, false, CardArt::RealRemote,
-     YUNURI_TR("Panel", "操作は\n実機にて\n行って\n下さい。")},
+    {BoxId::Sousa0, std::nullopt, false, CardArt::ArrowToSources},
+    {BoxId::Sousa1, std::nullopt, false, CardArt::RealRemote},
     {BoxId::Sousa2, ArrayId::SWr1, false, CardArt::None},
     {BoxId::Sousa3, ArrayId::SWr2, true, CardArt::Tape},
     {BoxId::Sousa4, ArrayId::SWr3, true, CardArt::None},
