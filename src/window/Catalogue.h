@@ -8,6 +8,7 @@
 
 #include "state/PanelState.h"
 #include "window/Picture.h"
+#include "window/Sources.h"
 
 // The one list of the panel's buttons and screen labels: what each one is, where it belongs, what it shows
 // and says, and when it reads as checked; beside it the popups and remote panels that hold them. The
@@ -45,7 +46,6 @@ enum class Area : std::uint8_t {
   CameraRemote,
 };
 inline constexpr int kPopupCount = 3;
-inline constexpr int kRemotePanelCount = 6;
 
 // A popup POP(k), opened and closed by the top button SWu(k): its picture box, its buttons and which of them
 // closes it, the two state bytes of its slide and its part of the panel.

@@ -42,6 +42,12 @@ inline constexpr std::array<Rect, kSourceCount> kSourceButtons = {{
     {179, 252, 77, 19},
     {209, 276, 77, 19},
 }};
+static_assert([] {
+  for (const Rect& r : kSourceButtons) {
+    if (r.width == 0) return false;  // a source left out of the arc
+  }
+  return true;
+}());
 
 // Where a picture box sits when it is in view and when it is parked out of it. The remote panels move along
 // x, the popups along y; MET and KABE do not move after start-up.

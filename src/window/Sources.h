@@ -42,6 +42,9 @@ struct Source {
   std::uint8_t remote;  // the remote panel Sousa(remote) it brings into the remote area
 };
 
+// The remote area's panels Sousa(0..5).
+inline constexpr int kRemotePanelCount = 6;
+
 inline constexpr std::array<Source, kSourceCount> kSources = {{
     {YUNURI_TR("Panel", "映像OFF"),
      YUNURI_TR_AS("Panel", "映像OFF", "short"),
@@ -141,10 +144,14 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      1},
 }};
 
-// In Japanese the short name is the label itself; only a translation may tell them apart.
+// Every source is written out in full (the table is as long as SWm, so one left out would be empty), and in
+// Japanese its short name is its label; only a translation may tell them apart.
 static_assert([] {
   for (const Source& s : kSources) {
-    if (s.shortName != s.label) return false;
+    if (s.label.empty() || s.description.empty() || s.onMonitor.empty() || s.onScreen[0].empty() ||
+        s.onScreen[1].empty() || s.shortName != s.label || s.remote >= kRemotePanelCount) {
+      return false;
+    }
   }
   return true;
 }());
