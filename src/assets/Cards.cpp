@@ -30,7 +30,7 @@ QRectF rectOf(const Rect& r) {
 
 // What a text is printed as: a translation with its own breaks, or the Japanese broken by hand.
 QString printedForm(const TextEntry& t) {
-  const QString translated = shown(t.text);
+  QString translated = shown(t.text);
   if (t.lines.empty() ||
       translated != QString::fromUtf8(t.text.data(), static_cast<qsizetype>(t.text.size()))) {
     return translated;

@@ -54,5 +54,15 @@ constexpr bool MayStop(Byte phase) {
   return HeadingOn(phase);
 }
 
+// Every phase a projector passes through is exactly one of the four, and exactly one of its buttons may act.
+static_assert([] {
+  for (int v = kProjectorOff; v <= kCoolDownLast; ++v) {
+    const auto phase = static_cast<Byte>(v);
+    const int phases = (phase == kProjectorOff) + Warming(phase) + ShowsPicture(phase) + Cooling(phase);
+    if (phases != 1 || MayStart(phase) == MayStop(phase)) return false;
+  }
+  return true;
+}());
+
 }  // namespace projector
 }  // namespace yunuri
