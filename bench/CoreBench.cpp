@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "BenchPanel.h"
+#include "support/Panel.h"
 
 namespace yunuri::bench {
 namespace {
@@ -14,7 +14,8 @@ constexpr int kBusyTicks = 7;
 constexpr Byte kLeftWarming = 4;  // blinks at 5 (dark) and 10 (lit) within the run
 constexpr Byte kRightCooling = 104;
 
-// Drains what the shell would read after a tick, so that the record of touched rectangles does not grow.
+// Drains what the shell would read after a press or a tick, so that the record of touched rectangles does not
+// grow.
 void drain(Form1& f) {
   std::vector<DirtyRect> dirty = f.TakeDirty();
   benchmark::DoNotOptimize(dirty.data());
@@ -22,9 +23,9 @@ void drain(Form1& f) {
 }
 
 void BM_IdleTick(benchmark::State& state) {
-  BenchPanel p;
+  test::ShownPanel p;
   for (auto _ : state) {
-    Timer1_Timer(p.f);
+    Tick(p.f);
     benchmark::ClobberMemory();
   }
   if (!p.f.TakeDirty().empty() || p.f.TakeCaptionChanged())
@@ -37,14 +38,14 @@ BENCHMARK(BM_IdleTick);
 void startEverything(Form1& f) {
   PanelState& s = f.state;
   for (int k = 0; k < 3; ++k) {
-    PictureBox& pop = f.POP[static_cast<std::size_t>(k)];
+    PictureBox& pop = f.POP(k);
     pop.Top = static_cast<float>(-pop.Height);
     const SliderBytes bytes = PopupBytes(s, k);
     bytes.wanted = 1;
     bytes.moving = 1;
   }
-  for (std::size_t i = 0; i < f.Sousa.size(); ++i) {
-    f.Sousa[i].Left = static_cast<float>(-f.Sousa[i].Width);
+  for (std::size_t i = 0; i < kSousaBoxes.size(); ++i) {
+    f.Sousa(static_cast<int>(i)).Left = static_cast<float>(-f.Sousa(static_cast<int>(i)).Width);
     s.PanelShown[i] = 1;
     s.PanelMoving[i] = 1;
   }
@@ -53,14 +54,14 @@ void startEverything(Form1& f) {
 }
 
 void BM_BusyTick(benchmark::State& state) {
-  BenchPanel p;
+  test::ShownPanel p;
   int n = 0;
   for (auto _ : state) {
     if (n-- == 0) {
       startEverything(p.f);
       n = kBusyTicks - 1;
     }
-    Timer1_Timer(p.f);
+    Tick(p.f);
     drain(p.f);
   }
 }
@@ -75,7 +76,7 @@ struct PressCase {
   int index;
 };
 
-PressCase prepare(BenchPanel& p, PressKind kind) {
+PressCase prepare(test::ShownPanel& p, PressKind kind) {
   switch (kind) {
     case PressKind::Source:
       return {ArrayId::SWm, 6};
@@ -98,7 +99,7 @@ PressCase prepare(BenchPanel& p, PressKind kind) {
 }
 
 void BM_Press(benchmark::State& state, PressKind kind) {
-  BenchPanel p;
+  test::ShownPanel p;
   const PressCase c = prepare(p, kind);
   const auto [x, y] = p.centre(c.array, c.index);
   if (p.f.HitTest(x, y).array != c.array) state.SkipWithError("the button is not under its centre");
@@ -118,7 +119,7 @@ BENCHMARK_CAPTURE(BM_Press, remote_button, PressKind::Remote);
 // Points every 20 pixels over a panel with a popup down and a remote in view, so that every layer is crossed.
 void BM_HitTest(benchmark::State& state) {
   constexpr int kStep = 20;
-  BenchPanel p;
+  test::ShownPanel p;
   p.click(ArrayId::SWu, 1);
   p.click(ArrayId::SWm, 6);
   p.settle();

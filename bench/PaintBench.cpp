@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "BenchPanel.h"
 #include "assets/PictureCache.h"
 #include "shell/PanelPainter.h"
 #include "shell/PanelWidget.h"
+#include "support/Panel.h"
 
 namespace yunuri::bench {
 namespace {
@@ -32,7 +32,7 @@ std::vector<Picture> allPictures(const Form1& f) {
 }
 
 // A busy frame: the CD/MD popup down, the DVD/VTR remote in view, a source lit and a screen label set.
-void dressForPainting(BenchPanel& p) {
+void dressForPainting(test::ShownPanel& p) {
   p.click(ArrayId::SWu, 1);
   p.click(ArrayId::SWm, 6);
   p.click(ArrayId::SWs, 0);
@@ -41,7 +41,7 @@ void dressForPainting(BenchPanel& p) {
 
 void BM_PaintFrame(benchmark::State& state) {
   const qreal ratio = static_cast<qreal>(state.range(0));
-  BenchPanel p;
+  test::ShownPanel p;
   dressForPainting(p);
   assets::PictureCache cache;
   QImage target(QSize(kWindowWidth, kWindowHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -58,7 +58,7 @@ BENCHMARK(BM_PaintFrame)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMic
 
 void BM_PictureCache(benchmark::State& state) {
   const qreal ratio = static_cast<qreal>(state.range(0));
-  BenchPanel p;
+  test::ShownPanel p;
   const std::vector<Picture> pictures = allPictures(p.f);
   for (auto _ : state) {
     assets::PictureCache cache;
@@ -70,7 +70,7 @@ BENCHMARK(BM_PictureCache)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kM
 
 // The tick as the widget runs it: the core's tick, then the caption, the touched rectangles and the pointer.
 void BM_ShellIdleTick(benchmark::State& state) {
-  BenchPanel p;
+  test::ShownPanel p;
   PanelWidget widget(p.f);
   for (auto _ : state) widget.tick();
   if (widget.paintCount() != 0) state.SkipWithError("an idle tick painted");

@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "input/Input.h"
-#include "input/StartUp.h"
 #include "shell/Language.h"
 #include "shell/PanelPainter.h"
-#include "support/FakeApp.h"
-#include "tick/Tick.h"
+#include "support/Panel.h"
 
 namespace {
 
@@ -27,41 +24,13 @@ constexpr int kSlideTicks = 20;  // long enough for any popup or panel to come t
 constexpr int kVolumeRampTicks = 55;
 constexpr int kWarmingTicks = 9;  // the ON button is lit on the tenth tick of the warm-up
 
-// A started panel that a script clicks like a user does.
-struct Scene {
-  yunuri::FakeApp app;
-  Form1 form{app};
+using Scene = yunuri::test::Panel;
 
-  Scene() { yunuri::Form_Load(form); }
-
-  void clickAt(int x, int y) {
-    MouseDown(form, x, y, yunuri::MouseButton::Left);
-    MouseUp(form, x, y, yunuri::MouseButton::Left);
-  }
-  QPoint centre(ArrayId id, int i) const {
-    const yunuri::DirtyRect r = form.WindowRect(form.Element(id, i));
-    return {static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)};
-  }
-  void press(ArrayId id, int i) {
-    const QPoint c = centre(id, i);
-    MouseDown(form, c.x(), c.y(), yunuri::MouseButton::Left);
-  }
-  void release(ArrayId id, int i) {
-    const QPoint c = centre(id, i);
-    MouseUp(form, c.x(), c.y(), yunuri::MouseButton::Left);
-  }
-  void click(ArrayId id, int i) {
-    press(id, i);
-    release(id, i);
-  }
-  void ticks(int n) {
-    for (int i = 0; i < n; ++i) yunuri::Timer1_Timer(form);
-  }
-  void dismissNotice() {
-    clickAt(yunuri::kWindowWidth / 2, yunuri::kWindowHeight / 2);
-    ticks(kSlideTicks);
-  }
-};
+// The notice clicked away and the select-a-device panel at rest.
+void pastNotice(Scene& s) {
+  s.dismissNotice();
+  s.ticks(kSlideTicks);
+}
 
 struct Shot {
   const char* name;
@@ -71,62 +40,60 @@ struct Shot {
 const std::vector<Shot>& shots() {
   static const std::vector<Shot> list = {
       {"notice", [](Scene&) {}},
-      {"panel", [](Scene& s) { s.dismissNotice(); }},
+      {"panel", [](Scene& s) { pastNotice(s); }},
       {"popup-projector",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWu, 0);
          s.ticks(kSlideTicks);
        }},
       {"popup-cdmd",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWu, 1);
          s.ticks(kSlideTicks);
        }},
       {"popup-exit",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWu, 2);
          s.ticks(kSlideTicks);
        }},
-      {"remote-realdevice",
-       [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 1), s.ticks(kSlideTicks); }},
+      {"remote-realdevice", [](Scene& s) { pastNotice(s), s.click(ArrayId::SWm, 1), s.ticks(kSlideTicks); }},
       {"remote-dvdvtr",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWm, 6);
          s.ticks(kSlideTicks);
          s.click(ArrayId::SWs, 0);
          s.press(ArrayId::SWr1, 6);
        }},
-      {"remote-vtr", [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 7), s.ticks(kSlideTicks); }},
+      {"remote-vtr", [](Scene& s) { pastNotice(s), s.click(ArrayId::SWm, 7), s.ticks(kSlideTicks); }},
       {"remote-dvd",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWm, 8);
          s.ticks(kSlideTicks);
          s.click(ArrayId::SWs, 1);
        }},
-      {"remote-domecamera",
-       [](Scene& s) { s.dismissNotice(), s.click(ArrayId::SWm, 10), s.ticks(kSlideTicks); }},
+      {"remote-domecamera", [](Scene& s) { pastNotice(s), s.click(ArrayId::SWm, 10), s.ticks(kSlideTicks); }},
       {"muted",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.press(ArrayId::SWv, 2);
          s.ticks(1);
          s.release(ArrayId::SWv, 2);
        }},
       {"volume-100",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.press(ArrayId::SWv, 0);
          s.ticks(kVolumeRampTicks);
          s.release(ArrayId::SWv, 0);
        }},
       {"projector-warming",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWu, 0);
          s.ticks(kSlideTicks);
          s.click(ArrayId::SWp1, 1);  // left projector starts cooling down
@@ -135,7 +102,7 @@ const std::vector<Shot>& shots() {
        }},
       {"pressed-source",
        [](Scene& s) {
-         s.dismissNotice();
+         pastNotice(s);
          s.click(ArrayId::SWm, 9);
          s.ticks(kSlideTicks);
          s.press(ArrayId::SWu, 2);
@@ -180,7 +147,7 @@ int main(int argc, char** argv) {
       for (const int scale : {1, 2}) {
         const QString file =
             out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(shot.name), suffix).arg(scale));
-        if (!render(scene.form, scale).save(file)) {
+        if (!render(scene.f, scale).save(file)) {
           std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
           return 1;
         }
@@ -189,8 +156,8 @@ int main(int argc, char** argv) {
     }
     // The main shot under a plain name as well.
     Scene main;
-    main.dismissNotice();
-    render(main.form, 1).save(out.filePath(QStringLiteral("panel%1.png").arg(suffix)));
+    pastNotice(main);
+    render(main.f, 1).save(out.filePath(QStringLiteral("panel%1.png").arg(suffix)));
   }
   return 0;
 }

@@ -8,6 +8,7 @@
 #include "devices/Popups.h"
 #include "input/StartUp.h"
 #include "routing/Routing.h"
+#include "tick/Tick.h"
 
 namespace yunuri {
 namespace {
@@ -216,6 +217,11 @@ bool DismissNotice(Form1& f) {
 void TickDone(Form1& f) {
   if (f.Ended() || !f.input.releaseAfterTick || !f.input.held) return;
   letGo(f, Release::Normal, true);
+}
+
+void Tick(Form1& f) {
+  Timer1_Timer(f);
+  TickDone(f);
 }
 
 bool CloseTopPopup(Form1& f) {

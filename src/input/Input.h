@@ -39,6 +39,8 @@ bool Activate(Form1& f, ArrayId id, int index);
 bool DismissNotice(Form1& f);
 // After every tick: lets go of an action's press held for the tick.
 void TickDone(Form1& f);
+// The whole tick, as the shell runs it every 100 ms before it repaints: Timer1_Timer, then TickDone.
+void Tick(Form1& f);
 // Esc: presses and releases the close button of the popup opened last among those wanted open. While a key
 // holds a press, Esc only loses that press.
 bool CloseTopPopup(Form1& f);

@@ -24,17 +24,17 @@ void SetUpRoom(Form1& f) {
   f.Light(ArrayId::SWp1, 2);
 
   for (int k = 0; k < 3; ++k) {
-    PictureBox& pop = f.POP[static_cast<std::size_t>(k)];
+    PictureBox& pop = f.POP(k);
     f.SetTop(pop, static_cast<float>(-pop.Height));
     f.SetLeft(pop, static_cast<float>(boxLayout(pop.id).left));
   }
   for (s.LoopIndex = 0; s.LoopIndex <= 5; ++s.LoopIndex) {
-    PictureBox& panel = f.Sousa[s.LoopIndex];
+    PictureBox& panel = f.Sousa(s.LoopIndex);
     f.SetTop(panel, static_cast<float>(boxLayout(panel.id).top));
     f.SetLeft(panel, static_cast<float>(-panel.Width));
   }
-  f.SetTop(f.KABE, 0);
-  f.SetLeft(f.KABE, 0);
+  f.SetTop(f.KABE(), 0);
+  f.SetLeft(f.KABE(), 0);
 
   f.Timer1.Interval = kTickMilliseconds;
   f.Timer1.Enabled = true;
@@ -64,8 +64,8 @@ bool StartAgain(Form1& f) {
 
 void KABE_Click(Form1& f) {
   // Every way in presses the notice only while it is up; a direct call after it went brings nothing in twice.
-  if (!f.KABE.Visible) return;
-  f.SetVisible(f.KABE, false);
+  if (!f.KABE().Visible) return;
+  f.SetVisible(f.KABE(), false);
   f.state.PanelShown[0] = 1;
   f.state.PanelMoving[0] = 1;
 }

@@ -22,7 +22,7 @@ void SWs_MouseDown(Form1& f, int Index) {
   const PanelState& s = f.state;
   f.Light(ArrayId::SWs, Index);
   // The label follows the send whatever the projector is doing; only the report differs.
-  f.SetPicture(f.MES[screen], f.MESd[s.MonitorSource]);
+  f.SetPicture(f.Element(ArrayId::MES, Index), f.MESd(s.MonitorSource));
   if (projector::ShowsPicture(s.*kProjectors[screen].phase)) {
     f.SetCaption(kSources[s.MonitorSource].onScreen[screen]);
   } else {

@@ -88,11 +88,11 @@ QRectF PanelElement::panelRect() const {
     case Node::Kind::Text:
       return rectF(TextRect(f, PrintedTexts()[static_cast<std::size_t>(node_.index)]));
     case Node::Kind::Meter:
-      return rectF(f.WindowRect(f.MET));
+      return rectF(f.WindowRect(f.MET()));
     case Node::Kind::Group: {
-      if (groupOf(node_) == Group::Notice) return rectF(f.WindowRect(f.KABE));
+      if (groupOf(node_) == Group::Notice) return rectF(f.WindowRect(f.KABE()));
       const int popup = GroupOf(groupOf(node_)).popup;
-      if (popup >= 0) return rectF(f.WindowRect(f.POP[static_cast<std::size_t>(popup)]));
+      if (popup >= 0) return rectF(f.WindowRect(f.POP(popup)));
       // An area is as large as what shows of it.
       QRectF r;
       for (const PanelElement* k : kids_) {

@@ -86,9 +86,9 @@ void paintPanel(QPainter& p, const Form1& form, assets::PictureCache& cache, qre
   p.save();
   p.setClipRect(area.intersected(QRectF(0, 0, kWindowWidth, kWindowHeight)));
   // The notice is opaque: while it covers the area, nothing under it is painted, nor rendered into the cache.
-  const QRectF notice = rectOf(form.WindowRect(form.KABE));
-  if (form.KABE.Visible && notice.contains(area)) {
-    drawPicture(p, cache, ratio, form.KABE.picture, notice.topLeft());
+  const QRectF notice = rectOf(form.WindowRect(form.KABE()));
+  if (form.KABE().Visible && notice.contains(area)) {
+    drawPicture(p, cache, ratio, form.KABE().picture, notice.topLeft());
     p.restore();
     return;
   }

@@ -15,7 +15,6 @@
 #include "shell/PanelAccessible.h"
 #include "shell/PanelAnnounce.h"
 #include "shell/StatusLine.h"
-#include "tick/Tick.h"
 
 // The window itself: its making, the tick, what follows every input and tick, and the window's life.
 namespace yunuri {
@@ -37,7 +36,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   installPanelAccessibility();
   setWindowTitle(assets::shown(form_.Caption()));
   // The first frame's picture is painted on the painting thread while the window is being made.
-  cache_.prefetch(form_.NoticeUp() ? form_.KABE.picture : Picture::base(BasePicture::MainPanel),
+  cache_.prefetch(form_.NoticeUp() ? form_.KABE().picture : Picture::base(BasePicture::MainPanel),
                   devicePixelRatioF());
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
@@ -64,8 +63,7 @@ void PanelWidget::startTimer1() {
 }
 
 void PanelWidget::tick() {
-  Timer1_Timer(form_);
-  TickDone(form_);
+  Tick(form_);
   sync();
 }
 

@@ -33,7 +33,7 @@ void SlideTick(Form1& f) {
   for (int k = 0; k < kPopupCount; ++k) {
     const SliderBytes bytes = PopupBytes(s, k);
     if (bytes.moving != 1) continue;
-    PictureBox& pop = f.POP[static_cast<std::size_t>(k)];
+    PictureBox& pop = f.POP(k);
     const BoxLayout& l = boxLayout(pop.id);
     f.SetTop(pop,
              slide(pop.Top, static_cast<float>(-l.height), static_cast<float>(l.openTop), kPopupStep, bytes));
@@ -48,7 +48,7 @@ void SlideTick(Form1& f) {
   for (s.LoopIndex = 0; s.LoopIndex < kRemotePanelCount; s.LoopIndex = byteAdd(s.LoopIndex, 1)) {
     const std::size_t i = s.LoopIndex;
     if (s.PanelMoving[i] != 1) continue;
-    PictureBox& panel = f.Sousa[i];
+    PictureBox& panel = f.Sousa(s.LoopIndex);
     const BoxLayout& l = boxLayout(panel.id);
     f.SetLeft(panel, slide(panel.Left, static_cast<float>(-l.width), static_cast<float>(l.openLeft),
                            kPanelStep, {s.PanelShown[i], s.PanelMoving[i]}));

@@ -66,63 +66,61 @@ struct InputState {
   bool focusToFirst = false;
 };
 
-// The window as data: the panel state, the caption and every control. Handlers change it through the methods
-// below so that what they touch is recorded for repainting.
-class Form1 {
+// What a loaded window holds: the state record, every control, the meter's drawing, the tick and the input
+// path's state, and the caption. Starting again assigns a freshly loaded one whole, so nothing added here can
+// be left over from the last visitor.
+class FormContents {
  public:
-  explicit Form1(App& app);
-
   PanelState state;
-
-  // Image control arrays and their twins of lit pictures.
-  std::array<Image, arraySize(ArrayId::SWm)> SWm;
-  std::array<Image, arraySize(ArrayId::SWu)> SWu;
-  std::array<Image, arraySize(ArrayId::SWv)> SWv;
-  std::array<Image, arraySize(ArrayId::SWs)> SWs;
-  std::array<Image, arraySize(ArrayId::MES)> MES;
-  std::array<Image, arraySize(ArrayId::SWp1)> SWp1;
-  std::array<Image, arraySize(ArrayId::SWp2)> SWp2;
-  std::array<Image, arraySize(ArrayId::SWp3)> SWp3;
-  std::array<Image, arraySize(ArrayId::SWr1)> SWr1;
-  std::array<Image, arraySize(ArrayId::SWr2)> SWr2;
-  std::array<Image, arraySize(ArrayId::SWr3)> SWr3;
-  std::array<Image, arraySize(ArrayId::SWr4)> SWr4;
-
-  std::array<Picture, arraySize(ArrayId::SWm)> SWmd;
-  std::array<Picture, arraySize(ArrayId::SWu)> SWud;
-  std::array<Picture, arraySize(ArrayId::SWv)> SWvd;
-  Picture SWsd;                            // one lit picture for both send buttons
-  std::array<Picture, kSourceCount> MESd;  // one label per source
-  std::array<Picture, arraySize(ArrayId::SWp1)> SWp1d;
-  std::array<Picture, arraySize(ArrayId::SWp2)> SWp2d;
-  std::array<Picture, arraySize(ArrayId::SWp3)> SWp3d;
-  std::array<Picture, arraySize(ArrayId::SWr1)> SWr1d;
-  std::array<Picture, arraySize(ArrayId::SWr2)> SWr2d;
-  std::array<Picture, arraySize(ArrayId::SWr3)> SWr3d;
-  std::array<Picture, arraySize(ArrayId::SWr4)> SWr4d;
-
-  // Picture boxes.
-  PictureBox KABE;
-  std::array<PictureBox, 6> Sousa;
-  std::array<PictureBox, kPopupCount> POP;
-  PictureBox MET;
   MeterCanvas METDrawing;
-
   Timer Timer1;
   InputState input;
+
+ protected:
+  std::array<Image, kElementCount> elements_;  // array after array, see kArrayStarts
+  std::array<PictureBox, kBoxCount> boxes_;    // by BoxId
+  std::string caption_;
+  bool ended_ = false;
+};
+
+// The window as data. Handlers change it through the methods below so that what they touch is recorded for
+// repainting.
+class Form1 : public FormContents {
+ public:
+  explicit Form1(App& app);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view text);
 
-  // Generic access to the control arrays.
-  std::span<Image> Elements(ArrayId id);
-  std::span<const Image> Elements(ArrayId id) const;
+  // The control arrays: element i of array `id`.
+  std::span<Image> Elements(ArrayId id) {
+    return std::span(elements_).subspan(start(id), static_cast<std::size_t>(arraySize(id)));
+  }
+  std::span<const Image> Elements(ArrayId id) const {
+    return std::span(elements_).subspan(start(id), static_cast<std::size_t>(arraySize(id)));
+  }
   Image& Element(ArrayId id, int index) { return Elements(id)[static_cast<std::size_t>(index)]; }
   const Image& Element(ArrayId id, int index) const { return Elements(id)[static_cast<std::size_t>(index)]; }
-  // The lit picture of button i (the picture of element i of the twin array).
-  Picture Twin(ArrayId id, int index) const;
-  PictureBox& Box(BoxId id);
-  const PictureBox& Box(BoxId id) const;
+  // The lit picture of button i. Both send buttons light with the one picture; a screen label's is the label
+  // of source i.
+  static constexpr Picture Twin(ArrayId id, int index) {
+    if (id == ArrayId::SWs) return Picture::lit(id, 0);
+    if (id == ArrayId::MES) return MESd(index);
+    return Picture::lit(id, index);
+  }
+  // What a screen label shows while the screen gets source i.
+  static constexpr Picture MESd(int source) { return Picture::label(source); }
+
+  PictureBox& Box(BoxId id) { return boxes_[static_cast<std::size_t>(id)]; }
+  const PictureBox& Box(BoxId id) const { return boxes_[static_cast<std::size_t>(id)]; }
+  PictureBox& KABE() { return Box(BoxId::KABE); }
+  const PictureBox& KABE() const { return Box(BoxId::KABE); }
+  PictureBox& MET() { return Box(BoxId::MET); }
+  const PictureBox& MET() const { return Box(BoxId::MET); }
+  PictureBox& POP(int k) { return Box(kPopBoxes[static_cast<std::size_t>(k)]); }
+  const PictureBox& POP(int k) const { return Box(kPopBoxes[static_cast<std::size_t>(k)]); }
+  PictureBox& Sousa(int i) { return Box(kSousaBoxes[static_cast<std::size_t>(i)]); }
+  const PictureBox& Sousa(int i) const { return Box(kSousaBoxes[static_cast<std::size_t>(i)]); }
 
   // The lit-picture convention: light gives the element its twin's picture, clear gives it no picture.
   void Light(ArrayId id, int index) { SetPicture(Element(id, index), Twin(id, index)); }
@@ -148,13 +146,13 @@ class Form1 {
   std::optional<Target> HeldTarget() const;
 
   // Whether the start-up notice still covers the panel.
-  bool NoticeUp() const { return KABE.Visible; }
+  bool NoticeUp() const { return KABE().Visible; }
   // Whether a button reads as checked, by its rule in the catalogue.
   bool Checked(ArrayId id, int index) const;
 
-  // Takes over every control, the state record, the caption, the input state and the tick of `fresh` (a
-  // window just loaded), marks the whole window for repainting and runs on if it had ended. What the screen
-  // and screen readers were last told is kept, so the differences are reported as after any press.
+  // Takes over all that `fresh` (a window just loaded) holds, marks the whole window for repainting and runs
+  // on if it had ended. What the screen and screen readers were last told is kept, so the differences are
+  // reported as after any press.
   void StartFrom(const Form1& fresh);
 
   // The program's end, through the platform. Once ended, no event or tick is processed.
@@ -170,13 +168,16 @@ class Form1 {
   bool TakeMeterChanged();
 
  private:
+  static std::size_t start(ArrayId id) {
+    return static_cast<std::size_t>(kArrayStarts[static_cast<std::size_t>(id)]);
+  }
   void MarkDirty(const DirtyRect& r);
 
+  // Not the window's contents: the platform, and what the screen and screen readers have yet to be told or
+  // were told last. Whatever start-up sets belongs in FormContents.
   App& app_;
-  std::string caption_;
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
-  bool ended_ = false;
   std::vector<bool> toldChecked_;  // by catalogue position
   Byte toldVolume_ = 0;
   Byte toldMute_ = 0;

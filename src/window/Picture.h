@@ -6,8 +6,8 @@
 
 namespace yunuri {
 
-// The image control arrays of the window. Each button array has a twin of lit pictures (SWmd for SWm, ...);
-// MES is the pair of screen labels, whose pictures come from MESd.
+// The image control arrays of the window. Each button has a lit picture, its twin (Form1::Twin); MES is the
+// pair of screen labels, each showing the label of a source (Form1::MESd).
 enum class ArrayId : std::uint8_t { SWm, SWu, SWv, SWs, MES, SWp1, SWp2, SWp3, SWr1, SWr2, SWr3, SWr4 };
 inline constexpr int kArrayCount = static_cast<int>(ArrayId::SWr4) + 1;
 
@@ -18,6 +18,14 @@ constexpr int arraySize(ArrayId id) {
   return kArraySizes[static_cast<std::size_t>(id)];
 }
 inline constexpr int kSourceCount = arraySize(ArrayId::SWm);
+
+// The window keeps every element in one table, array after array in ArrayId order: where each array starts.
+inline constexpr std::array<int, kArrayCount + 1> kArrayStarts = [] {
+  std::array<int, kArrayCount + 1> starts{};
+  for (std::size_t a = 0; a < kArraySizes.size(); ++a) starts[a + 1] = starts[a] + kArraySizes[a];
+  return starts;
+}();
+inline constexpr int kElementCount = kArrayStarts.back();
 
 // The picture boxes. Their z-order, top first: KABE, Sousa(5)..Sousa(0), POP(2)..POP(0), MET.
 enum class BoxId : std::uint8_t {
@@ -34,6 +42,10 @@ enum class BoxId : std::uint8_t {
   KABE
 };
 inline constexpr int kBoxCount = static_cast<int>(BoxId::KABE) + 1;
+// POP(k) and Sousa(i) by their index.
+inline constexpr std::array<BoxId, 3> kPopBoxes = {BoxId::POP0, BoxId::POP1, BoxId::POP2};
+inline constexpr std::array<BoxId, 6> kSousaBoxes = {BoxId::Sousa0, BoxId::Sousa1, BoxId::Sousa2,
+                                                     BoxId::Sousa3, BoxId::Sousa4, BoxId::Sousa5};
 
 // The numbered base pictures: the window background, the notice, the six remote cards, the three popups and
 // the empty meter.

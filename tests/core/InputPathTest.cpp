@@ -51,7 +51,7 @@ TEST(InputPath, AFingerPressesLikeTheLeftButtonAndOnlyItsLiftReleases) {
   Panel fresh;  // a tap on the notice is its click
   TouchDown(fresh.f, 200, 150);
   TouchUp(fresh.f, 200, 150);
-  EXPECT_FALSE(fresh.f.KABE.Visible);
+  EXPECT_FALSE(fresh.f.KABE().Visible);
 }
 
 TEST(InputPath, KeysAndActionsReachOnlyWhatAVisitorCanSee) {
@@ -63,7 +63,7 @@ TEST(InputPath, KeysAndActionsReachOnlyWhatAVisitorCanSee) {
   EXPECT_EQ(p.f.state.MonitorSource, 0);
   KeyDownOnNotice(p.f, kSpace);  // Space on the notice is its click
   KeyUp(p.f, kSpace);
-  EXPECT_FALSE(p.f.KABE.Visible);
+  EXPECT_FALSE(p.f.KABE().Visible);
   p.ticks(kSettleTicks);
 
   // The exit popup is parked out of view: its execute button cannot be pressed from the keyboard or a screen

@@ -30,7 +30,7 @@ TEST(MouseRouting, AnOpenPopupTakesTheClicksOfTheButtonsUnderIt) {
   EXPECT_EQ(p.at(160, 115), box(BoxId::POP0));
   p.clickAt(160, 115);
   EXPECT_EQ(p.f.state.MonitorSource, 0);
-  EXPECT_TRUE(p.f.SWm[4].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWm, 4).picture.isNone());
   EXPECT_EQ(p.f.Caption(), caption);
   // On the right projector's OFF button, over another source button.
   EXPECT_EQ(p.at(170, 140), element(BoxId::POP0, ArrayId::SWp1, 3));
@@ -55,7 +55,7 @@ TEST(MouseRouting, TheExitPopupCoversSendVolumeAndTheMeterTop) {
   }
   EXPECT_EQ(p.f.Caption(), caption);
   EXPECT_EQ(p.f.state.VolumeLevel, 50);
-  EXPECT_TRUE(p.f.SWs[0].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWs, 0).picture.isNone());
   EXPECT_EQ(p.at(365, 260), onWindow(ArrayId::SWv, 1));  // the rest of the down button is free
 }
 
@@ -65,8 +65,8 @@ TEST(MouseRouting, TheRemoteAreaStacksPanelsByIndexNotByHowFarInTheyAre) {
   p.ticks(8);
   p.click(ArrayId::SWm, 6);
   p.ticks(1);
-  ASSERT_EQ(p.f.Sousa[1].Left, -11);
-  ASSERT_EQ(p.f.Sousa[2].Left, -76);
+  ASSERT_EQ(p.f.Sousa(1).Left, -11);
+  ASSERT_EQ(p.f.Sousa(2).Left, -76);
   EXPECT_EQ(p.at(5, 150).box, BoxId::Sousa2);
   EXPECT_EQ(p.at(40, 150), box(BoxId::Sousa1));
 
@@ -79,7 +79,7 @@ TEST(MouseRouting, WhatLiesOutsideTheWindowTakesNoClick) {
   Ready p;
   p.click(ArrayId::SWm, 10);
   p.ticks(1);
-  ASSERT_EQ(p.f.Sousa[5].Left, -76);
+  ASSERT_EQ(p.f.Sousa(5).Left, -76);
   // The dome camera's right arrow straddles the left edge: only its visible part is reachable.
   EXPECT_EQ(p.at(3, 165), element(BoxId::Sousa5, ArrayId::SWr4, 2));
   EXPECT_EQ(p.at(-9, 165).kind, Target::Kind::Outside);
@@ -88,7 +88,7 @@ TEST(MouseRouting, WhatLiesOutsideTheWindowTakesNoClick) {
 
   p.click(ArrayId::SWu, 0);
   p.ticks(3);
-  ASSERT_EQ(p.f.POP[0].Top, -120);
+  ASSERT_EQ(p.f.POP(0).Top, -120);
   // The projector power popup's left ON button is still above the window; its close button already shows.
   EXPECT_EQ(p.at(140, 70), element(BoxId::POP0, ArrayId::SWp1, 4));
   MouseDown(p.f, 126, -46, MouseButton::Left);
@@ -99,7 +99,7 @@ TEST(MouseRouting, WhatLiesOutsideTheWindowTakesNoClick) {
 
 TEST(MouseRouting, AButtonWithoutAPictureStillTakesTheClickToItsLastPixel) {
   Ready p;
-  EXPECT_TRUE(p.f.SWm[3].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWm, 3).picture.isNone());
   EXPECT_EQ(p.at(238, 248), onWindow(ArrayId::SWm, 9));  // the larger stand camera element
   EXPECT_EQ(p.at(239, 248).kind, Target::Kind::Background);
   p.clickAt(238, 248);
@@ -117,13 +117,13 @@ TEST(MouseRouting, TheReleaseGoesToThePressedElementWhereverItHappens) {
   EXPECT_EQ(p.f.state.VolumeHeld, 1);
   MouseUp(p.f, sx, sy, MouseButton::Left);
   EXPECT_EQ(p.f.state.VolumeHeld, 0);
-  EXPECT_TRUE(p.f.SWv[0].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWv, 0).picture.isNone());
   EXPECT_EQ(p.f.state.MonitorSource, 0);
 
   p.press(ArrayId::SWv, 1);
   MouseUp(p.f, 500, 500, MouseButton::Left);
   EXPECT_EQ(p.f.state.VolumeHeld, 0);
-  EXPECT_TRUE(p.f.SWv[1].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWv, 1).picture.isNone());
 
   // Released over a volume button, a press that began elsewhere is not a volume press.
   const auto [vx, vy] = p.centre(ArrayId::SWv, 0);
@@ -132,7 +132,7 @@ TEST(MouseRouting, TheReleaseGoesToThePressedElementWhereverItHappens) {
   EXPECT_EQ(p.f.state.MonitorSource, 5);
   p.ticks(1);
   EXPECT_EQ(p.f.state.VolumeLevel, 50);
-  EXPECT_TRUE(p.f.SWv[0].picture.isNone());
+  EXPECT_TRUE(p.f.Element(ArrayId::SWv, 0).picture.isNone());
 }
 
 }  // namespace

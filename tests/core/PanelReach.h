@@ -5,38 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "FakeApp.h"
+#include "support/Panel.h"
 
 // Ways to reach the panel's popups and remotes the way a visitor does, and a snapshot of everything a handler
 // could touch, for checking that something changed nothing.
 namespace yunuri::test {
 
-// Enough ticks for any popup or remote panel to finish its slide.
-inline constexpr int kSettleTicks = 10;
-
 // Popup k of the three top buttons.
 inline constexpr int kPowerPopup = 0;
 inline constexpr int kCdMdPopup = 1;
 inline constexpr int kExitPopup = 2;
-
-// A panel past its notice with the select-a-device panel in view.
-struct ShownPanel : Panel {
-  ShownPanel() {
-    dismissNotice();
-    ticks(kSettleTicks);
-  }
-
-  void openPopup(int k) {
-    click(ArrayId::SWu, k);
-    ticks(kSettleTicks);
-  }
-  void selectSource(int source) {
-    click(ArrayId::SWm, source);
-    ticks(kSettleTicks);
-  }
-  bool lit(ArrayId id, int i) const { return f.Element(id, i).picture == f.Twin(id, i); }
-  bool dark(ArrayId id, int i) const { return f.Element(id, i).picture.isNone(); }
-};
 
 // One projector's state byte and its ON and OFF buttons in the power popup.
 struct ProjectorButtons {

@@ -11,12 +11,10 @@
 namespace yunuri::test {
 namespace {
 
-// Reads the popups and their top buttons by popup.
+// Reads a popup's bytes by popup.
 struct Ready : ShownPanel {
   Byte wanted(int k) { return PopupBytes(f.state, k).wanted; }
   Byte moving(int k) { return PopupBytes(f.state, k).moving; }
-  bool lit(int k) const { return f.SWu[k].picture == f.SWud[k]; }
-  bool dark(int k) const { return f.SWu[k].picture.isNone(); }
 };
 
 // The right end of the projector power button, which its popup never covers, even while it slides.
@@ -55,25 +53,25 @@ TEST(PopupSlide, EveryPopupOpensAndClosesTickByTickWithItsTopButton) {
     SCOPED_TRACE(c.k);
     Ready p;
     const std::string caption = p.f.Caption();
-    const PictureBox& pop = p.f.POP[c.k];
+    const PictureBox& pop = p.f.POP(c.k);
 
     p.click(ArrayId::SWu, c.k);
     EXPECT_EQ(pop.Top, c.closed);  // the press moves nothing and changes no picture
-    EXPECT_TRUE(p.dark(c.k));
+    EXPECT_TRUE(p.dark(ArrayId::SWu, c.k));
     for (std::size_t t = 0; t < c.in.size(); ++t) {
       p.ticks(1);
       EXPECT_EQ(pop.Top, c.in[t]) << "in, tick " << t + 1;
-      EXPECT_TRUE(p.lit(c.k)) << "in, tick " << t + 1;
+      EXPECT_TRUE(p.lit(ArrayId::SWu, c.k)) << "in, tick " << t + 1;
       EXPECT_EQ(p.moving(c.k), t + 1 < c.in.size() ? 1 : 0);
     }
 
     p.click(ArrayId::SWu, c.k);
     EXPECT_EQ(pop.Top, c.open);
-    EXPECT_TRUE(p.lit(c.k));
+    EXPECT_TRUE(p.lit(ArrayId::SWu, c.k));
     for (std::size_t t = 0; t < c.out.size(); ++t) {
       p.ticks(1);
       EXPECT_EQ(pop.Top, c.out[t]) << "out, tick " << t + 1;
-      EXPECT_TRUE(p.dark(c.k)) << "out, tick " << t + 1;
+      EXPECT_TRUE(p.dark(ArrayId::SWu, c.k)) << "out, tick " << t + 1;
       EXPECT_EQ(p.moving(c.k), t + 1 < c.out.size() ? 1 : 0);
     }
 
@@ -88,14 +86,14 @@ TEST(PopupSlide, ASecondPressMidSlideReversesFromWhereThePopupIs) {
   Ready p;
   clickPowerButtonUncovered(p);
   p.ticks(3);
-  ASSERT_EQ(p.f.POP[0].Top, -120);
+  ASSERT_EQ(p.f.POP(0).Top, -120);
   clickPowerButtonUncovered(p);
-  EXPECT_TRUE(p.lit(0));  // still lit until the next tick
+  EXPECT_TRUE(p.lit(ArrayId::SWu, 0));  // still lit until the next tick
   // Going out from a position a whole number of steps above rest passes through rest once, then settles.
   for (float top : {-150.0F, -180.0F, -210.0F, -210.0F}) {
     p.ticks(1);
-    EXPECT_EQ(p.f.POP[0].Top, top);
-    EXPECT_TRUE(p.dark(0));
+    EXPECT_EQ(p.f.POP(0).Top, top);
+    EXPECT_TRUE(p.dark(ArrayId::SWu, 0));
   }
   EXPECT_EQ(p.moving(0), 0);
 
@@ -104,12 +102,12 @@ TEST(PopupSlide, ASecondPressMidSlideReversesFromWhereThePopupIs) {
   p.ticks(8);
   p.click(ArrayId::SWu, 0);
   p.ticks(2);
-  ASSERT_EQ(p.f.POP[0].Top, -34);
+  ASSERT_EQ(p.f.POP(0).Top, -34);
   clickPowerButtonUncovered(p);
   for (float top : {-4.0F, 26.0F}) {
     p.ticks(1);
-    EXPECT_EQ(p.f.POP[0].Top, top);
-    EXPECT_TRUE(p.lit(0));
+    EXPECT_EQ(p.f.POP(0).Top, top);
+    EXPECT_TRUE(p.lit(ArrayId::SWu, 0));
   }
   EXPECT_EQ(p.moving(0), 0);
 }
@@ -121,17 +119,17 @@ TEST(PopupSlide, ASlidingPopupCoversItsOwnTopButton) {
   p.click(ArrayId::SWu, 0);
   EXPECT_EQ(p.wanted(0), 1);
   p.ticks(1);
-  EXPECT_EQ(p.f.POP[0].Top, -150);
+  EXPECT_EQ(p.f.POP(0).Top, -150);
 
   p.click(ArrayId::SWu, 2);
   p.ticks(9);
   p.click(ArrayId::SWu, 2);
   p.ticks(2);
-  ASSERT_EQ(p.f.POP[2].Top, -7);  // the whole exit button lies under the rising popup
+  ASSERT_EQ(p.f.POP(2).Top, -7);  // the whole exit button lies under the rising popup
   p.click(ArrayId::SWu, 2);
   EXPECT_EQ(p.wanted(2), 0);
   p.ticks(1);
-  EXPECT_EQ(p.f.POP[2].Top, -37);
+  EXPECT_EQ(p.f.POP(2).Top, -37);
 }
 
 // Two presses between two ticks on a popup at rest: it still wants what it wanted, and the next tick sets it
@@ -142,9 +140,9 @@ void expectTwoPressesKeepItAtRest(Ready& p, const PopupCase& c, bool open) {
   EXPECT_EQ(p.wanted(c.k), open ? 1 : 0);
   EXPECT_EQ(p.moving(c.k), 1);
   p.ticks(1);
-  EXPECT_EQ(p.f.POP[c.k].Top, open ? c.open : c.closed);
+  EXPECT_EQ(p.f.POP(c.k).Top, open ? c.open : c.closed);
   EXPECT_EQ(p.moving(c.k), 0);
-  EXPECT_TRUE(open ? p.lit(c.k) : p.dark(c.k));
+  EXPECT_TRUE(open ? p.lit(ArrayId::SWu, c.k) : p.dark(ArrayId::SWu, c.k));
 }
 
 TEST(PopupSlide, TwoPressesBetweenTwoTicksResetThePopupAtItsRest) {
@@ -167,10 +165,10 @@ TEST(PopupSlide, AllThreePopupsOpenSideBySideAndStayOpen) {
   p.ticks(9);
   const float open[] = {26, 26, 53};
   for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(p.f.POP[k].Top, open[k]) << k;
+    EXPECT_EQ(p.f.POP(k).Top, open[k]) << k;
     EXPECT_EQ(p.wanted(k), 1) << k;
     EXPECT_EQ(p.moving(k), 0) << k;
-    EXPECT_TRUE(p.lit(k)) << k;
+    EXPECT_TRUE(p.lit(ArrayId::SWu, k)) << k;
   }
   // The exit button only opens the confirmation.
   EXPECT_FALSE(p.f.Ended());
@@ -178,28 +176,9 @@ TEST(PopupSlide, AllThreePopupsOpenSideBySideAndStayOpen) {
 
   p.click(ArrayId::SWu, 1);
   p.ticks(10);
-  EXPECT_EQ(p.f.POP[0].Top, 26);
-  EXPECT_EQ(p.f.POP[1].Top, -218);
-  EXPECT_EQ(p.f.POP[2].Top, 53);
-}
-
-TEST(PopupSlide, TheCloseButtonsSendTheirPopupsBackUpOnRelease) {
-  const std::pair<ArrayId, int> closers[] = {{ArrayId::SWp1, 4}, {ArrayId::SWp2, 9}, {ArrayId::SWp3, 1}};
-  for (const PopupCase& c : kPopups) {
-    SCOPED_TRACE(c.k);
-    Ready p;
-    p.click(ArrayId::SWu, c.k);
-    p.ticks(10);
-    const auto [array, index] = closers[c.k];
-    p.press(array, index);
-    EXPECT_EQ(p.wanted(c.k), 1);
-    p.release(array, index);
-    EXPECT_EQ(p.wanted(c.k), 0);
-    EXPECT_EQ(p.moving(c.k), 1);
-    p.ticks(1);
-    EXPECT_EQ(p.f.POP[c.k].Top, c.out[0]);
-    EXPECT_TRUE(p.dark(c.k));
-  }
+  EXPECT_EQ(p.f.POP(0).Top, 26);
+  EXPECT_EQ(p.f.POP(1).Top, -218);
+  EXPECT_EQ(p.f.POP(2).Top, 53);
 }
 
 TEST(PopupSlide, AnIndexOutsideTheTopButtonsDoesNothing) {

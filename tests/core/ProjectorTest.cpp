@@ -41,12 +41,19 @@ std::vector<std::pair<int, bool>> expectedBlink() {
   return changes;
 }
 
+// From rest, and switched the other way mid-phase: the new phase runs whole from its beginning and the old
+// one is never reported.
 TEST(ProjectorPhase, BlinksForNinetyNineTicksThenSettlesWithItsMessage) {
+  struct Row {
+    bool switchOn;
+    int from;
+  };
+  const Row rows[] = {{true, 0}, {false, 100}, {false, 40}, {false, 99}, {true, 150}, {true, 199}};
   for (const Side* s : kSides) {
-    for (const bool switchOn : {true, false}) {
-      SCOPED_TRACE(std::string(s->name) + (switchOn ? " ON" : " OFF"));
+    for (const auto [switchOn, from] : rows) {
+      SCOPED_TRACE(std::string(s->name) + (switchOn ? " ON from " : " OFF from ") + std::to_string(from));
       PowerPanel p;
-      if (switchOn) p.drive(*s, 0);
+      p.drive(*s, from);
       const int button = switchOn ? s->buttons.on : s->buttons.off;
       const int partner = switchOn ? s->buttons.off : s->buttons.on;
       const std::string_view start = switchOn ? s->says.warming : s->says.cooling;
@@ -103,38 +110,6 @@ TEST(ProjectorPhase, APressThePhaseDoesNotAllowChangesNothing) {
   }
 }
 
-// Switching the other way mid-phase starts the new phase from its beginning and never reports the old one.
-TEST(ProjectorPhase, ReversingMidPhaseRunsTheWholeNewPhase) {
-  struct Row {
-    int value;
-    bool on;
-  };
-  const Row rows[] = {{40, false}, {99, false}, {150, true}, {199, true}};
-  for (const Side* s : kSides) {
-    for (const Row& r : rows) {
-      SCOPED_TRACE(std::string(s->name) + " at " + std::to_string(r.value));
-      PowerPanel p;
-      p.drive(*s, r.value);
-      const int button = r.on ? s->buttons.on : s->buttons.off;
-      const int partner = r.on ? s->buttons.off : s->buttons.on;
-      const std::string_view start = r.on ? s->says.warming : s->says.cooling;
-
-      p.click(ArrayId::SWp1, button);
-      EXPECT_EQ(p.phase(*s), r.on ? 1 : 101);
-      EXPECT_TRUE(p.lit(ArrayId::SWp1, button));
-      EXPECT_TRUE(p.dark(ArrayId::SWp1, partner));
-      EXPECT_EQ(p.f.Caption(), start);
-
-      p.ticks(kPhaseTicks - 1);
-      EXPECT_EQ(p.f.Caption(), start);
-      EXPECT_EQ(p.phase(*s), r.on ? 99 : 199);
-      p.ticks(1);
-      EXPECT_EQ(p.f.Caption(), r.on ? s->says.started : s->says.stopped);
-      EXPECT_EQ(p.phase(*s), r.on ? 100 : 0);
-    }
-  }
-}
-
 TEST(ProjectorPhase, BothEndingOnOneTickLeaveTheRightMessage) {
   for (const bool switchOn : {true, false}) {
     SCOPED_TRACE(switchOn ? "ON" : "OFF");
@@ -187,7 +162,7 @@ TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
   p.click(ArrayId::SWp1, kRight.buttons.off);
   p.click(ArrayId::SWp1, kClose);
   p.ticks(14);
-  ASSERT_LT(p.f.POP[0].Top, 0);
+  ASSERT_LT(p.f.POP(0).Top, 0);
   EXPECT_EQ(p.phase(kRight), 115);
 
   p.openPopup(kPowerPopup);  // ten more ticks
@@ -198,7 +173,7 @@ TEST(ProjectorButtons, PhaseRunsOnWhileThePopupIsAway) {
 
   p.click(ArrayId::SWp1, kClose);
   p.ticks(kPhaseTicks - 29);
-  EXPECT_EQ(p.f.POP[0].Top, -210);
+  EXPECT_EQ(p.f.POP(0).Top, -210);
   EXPECT_EQ(p.f.Caption(), kRight.says.stopped);
   EXPECT_EQ(p.phase(kRight), 0);
   EXPECT_TRUE(p.lit(ArrayId::SWp1, kRight.buttons.off));

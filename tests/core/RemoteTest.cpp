@@ -30,12 +30,6 @@ const std::array<Remote, 4> kRemotes = {{
     {"dome camera", kDomeCameraSource, ArrayId::SWr4, BoxId::Sousa5, captions::kDomeCameraRemote},
 }};
 
-int litCount(const ShownPanel& p, ArrayId id) {
-  int n = 0;
-  for (const Image& image : p.f.Elements(id)) n += image.picture.isNone() ? 0 : 1;
-  return n;
-}
-
 bool inside(const PictureBox& box, int x, int y) {
   const auto fx = static_cast<float>(x);
   const auto fy = static_cast<float>(y);
@@ -55,18 +49,18 @@ TEST(Remote, EveryButtonReportsOnPressAndLightsOnlyWhileHeld) {
         SCOPED_TRACE(i);
         p.press(r.buttons, i);
         EXPECT_TRUE(p.lit(r.buttons, i));
-        EXPECT_EQ(litCount(p, r.buttons), 1);
+        EXPECT_EQ(p.litCount(r.buttons), 1);
         EXPECT_EQ(p.f.Caption(), r.captions[i]);
         p.ticks(3);
         EXPECT_TRUE(p.lit(r.buttons, i));
         p.release(r.buttons, i);
-        EXPECT_EQ(litCount(p, r.buttons), 0);
+        EXPECT_EQ(p.litCount(r.buttons), 0);
         EXPECT_EQ(p.f.Caption(), r.captions[i]);
       }
     }
     p.press(r.buttons, 0);
     CaptureLost(p.f);
-    EXPECT_EQ(litCount(p, r.buttons), 0);
+    EXPECT_EQ(p.litCount(r.buttons), 0);
     EXPECT_EQ(p.f.Caption(), r.captions[0]);
   }
 }
@@ -100,7 +94,7 @@ TEST(Remote, ButtonsUnderAPanelSlidingOverThemAreNotReached) {
     int covered = 0;
     for (int i = 0; i < static_cast<int>(r.captions.size()); ++i) {
       const auto [x, y] = p.centre(r.buttons, i);
-      if (!inside(p.f.Box(r.panel), x, y) || !inside(p.f.Sousa[5], x, y)) continue;
+      if (!inside(p.f.Box(r.panel), x, y) || !inside(p.f.Sousa(5), x, y)) continue;
       ++covered;
       p.press(r.buttons, i);
       EXPECT_TRUE(p.dark(r.buttons, i)) << i;

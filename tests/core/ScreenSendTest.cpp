@@ -20,11 +20,11 @@ const std::array<ProjectorButtons, 2> kProjectorOf = {kLeftButtons, kRightButton
 // and the release darkens the button and says nothing more.
 void expectSend(ShownPanel& p, int screen, int source, std::string_view caption) {
   const int other = 1 - screen;
-  const Picture otherLabel = p.f.MES[other].picture;
+  const Picture otherLabel = p.f.Element(ArrayId::MES, other).picture;
   p.press(ArrayId::SWs, screen);
-  EXPECT_EQ(p.f.SWs[screen].picture, p.f.SWsd);
-  EXPECT_EQ(p.f.MES[screen].picture, p.f.MESd[source]);
-  EXPECT_EQ(p.f.MES[other].picture, otherLabel);
+  EXPECT_EQ(p.f.Element(ArrayId::SWs, screen).picture, p.f.Twin(ArrayId::SWs, 0));
+  EXPECT_EQ(p.f.Element(ArrayId::MES, screen).picture, p.f.MESd(source));
+  EXPECT_EQ(p.f.Element(ArrayId::MES, other).picture, otherLabel);
   EXPECT_EQ(p.f.Caption(), caption);
   p.release(ArrayId::SWs, screen);
   EXPECT_TRUE(p.dark(ArrayId::SWs, screen));
@@ -51,7 +51,7 @@ TEST(ScreenSend, AProjectorNotFullyOnStillTakesTheLabel) {
       p.openPopup(kPowerPopup);
       driveProjector(p, kProjectorOf[screen], value);
       expectSend(p, screen, kDvd, captions::kProjectorNotOn[screen]);
-      EXPECT_EQ(p.f.MES[1 - screen].picture, p.f.MESd[0]);
+      EXPECT_EQ(p.f.Element(ArrayId::MES, 1 - screen).picture, p.f.MESd(0));
     }
   }
 }
@@ -75,7 +75,7 @@ TEST(ScreenSend, VideoOffClearsTheLabelEvenWithTheProjectorOff) {
   p.click(ArrayId::SWp1, 4);  // Close
   p.ticks(kSettleTicks);
   p.click(ArrayId::SWm, 0);
-  EXPECT_EQ(p.f.MES[kLeftScreen].picture, p.f.MESd[3]);  // choosing a source sends nothing
+  EXPECT_EQ(p.f.Element(ArrayId::MES, kLeftScreen).picture, p.f.MESd(3));  // choosing a source sends nothing
   expectSend(p, kLeftScreen, 0, captions::kProjectorNotOn[kLeftScreen]);
 }
 
@@ -83,7 +83,7 @@ TEST(ScreenSend, ButtonStaysLitWhileHeldAcrossTicks) {
   ShownPanel p;
   p.press(ArrayId::SWs, kRightScreen);
   p.ticks(5);
-  EXPECT_EQ(p.f.SWs[kRightScreen].picture, p.f.SWsd);
+  EXPECT_EQ(p.f.Element(ArrayId::SWs, kRightScreen).picture, p.f.Twin(ArrayId::SWs, 0));
   EXPECT_TRUE(p.dark(ArrayId::SWs, kLeftScreen));
   CaptureLost(p.f);
   EXPECT_TRUE(p.dark(ArrayId::SWs, kRightScreen));

@@ -1,65 +1,50 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "Captions.h"
-#include "FakeApp.h"
 #include "PanelReach.h"
 
 namespace yunuri::test {
 namespace {
 
-TEST(StartUp, SetsTheRoomUpAndLaysTheNoticeOverThePanel) {
+TEST(StartUp, SetsTheRoomUpParksEverySliderAndLaysTheNoticeOverThePanel) {
   Panel p;
-  const PanelState& s = p.f.state;
-  EXPECT_EQ(s.VolumeLevel, 50);
-  EXPECT_EQ(s.LeftProjectorState, 100);
-  EXPECT_EQ(s.RightProjectorState, 100);
-  EXPECT_EQ(s.LoopIndex, 6);
-  EXPECT_EQ(s.MonitorSource, 0);
-  EXPECT_EQ(s.MuteOn + s.VolumeHeld + s.VolumeDirection, 0);
-  EXPECT_EQ(s.PowerPopupOpen + s.PowerPopupMoving + s.CdMdPopupOpen + s.CdMdPopupMoving + s.ExitPopupOpen +
-                s.ExitPopupMoving,
-            0);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(s.PanelShown[i], 0);
-    EXPECT_EQ(s.PanelMoving[i], 0);
-  }
+  PanelState room;  // every other byte stays 0
+  room.VolumeLevel = 50;
+  room.LeftProjectorState = 100;
+  room.RightProjectorState = 100;
+  room.LoopIndex = 6;
+  EXPECT_EQ(std::memcmp(&p.f.state, &room, sizeof room), 0);
   EXPECT_EQ(p.f.Caption(), captions::kTitle);
   EXPECT_TRUE(p.f.Timer1.Enabled);
   EXPECT_EQ(p.f.Timer1.Interval, 100);
   EXPECT_EQ(p.app.calls, std::vector<std::string>{"PrevInstance"});
-}
 
-TEST(StartUp, ParksEverySliderOutOfView) {
-  Panel p;
+  // Every slider parked out of view.
   const float parkedTops[] = {-210, -218, -198};
   const float lefts[] = {109, 204, 300};
   for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(p.f.POP[k].Top, parkedTops[k]);
-    EXPECT_EQ(p.f.POP[k].Left, lefts[k]);
+    EXPECT_EQ(p.f.POP(k).Top, parkedTops[k]);
+    EXPECT_EQ(p.f.POP(k).Left, lefts[k]);
   }
-  for (const PictureBox& panel : p.f.Sousa) {
-    EXPECT_EQ(panel.Left, -91);
-    EXPECT_EQ(panel.Top, 85);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(p.f.Sousa(i).Left, -91);
+    EXPECT_EQ(p.f.Sousa(i).Top, 85);
   }
-  EXPECT_EQ(p.f.KABE.Left, 0);
-  EXPECT_EQ(p.f.KABE.Top, 0);
-  EXPECT_TRUE(p.f.KABE.Visible);
-}
+  EXPECT_EQ(p.f.KABE().Left, 0);
+  EXPECT_EQ(p.f.KABE().Top, 0);
+  EXPECT_TRUE(p.f.KABE().Visible);
 
-TEST(StartUp, LightsVideoOffBothProjectorOnButtonsAndBothScreenLabels) {
-  Panel p;
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(p.f.SWm[i].picture, i == 0 ? p.f.SWmd[0] : Picture::none()) << i;
-  EXPECT_EQ(p.f.SWp1[0].picture, p.f.SWp1d[0]);
-  EXPECT_EQ(p.f.SWp1[2].picture, p.f.SWp1d[2]);
-  EXPECT_TRUE(p.f.SWp1[1].picture.isNone());
-  EXPECT_TRUE(p.f.SWp1[3].picture.isNone());
-  EXPECT_TRUE(p.f.SWp1[4].picture.isNone());
-  EXPECT_EQ(p.f.MES[0].picture, p.f.MESd[0]);
-  EXPECT_EQ(p.f.MES[1].picture, p.f.MESd[0]);
-}
+  // Video off and both projectors' ON buttons lit, nothing else; both screen labels read 映像OFF.
+  EXPECT_TRUE(p.lit(ArrayId::SWm, 0));
+  EXPECT_EQ(p.litCount(ArrayId::SWm), 1);
+  EXPECT_TRUE(p.lit(ArrayId::SWp1, 0) && p.lit(ArrayId::SWp1, 2));
+  EXPECT_EQ(p.litCount(ArrayId::SWp1), 2);
+  EXPECT_EQ(p.f.Element(ArrayId::MES, 0).picture, p.f.MESd(0));
+  EXPECT_EQ(p.f.Element(ArrayId::MES, 1).picture, p.f.MESd(0));
 
-TEST(StartUp, DrawsTheMeterAtHalfWithoutClearingFirst) {
-  Panel p;
+  // The meter at half, drawn without clearing first.
   const std::vector<MeterOp> expected = {
       {MeterOp::Kind::Box, 0, 77, 15, 38.5F, {255, 128, 0}, {}},
       {MeterOp::Kind::Text, 0, 30.5F, 0, 0, {255, 255, 255}, " 50"},
@@ -83,33 +68,28 @@ TEST(StartUp, ASecondCopyShowsTheCautionBoxAndEndsBeforeAnythingElse) {
 TEST(Notice, ClickHidesItOnceAndBringsInTheSelectADevicePanel) {
   Panel p;
   p.dismissNotice();
-  EXPECT_FALSE(p.f.KABE.Visible);
+  EXPECT_FALSE(p.f.KABE().Visible);
   EXPECT_EQ(p.f.state.PanelShown[0], 1);
   EXPECT_EQ(p.f.state.PanelMoving[0], 1);
   EXPECT_EQ(p.f.Caption(), captions::kTitle);
   for (int i = 1; i < 6; ++i) EXPECT_EQ(p.f.state.PanelMoving[i], 0);
 }
 
-TEST(Notice, OnlyAPrimaryClickOnItDismissesIt) {
-  Panel p;
-  MouseDown(p.f, 200, 150, MouseButton::Right);
-  MouseUp(p.f, 200, 150, MouseButton::Right);
-  EXPECT_TRUE(p.f.KABE.Visible);
-  MouseDown(p.f, 200, 150, MouseButton::Left);
-  MouseUp(p.f, 500, 150, MouseButton::Left);  // released off the window
-  EXPECT_TRUE(p.f.KABE.Visible);
-  MouseDown(p.f, 200, 150, MouseButton::Left);
-  CaptureLost(p.f);
-  EXPECT_TRUE(p.f.KABE.Visible);
-}
-
-TEST(Notice, CoversEveryButtonUntilDismissed) {
+TEST(Notice, CoversEveryButtonAndOnlyAPrimaryClickOnItDismissesIt) {
   Panel p;
   p.press(ArrayId::SWm, 3);
   EXPECT_EQ(p.f.state.MonitorSource, 0);
-  EXPECT_TRUE(p.f.SWm[3].picture.isNone());
+  EXPECT_TRUE(p.dark(ArrayId::SWm, 3));
   ASSERT_TRUE(p.f.HeldTarget().has_value());
   EXPECT_EQ(p.f.HeldTarget()->kind, Target::Kind::Notice);
+  CaptureLost(p.f);
+  EXPECT_TRUE(p.f.KABE().Visible);
+  MouseDown(p.f, 200, 150, MouseButton::Right);
+  MouseUp(p.f, 200, 150, MouseButton::Right);
+  EXPECT_TRUE(p.f.KABE().Visible);
+  MouseDown(p.f, 200, 150, MouseButton::Left);
+  MouseUp(p.f, 500, 150, MouseButton::Left);  // released off the window
+  EXPECT_TRUE(p.f.KABE().Visible);
 }
 
 // A visitor leaves the room in every kind of state: a CD remote in view, a popup open, volume and mute

@@ -15,8 +15,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "FakeApp.h"
-#include "tick/Tick.h"
+#include "support/Panel.h"
 
 namespace yunuri::test {
 
@@ -178,7 +177,7 @@ std::string checkBytes(const PanelState& s) {
 std::string checkPanelsWanted(const Form1& f) {
   const auto& shown = f.state.PanelShown;
   const auto wanted = std::count(shown.begin(), shown.end(), Byte{1});
-  if (f.KABE.Visible) {
+  if (f.KABE().Visible) {
     if (wanted != 0 || std::count(f.state.PanelMoving.begin(), f.state.PanelMoving.end(), Byte{1}) != 0)
       return "a remote panel asked for behind the notice";
   } else if (wanted != 1) {
@@ -205,14 +204,14 @@ std::string checkSliders(const Form1& f) {
                                                         {s.CdMdPopupOpen, s.CdMdPopupMoving},
                                                         {s.ExitPopupOpen, s.ExitPopupMoving}}};
   for (std::size_t k = 0; k < 3; ++k) {
-    const PictureBox& pop = f.POP[k];
+    const PictureBox& pop = f.POP(static_cast<int>(k));
     if (auto why = checkSlider("POP", k, pop.Top, pop.Left, kPopups[k], popups[k].first, popups[k].second);
         !why.empty())
       return why;
   }
   int restingInView = 0;
   for (std::size_t i = 0; i < 6; ++i) {
-    const PictureBox& panel = f.Sousa[i];
+    const PictureBox& panel = f.Sousa(static_cast<int>(i));
     if (auto why = checkSlider("Sousa", i, panel.Left, panel.Top, kPanel, s.PanelShown[i], s.PanelMoving[i]);
         !why.empty())
       return why;
@@ -235,12 +234,15 @@ std::string checkPictures(const Form1& f) {
     }
   }
   int lit = 0;
-  for (const Image& image : f.SWm) lit += image.picture.isNone() ? 0 : 1;
+  for (const Image& image : f.Elements(ArrayId::SWm)) lit += image.picture.isNone() ? 0 : 1;
   if (lit != 1) return std::to_string(lit) + " source buttons lit";
-  if (f.SWm[f.state.MonitorSource].picture.isNone()) return "the selected source is dark";
-  if (f.SWv[2].picture.isNone() == (f.state.MuteOn == 1)) return "MUTE lit does not match MuteOn";
-  if (!f.SWv[0].picture.isNone() && f.state.VolumeDirection != 1) return "up lit with no up ramp";
-  if (!f.SWv[1].picture.isNone() && f.state.VolumeDirection != 2) return "down lit with no down ramp";
+  if (f.Element(ArrayId::SWm, f.state.MonitorSource).picture.isNone()) return "the selected source is dark";
+  if (f.Element(ArrayId::SWv, 2).picture.isNone() == (f.state.MuteOn == 1))
+    return "MUTE lit does not match MuteOn";
+  if (!f.Element(ArrayId::SWv, 0).picture.isNone() && f.state.VolumeDirection != 1)
+    return "up lit with no up ramp";
+  if (!f.Element(ArrayId::SWv, 1).picture.isNone() && f.state.VolumeDirection != 2)
+    return "down lit with no down ramp";
   return {};
 }
 
@@ -286,8 +288,10 @@ struct Coverage {
       warmedUp = warmedUp || (p >= 1 && p <= 99);
       cooledDown = cooledDown || p >= 101;
     }
-    for (std::size_t k = 0; k < 3; ++k) popupOpen[k] = popupOpen[k] || f.POP[k].Top == kPopups[k].open;
-    for (std::size_t i = 0; i < 6; ++i) panelIn[i] = panelIn[i] || f.Sousa[i].Left == kPanel.open;
+    for (std::size_t k = 0; k < 3; ++k)
+      popupOpen[k] = popupOpen[k] || f.POP(static_cast<int>(k)).Top == kPopups[k].open;
+    for (std::size_t i = 0; i < 6; ++i)
+      panelIn[i] = panelIn[i] || f.Sousa(static_cast<int>(i)).Left == kPanel.open;
   }
 };
 
@@ -300,7 +304,7 @@ void apply(Form1& f, const Event& e) {
       MouseUp(f, e.x, e.y, e.button);
       break;
     case Kind::Tick:
-      Timer1_Timer(f);
+      Tick(f);
       break;
     case Kind::CaptureLost:
       CaptureLost(f);
@@ -321,7 +325,7 @@ std::string checkEnded(Panel& p) {
     return "the end did not reach the platform exactly once";
   const PanelState before = p.f.state;
   const std::string caption = p.f.Caption();
-  Timer1_Timer(p.f);
+  Tick(p.f);
   p.clickAt(200, 150);
   CaptureLost(p.f);
   if (std::memcmp(&before, &p.f.state, sizeof before) != 0 || caption != p.f.Caption())
@@ -361,8 +365,8 @@ TEST_P(Storm, EveryEventLeavesTheRoomAndTheWindowConsistent) {
       panel = std::make_unique<Panel>();
       kabeGone = false;
     }
-    if (kabeGone && panel->f.KABE.Visible) FAIL() << report(n, "the notice came back");
-    kabeGone = !panel->f.KABE.Visible;
+    if (kabeGone && panel->f.KABE().Visible) FAIL() << report(n, "the notice came back");
+    kabeGone = !panel->f.KABE().Visible;
     if (auto why = invariants.check(panel->f); !why.empty()) FAIL() << report(n, why);
     seen.note(panel->f);
   }

@@ -28,12 +28,9 @@ TEST(Tick, ProjectorsReportOverTheVolumeLimitAndRightOverLeft) {
 
 TEST(Tick, AnIdleTickMovesNothingAndLeavesTheCaption) {
   ShownPanel p;
-  p.click(ArrayId::SWm, 3);
-  p.ticks(8);
-  p.f.TakeDirty();
-  p.f.TakeCaptionChanged();
+  p.selectSource(3);
   const PanelState before = p.f.state;
-  p.ticks(5);
+  for (int i = 0; i < 5; ++i) Tick(p.f);
   EXPECT_TRUE(p.f.TakeDirty().empty());
   EXPECT_FALSE(p.f.TakeCaptionChanged());
   EXPECT_EQ(std::memcmp(&before, &p.f.state, sizeof before), 0);

@@ -418,7 +418,7 @@ TEST(ArtworkLegibility, TheMeterNumberReadsOnTheOrangeAndOnTheMutedGreyBar) {
   FakeApp app;
   Form1 form(app);
   Form_Load(form);
-  form.SetVisible(form.KABE, false);
+  form.SetVisible(form.KABE(), false);
   const BoxLayout& met = boxLayout(BoxId::MET);
   // The rows of the "%" printed at the middle of the meter, on the bar of level 50.
   const QRect onBar(met.left, met.top + met.height / 2 + 1, met.width, 8);
@@ -445,7 +445,7 @@ TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {
   FakeApp app;
   Form1 form(app);
   Form_Load(form);
-  form.SetVisible(form.KABE, false);
+  form.SetVisible(form.KABE(), false);
 
   // SWm(0) shows its lit picture at start; SWm(1) is bare, so the blue button of the artwork shows.
   const QImage start = paint(form);
@@ -462,7 +462,7 @@ TEST(ArtworkPainter, LitPicturesMeterAndBoxesAreDrawnWhereTheControlsSay) {
 
   // The exit popup moved into view lies over the top of the meter and shows its own picture there.
   const BoxLayout& pop = boxLayout(BoxId::POP2);
-  form.SetTop(form.POP[2], static_cast<float>(pop.openTop));
+  form.SetTop(form.POP(2), static_cast<float>(pop.openTop));
   const QImage open = paint(form);
   const QImage popup = plain(assets::renderPicture(Picture::base(pop.picture), 1.0));
   const QPoint onMeter(341, 222);

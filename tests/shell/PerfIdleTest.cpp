@@ -85,7 +85,7 @@ class PerfIdleTest : public ::testing::Test {
 TEST_F(PerfIdleTest, PanelAtRestPaintsNothingOnIdleTicks) {
   clickAt({kWindowWidth / 2.0, kWindowHeight / 2.0});  // the notice
   ticks(kSettleTicks);
-  ASSERT_FALSE(form.KABE.Visible);
+  ASSERT_FALSE(form.KABE().Visible);
   expectIdleTicksPaintNothing();
 
   // The same with a popup down and a remote in view.
@@ -117,9 +117,9 @@ TEST_F(PerfIdleTest, MovingPopupRepaintsOnlyWhereItWasAndIs) {
 
   PaintRecorder recorder;
   widget->installEventFilter(&recorder);
-  const QRegion before = visiblePart(form.WindowRect(form.POP[0]));
+  const QRegion before = visiblePart(form.WindowRect(form.POP(0)));
   ticks(1);
-  const QRegion after = visiblePart(form.WindowRect(form.POP[0]));
+  const QRegion after = visiblePart(form.WindowRect(form.POP(0)));
   widget->removeEventFilter(&recorder);
 
   ASSERT_NE(before, after) << "the popup did not move";

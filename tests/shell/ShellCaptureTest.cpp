@@ -28,7 +28,7 @@ class ShellCapture : public ShellTest {
   void expectLetGo(int level) {
     EXPECT_FALSE(form.Holding());
     EXPECT_EQ(form.state.VolumeHeld, 0);
-    EXPECT_TRUE(form.SWv[0].picture.isNone()) << "the up button stays lit";
+    EXPECT_TRUE(form.Element(ArrayId::SWv, 0).picture.isNone()) << "the up button stays lit";
     ticks(5);
     EXPECT_EQ(form.state.VolumeLevel, level);
   }
@@ -85,8 +85,8 @@ TEST_F(ShellCapture, AFreshPressAfterALostReleaseIsNotSwallowed) {
   const QPoint volumeDown(349 + 16, 248 + 10);
   press(volumeDown);
   EXPECT_EQ(form.state.VolumeDirection, 2);
-  EXPECT_TRUE(form.SWv[0].picture.isNone());
-  EXPECT_FALSE(form.SWv[1].picture.isNone());
+  EXPECT_TRUE(form.Element(ArrayId::SWv, 0).picture.isNone());
+  EXPECT_FALSE(form.Element(ArrayId::SWv, 1).picture.isNone());
   release(volumeDown);
 }
 

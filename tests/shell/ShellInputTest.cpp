@@ -75,8 +75,8 @@ TEST_F(ShellInput, ACancelledTouchNeitherClosesNorEnds) {
   ticks(10);
   EXPECT_TRUE(app.calls.empty());
   EXPECT_EQ(form.state.ExitPopupOpen, 1);
-  EXPECT_EQ(form.POP[2].Top, 53);
-  EXPECT_TRUE(form.SWp3[0].picture.isNone());
+  EXPECT_EQ(form.POP(2).Top, 53);
+  EXPECT_TRUE(form.Element(ArrayId::SWp3, 0).picture.isNone());
   // A touch that lifts on the close button does close.
   fingers().press(2, kExitClose);
   fingers().release(2, kExitClose);

@@ -104,7 +104,7 @@ TEST_F(ShellPaint, ARightClickDoesNotDismissTheNotice) {
   press({200, 150}, Qt::RightButton);
   release({200, 150}, Qt::RightButton);
   ticks(7);
-  EXPECT_TRUE(form.KABE.Visible);
+  EXPECT_TRUE(form.KABE().Visible);
   expectNotice(grabbed());
 }
 

@@ -95,7 +95,7 @@ TEST_F(ShellZoom, AZoomInTheMiddleOfAPressLetsItGo) {
   key(Qt::Key_Plus);
   EXPECT_FALSE(form.Holding());
   EXPECT_EQ(form.state.VolumeHeld, 0);
-  EXPECT_TRUE(form.SWv[0].picture.isNone()) << "the up button stays lit";
+  EXPECT_TRUE(form.Element(ArrayId::SWv, 0).picture.isNone()) << "the up button stays lit";
   release(scaled(up, 1.25));
   ticks(5);
   EXPECT_EQ(form.state.VolumeLevel, level);
