@@ -626,24 +626,6 @@ now</translation>
         <translation>Remote control</translation>
     </message>
     <message>
-        <source>機器を
-選択して
-下さい。</source>
-        <translation>Please
-select a
-device.</translation>
-    </message>
-    <message>
-        <source>操作は
-実機にて
-行って
-下さい。</source>
-        <translation>Please
-use the
-device
-itself.</translation>
-    </message>
-    <message>
         <source>上</source>
         <translation>Up</translation>
     </message>
@@ -895,11 +877,16 @@ itself.</translation>
     </message>
     <message>
         <source>機器を選択して下さい。</source>
-        <translation>Please select a device.</translation>
+        <translation>Please
+select a
+device.</translation>
     </message>
     <message>
         <source>操作は実機にて行って下さい。</source>
-        <translation>Please use the device itself.</translation>
+        <translation>Please
+use the
+device
+itself.</translation>
     </message>
     <message>
         <source>左側プロジェクターはウォームアップ中です</source>

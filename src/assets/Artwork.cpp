@@ -6,6 +6,7 @@
 #include "assets/Buttons.h"
 #include "assets/Fonts.h"
 #include "assets/Pictures.h"
+#include "window/Catalogue.h"
 #include "window/Layout.h"
 
 namespace yunuri::assets {
@@ -22,19 +23,21 @@ const BoxLayout* boxShowing(BasePicture b) {
 }
 
 void paintBase(QPainter& p, BasePicture b) {
-  const int n = static_cast<int>(b);
-  const int firstRemote = static_cast<int>(BasePicture::Sousa0);
-  const int firstPopup = static_cast<int>(BasePicture::Pop0);
   if (b == BasePicture::MainPanel) {
     paintMainPanel(p);
   } else if (b == BasePicture::Notice) {
     paintNotice(p);
   } else if (b == BasePicture::Meter) {
     paintMeter(p);
-  } else if (n >= firstPopup) {
-    paintPopup(p, n - firstPopup);
-  } else if (n >= firstRemote) {
-    paintRemote(p, n - firstRemote);
+  }
+  // The popups and the remote panels are known by the box that shows them.
+  const BoxLayout* shows = boxShowing(b);
+  if (shows == nullptr) return;
+  for (std::size_t k = 0; k < kPopups.size(); ++k) {
+    if (kPopups[k].box == shows->id) paintPopup(p, static_cast<int>(k));
+  }
+  for (std::size_t i = 0; i < kRemotePanels.size(); ++i) {
+    if (kRemotePanels[i].box == shows->id) paintRemote(p, static_cast<int>(i));
   }
 }
 

@@ -40,10 +40,4 @@ HotSpotUnits platformHotSpotUnits();
 QCursor closedHandCursor(qreal screenRatio, qreal zoom, HotSpotUnits units = platformHotSpotUnits());
 QCursor pointingFingerCursor(qreal screenRatio, qreal zoom, HotSpotUnits units = platformHotSpotUnits());
 
-// The pointer drawings at a ratio, with their hot spots in logical pixels (for tests and tools).
-QImage renderClosedHand(qreal devicePixelRatio);
-QImage renderPointingFinger(qreal devicePixelRatio);
-QPoint closedHandHotSpot();
-QPoint pointingFingerHotSpot();
-
 }  // namespace yunuri::assets

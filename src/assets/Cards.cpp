@@ -6,7 +6,7 @@
 
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
-#include "assets/Devices.h"
+#include "assets/DeviceDrawings.h"
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
@@ -23,14 +23,23 @@ constexpr qreal kTailHeight = 9;
 constexpr qreal kTailHalfWidth = 7;
 constexpr qreal kBubbleBorder = 4;
 
-BoxId sousa(int i) {
-  return static_cast<BoxId>(static_cast<int>(BoxId::Sousa0) + i);
-}
-BoxId pop(int i) {
-  return static_cast<BoxId>(static_cast<int>(BoxId::POP0) + i);
+QRectF rectOf(const Rect& r) {
+  return {static_cast<qreal>(r.left), static_cast<qreal>(r.top), static_cast<qreal>(r.width),
+          static_cast<qreal>(r.height)};
 }
 
-void paintRemoteHeader(QPainter& p, qreal width) {
+// What a text is printed as: a translation with its own breaks, or the Japanese broken by hand.
+QString printedForm(const TextEntry& t) {
+  QString translated = shown(t.text);
+  if (t.lines.empty() ||
+      translated != QString::fromUtf8(t.text.data(), static_cast<qsizetype>(t.text.size()))) {
+    return translated;
+  }
+  return QString::fromUtf8(t.lines.data(), static_cast<qsizetype>(t.lines.size()));
+}
+
+void paintRemoteHeader(QPainter& p, const BoxLayout& box) {
+  const qreal width = box.width;
   QPainterPath header;
   header.addRoundedRect(QRectF(0.5, 0.5, width - 1, kRemoteHeader + 6), 6, 6);
   QPainterPath below;
@@ -41,22 +50,20 @@ void paintRemoteHeader(QPainter& p, qreal width) {
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawPath(header.subtracted(below));
-  drawFittedShadowed(p, QRectF(0, 0, width, kRemoteHeader), shown(YUNURI_TR("Panel", "リモコン操作")),
-                     gothic(11, true), Qt::white, QColor(30, 16, 4, 180), 0.6);
+  // Laid out where the card stands in view.
+  const QRectF heading = rectOf(printed::kRemoteHeading.rect).translated(-box.openLeft, -box.openTop);
+  drawFittedShadowed(p, heading, shown(printed::kRemoteHeading.text), gothic(11, true), Qt::white,
+                     QColor(30, 16, 4, 180), 0.6);
 }
 
 // The text-only panels: a hint and a drawing that says what to do.
-void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
-  // Broken by hand at the phrase boundaries.
-  const QRectF text(card.left() + 6, 40, card.width() - 12, 70);
+void paintRemoteHint(QPainter& p, const RemotePanel& remote, const QRectF& card) {
   p.setPen(colour::kInk);
-  drawFitted(p, text,
-             panel == 0 ? shown(YUNURI_TR("Panel", "機器を\n選択して\n下さい。"))
-                        : shown(YUNURI_TR("Panel", "操作は\n実機にて\n行って\n下さい。")),
-             gothic(13, true));
+  for (const TextEntry& t : PrintedTexts()) {
+    if (t.box == remote.box) drawFitted(p, rectOf(t.rect), printedForm(t), gothic(13, true));
+  }
   const QPointF c(card.center().x(), 150);
-  if (panel == 0) {
-    // An arrow towards the source buttons.
+  if (remote.art == CardArt::ArrowToSources) {
     QLinearGradient g(c.x() - 24, 0, c.x() + 24, 0);
     g.setColorAt(0, QColor(255, 190, 90));
     g.setColorAt(1, QColor(230, 110, 20));
@@ -68,8 +75,8 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
                    QPointF(c.x() + 4, c.y() + 8), QPointF(c.x() - 26, c.y() + 8)}));
     return;
   }
-  // A hand-held remote beside the real deck.
-  paintDevice(p, 6, QRectF(c.x() - 36, c.y() - 14, 44, 32));
+  if (remote.art != CardArt::RealRemote) return;
+  paintDevice(p, Drawing::DiscDeck, QRectF(c.x() - 36, c.y() - 14, 44, 32));
   p.setBrush(QColor(70, 70, 76));
   p.setPen(QPen(QColor(30, 30, 34), 0.8));
   p.drawRoundedRect(QRectF(c.x() + 14, c.y() - 22, 16, 40), 4, 4);
@@ -86,10 +93,10 @@ void paintRemoteHint(QPainter& p, int panel, const QRectF& card) {
 
 // Under the header of the panels that have room (the deck's keys fill its panel): which device the keys work.
 void paintRemoteCaption(QPainter& p, int panel, qreal width) {
-  if (panel == 2) return;
   const int source = SourceOfRemote(panel);
   const QRectF row(6, kRemoteHeader + 2, width - 12, 13);
-  paintDevice(p, source, QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
+  paintDevice(p, kSources[static_cast<std::size_t>(source)].drawing,
+              QRectF(row.left() + 2, row.top() + 0.5, 16, 12));
   p.setPen(colour::kInk);
   drawFitted(p, row.adjusted(20, 0, 0, 0), shortName(source), gothic(9, true),
              Qt::AlignLeft | Qt::AlignVCenter);
@@ -122,7 +129,7 @@ QPainterPath bubblePath(qreal width, qreal height, qreal tailX) {
 
 // Where the popup's tail points: under the centre of the top button that opens it.
 qreal tailX(int popup) {
-  const BoxLayout& box = boxLayout(pop(popup));
+  const BoxLayout& box = boxLayout(kPopups[static_cast<std::size_t>(popup)].box);
   const Rect button = paintedRect(ArrayId::SWu, popup);
   const qreal x = button.left + button.width / 2.0 - box.openLeft;
   return std::clamp(x, 12.0, box.width - 12.0);
@@ -142,69 +149,73 @@ void paintBubble(QPainter& p, int popup, qreal width, qreal height) {
             4);
 }
 
-void paintPopupHeading(QPainter& p, qreal width, const char* text) {
-  paintHeading(p,
-               QRectF(kBubbleBorder + 3, kTailHeight + kBubbleBorder + 3, width - 2 * kBubbleBorder - 6, 15),
-               shown(text), 9);
+void paintPopupHeading(QPainter& p, const TextEntry& heading) {
+  paintHeading(p, rectOf(heading.rect), shown(heading.text), 9);
 }
 
-void paintCaption(QPainter& p, qreal top, qreal width, const char* text) {
+void paintCaption(QPainter& p, const TextEntry& caption) {
   p.setPen(colour::kInk);
-  drawFitted(p, QRectF(kBubbleBorder + 2, top, width - 2 * kBubbleBorder - 4, 12), shown(text),
-             gothic(9, true));
+  drawFitted(p, rectOf(caption.rect), shown(caption.text), gothic(9, true));
 }
 
-void paintPowerPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "プロジェクタ電源"));
-  paintCaption(p, 50, width, YUNURI_TR("Panel", "-左側プロジェクター-"));
-  paintCaption(p, 87, width, YUNURI_TR("Panel", "-右側プロジェクター-"));
+void paintNote(QPainter& p, const TextEntry& note) {
+  drawWrapped(p, rectOf(note.rect), shown(note.text), gothic(9), Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+}
+
+void paintPowerPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kPowerHeading);
+  paintCaption(p, printed::kLeftProjector);
+  paintCaption(p, printed::kRightProjector);
   p.setPen(colour::kRedInk);
-  drawWrapped(p, QRectF(8, 127, width - 16, 55), shown(kPowerNote), gothic(9),
-              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  paintNote(p, printed::kPowerNote);
 }
 
-void paintCdMdPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "CD/MD操作"));
+void paintCdMdPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kCdMdHeading);
 }
 
-void paintExitPopup(QPainter& p, qreal width) {
-  paintPopupHeading(p, width, YUNURI_TR("Panel", "終了確認"));
+void paintExitPopup(QPainter& p) {
+  paintPopupHeading(p, printed::kExitHeading);
   p.setPen(colour::kInk);
-  drawWrapped(p, QRectF(8, 36, width - 16, 94), shown(kExitQuestion), gothic(9),
-              Qt::AlignLeft | Qt::AlignVCenter, 7, 1.05);
+  paintNote(p, printed::kExitQuestion);
 }
+
+// What each popup prints besides its buttons, by popup.
+constexpr std::array<void (*)(QPainter&), kPopupCount> kPopupContents = {paintPowerPopup, paintCdMdPopup,
+                                                                         paintExitPopup};
 
 }  // namespace
 
 void paintRemote(QPainter& p, int panel) {
-  const BoxLayout& box = boxLayout(sousa(panel));
+  const RemotePanel& remote = kRemotePanels[static_cast<std::size_t>(panel)];
+  const BoxLayout& box = boxLayout(remote.box);
   const QRectF card(0, 0, box.width, box.height);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintCard(p, card, 6);
-  paintRemoteHeader(p, box.width);
-  if (panel < 2) {
-    paintRemoteHint(p, panel, card);
+  paintRemoteHeader(p, box);
+  if (!remote.keys) {
+    paintRemoteHint(p, remote, card);
   } else {
-    paintRemoteCaption(p, panel, box.width);
-    if (panel == 5) paintDirectionPad(p);
-    if (panel == 3) paintDevice(p, 7, QRectF(card.center().x() - 30, 130, 60, 44));
-    paintButtonsOn(p, false, sousa(panel));
+    if (remote.namesDevice) paintRemoteCaption(p, panel, box.width);
+    if (remote.art == CardArt::DirectionPad) paintDirectionPad(p);
+    if (remote.art == CardArt::Tape)
+      paintDevice(p, Drawing::WorldTape, QRectF(card.center().x() - 30, 130, 60, 44));
+    paintButtonsOn(p, false, remote.box);
   }
   p.restore();
 }
 
 void paintPopup(QPainter& p, int popup) {
-  const BoxLayout& box = boxLayout(pop(popup));
+  const BoxId id = kPopups[static_cast<std::size_t>(popup)].box;
+  const BoxLayout& box = boxLayout(id);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   paintBubble(p, popup, box.width, box.height);
-  if (popup == 0) paintPowerPopup(p, box.width);
-  if (popup == 1) paintCdMdPopup(p, box.width);
-  if (popup == 2) paintExitPopup(p, box.width);
-  paintButtonsOn(p, false, pop(popup));
+  kPopupContents[static_cast<std::size_t>(popup)](p);
+  paintButtonsOn(p, false, id);
   p.restore();
 }
 

@@ -5,7 +5,7 @@
 
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
-#include "assets/Devices.h"
+#include "assets/DeviceDrawings.h"
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/Pictures.h"
@@ -22,11 +22,8 @@ constexpr qreal kBarBottom = 29;
 const QRectF kPanel(kFrameWidth, kFrameWidth, kWindowWidth - 2 * kFrameWidth,
                     kWindowHeight - 2 * kFrameWidth);
 const QRectF kRemoteWell(3, 84, 93, 214);
-const QRectF kSourceHeading(6, 38, 128, 17);
 const QRectF kScreenCard(299, 56, 97, 134);
 const QRectF kVolumeCard(299, 193, 97, 104);
-const QRectF kScreenHeading(302, 59, 91, 16);
-const QRectF kVolumeHeading(302, 196, 91, 16);
 const QRectF kMeterSlot(325, 216, 21, 82);
 constexpr qreal kDeviceTileWidth = 24;
 constexpr qreal kDeviceGap = 3;
@@ -79,32 +76,37 @@ void paintTopBar(QPainter& p) {
 }
 
 void paintSourceColumn(QPainter& p) {
-  paintHeading(p, kSourceHeading, shown(YUNURI_TR("Panel", "モニター映像選択")));
+  paintHeading(p, rectOf(printed::kSourceHeading.rect), shown(printed::kSourceHeading.text));
   paintWell(p, kRemoteWell, 5, colour::kWell);
 
   // A faint guide along the arc, tying the device tiles together.
   QPainterPath arc;
-  for (int i = 1; i < 12; ++i) {
+  bool first = true;
+  for (int i = 0; i < kSourceCount; ++i) {
+    if (kSources[static_cast<std::size_t>(i)].drawing == Drawing::None) continue;
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QPointF at(pill.left() - kDeviceGap - kDeviceTileWidth / 2, pill.center().y());
-    if (i == 1) {
+    if (first) {
       arc.moveTo(at);
     } else {
       arc.lineTo(at);
     }
+    first = false;
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(255, 255, 255, 110), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(arc);
 
-  for (int i = 1; i < 12; ++i) {
+  for (int i = 0; i < kSourceCount; ++i) {
+    const Drawing drawing = kSources[static_cast<std::size_t>(i)].drawing;
+    if (drawing == Drawing::None) continue;
     const QRectF pill = rectOf(paintedRect(ArrayId::SWm, i));
     const QRectF tile(pill.left() - kDeviceGap - kDeviceTileWidth, pill.center().y() - 9, kDeviceTileWidth,
                       18);
     if (!showsThrough(p, tile)) continue;
     paintSoftShadow(p, tile, 4, 2);
     paintCard(p, tile, 4);
-    paintDevice(p, i, tile.adjusted(1.5, 1.5, -0.5, -0.5));
+    paintDevice(p, drawing, tile.adjusted(1.5, 1.5, -0.5, -0.5));
   }
 }
 
@@ -185,8 +187,9 @@ void paintRightColumn(QPainter& p) {
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
   }
-  paintHeading(p, kScreenHeading, shown(YUNURI_TR("Panel", "スクリーン映像選択")), 9);
-  paintHeading(p, kVolumeHeading, shown(YUNURI_TR("Panel", "ボリューム操作")), 9);
+  for (const TextEntry& heading : {printed::kScreenHeading, printed::kVolumeHeading}) {
+    paintHeading(p, rectOf(heading.rect), shown(heading.text), 9);
+  }
   paintScreenSymbol(p, 0);
   paintScreenSymbol(p, 1);
   paintMeterScale(p);
@@ -268,11 +271,14 @@ void paintNotice(QPainter& p) {
 
   // The notice itself, one paragraph at a time.
   p.setPen(colour::kInk);
-  QRectF text(card.left() + 20, titleBox.bottom() + 21, card.width() - 40, 0);
+  // The paragraphs flow down the card from the first one's place: a translation's lines may take more room.
   const qreal bottom = card.bottom() - 30;
-  for (const std::string_view paragraph : kNoticeParagraphs) {
-    text.setHeight(bottom - text.top());
-    text.setTop(text.top() + drawWrapped(p, text, shown(paragraph), gothic(11), Qt::AlignLeft, 8, 1.25) + 6);
+  qreal top = printed::kNotice[0].rect.top;
+  for (const TextEntry& paragraph : printed::kNotice) {
+    QRectF text = rectOf(paragraph.rect);
+    text.moveTop(top);
+    text.setBottom(bottom);
+    top += drawWrapped(p, text, shown(paragraph.text), gothic(11), Qt::AlignLeft, 8, 1.25) + 6;
   }
   paintLogo(p, QRectF(card.center().x() - 62, card.bottom() - 24, 124, 17), false);
   p.restore();

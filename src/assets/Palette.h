@@ -6,7 +6,8 @@
 
 namespace yunuri::assets {
 
-// The panel's colours in one place, so every picture agrees.
+// The colours more than one picture paints with, so that those pictures agree; a colour that only one
+// drawing uses stays beside it.
 namespace colour {
 inline const QColor kFrame(38, 34, 32);
 inline const QColor kPanelTop(244, 152, 58);

@@ -123,6 +123,8 @@ void paintIcon(QPainter& p, qreal s) {
   p.drawPath(letter);
 }
 
+namespace {
+
 QImage renderPointingFinger(qreal ratio) {
   return drawHand(fingerHand(),
                   {QLineF(10.4, 11, 10.4, 15), QLineF(14.1, 11.5, 14.1, 15.5), QLineF(17.7, 12.5, 17.7, 16)},
@@ -135,12 +137,7 @@ QImage renderClosedHand(qreal ratio) {
   return drawHand(fistHand(), creases, ratio);
 }
 
-QPoint pointingFingerHotSpot() {
-  return kFingerTip;
-}
-QPoint closedHandHotSpot() {
-  return kFistCentre;
-}
+}  // namespace
 
 HotSpotUnits platformHotSpotUnits() {
   return QGuiApplication::platformName() == QLatin1String("xcb") ? HotSpotUnits::ImagePixels
@@ -148,12 +145,11 @@ HotSpotUnits platformHotSpotUnits() {
 }
 
 QCursor closedHandCursor(qreal screenRatio, qreal zoom, HotSpotUnits units) {
-  return cursorOf(renderClosedHand(screenRatio * zoom), closedHandHotSpot(), screenRatio, zoom, units);
+  return cursorOf(renderClosedHand(screenRatio * zoom), kFistCentre, screenRatio, zoom, units);
 }
 
 QCursor pointingFingerCursor(qreal screenRatio, qreal zoom, HotSpotUnits units) {
-  return cursorOf(renderPointingFinger(screenRatio * zoom), pointingFingerHotSpot(), screenRatio, zoom,
-                  units);
+  return cursorOf(renderPointingFinger(screenRatio * zoom), kFingerTip, screenRatio, zoom, units);
 }
 
 QImage renderIcon(int pixels) {

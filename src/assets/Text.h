@@ -5,17 +5,8 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
-#include <string_view>
 
 namespace yunuri::assets {
-
-// The artwork's texts are written as UTF-8 literals.
-inline QString u(const char* s) {
-  return QString::fromUtf8(s);
-}
-inline QString u(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Draws one or more lines ('\n' separated) centred in `box` (or left-aligned), condensing them horizontally
 // when they are wider than the box, so long names keep their size and stay legible.

@@ -1,18 +1,11 @@
 #include "devices/Devices.h"
 #include "devices/Popups.h"
-#include "devices/Projectors.h"
+#include "devices/ProjectorCaptions.h"
 
 namespace yunuri {
 namespace {
 
 constexpr int kPopup = 0;
-
-bool warmingOrOn(Byte v) {
-  return v >= kWarmUpStart && v <= kProjectorOn;
-}
-bool offOrCooling(Byte v) {
-  return v == kProjectorOff || (v >= kCoolDownStart && v <= kCoolDownLast);
-}
 
 }  // namespace
 
@@ -22,20 +15,21 @@ void SWp1_MouseDown(Form1& f, int Index) {
     return;
   }
   if (Index < 0 || Index > 3) return;
-  const ProjectorSide& p = kProjectors[static_cast<std::size_t>(Index / 2)];
+  const auto side = static_cast<std::size_t>(Index / 2);
+  const Projector& p = kProjectors[side];
   Byte& phase = f.state.*p.phase;
   const bool isOn = Index == p.onButton;
   // A press the phase does not allow is silent: no picture, no caption, no state change.
-  if (isOn && offOrCooling(phase)) {
+  if (isOn && projector::MayStart(phase)) {
     f.Light(ArrayId::SWp1, p.onButton);
     f.Clear(ArrayId::SWp1, p.offButton);
     phase = kWarmUpStart;
-    f.SetCaption(p.warming);
-  } else if (!isOn && warmingOrOn(phase)) {
+    f.SetCaption(kProjectorCaptions[side].warming);
+  } else if (!isOn && projector::MayStop(phase)) {
     f.Light(ArrayId::SWp1, p.offButton);
     f.Clear(ArrayId::SWp1, p.onButton);
     phase = kCoolDownStart;
-    f.SetCaption(p.cooling);
+    f.SetCaption(kProjectorCaptions[side].cooling);
   }
 }
 

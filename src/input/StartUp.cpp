@@ -1,7 +1,7 @@
 #include "input/StartUp.h"
 
 #include "audio/Volume.h"
-#include "devices/Projectors.h"
+#include "state/Projector.h"
 #include "tick/Tick.h"
 #include "window/Tr.h"
 

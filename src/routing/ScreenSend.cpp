@@ -1,44 +1,13 @@
 #include <array>
 #include <string_view>
 
-#include "devices/Projectors.h"
 #include "routing/Routing.h"
+#include "state/Projector.h"
+#include "window/Sources.h"
 #include "window/Tr.h"
 
 namespace yunuri {
 namespace {
-
-// Indexed by [screen][source]: 0 the left screen, 1 the right one.
-constexpr std::array<std::array<std::string_view, 12>, 2> kSendMessages = {{
-    {
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝ映像が非表示になりました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"),
-    },
-    {
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝ映像が非表示になりました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"),
-        YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"),
-    },
-}};
 
 constexpr std::array<std::string_view, 2> kProjectorNotOn = {
     YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"),
@@ -54,9 +23,8 @@ void SWs_MouseDown(Form1& f, int Index) {
   f.Light(ArrayId::SWs, Index);
   // The label follows the send whatever the projector is doing; only the report differs.
   f.SetPicture(f.Element(ArrayId::MES, Index), f.MESd(s.MonitorSource));
-  const Byte projector = Index == 0 ? s.LeftProjectorState : s.RightProjectorState;
-  if (projector == kProjectorOn) {
-    f.SetCaption(kSendMessages[screen][s.MonitorSource]);
+  if (projector::ShowsPicture(s.*kProjectors[screen].phase)) {
+    f.SetCaption(kSources[s.MonitorSource].onScreen[screen]);
   } else {
     f.SetCaption(kProjectorNotOn[screen]);
   }

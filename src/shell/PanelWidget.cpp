@@ -7,12 +7,12 @@
 #include <QTouchEvent>
 
 #include "assets/Words.h"
+#include "input/StartUp.h"
 #include "shell/ActionEvent.h"
 #include "shell/IdleReset.h"
 #include "shell/InputEvents.h"
 #include "shell/Language.h"
 #include "shell/StatusLine.h"
-#include "input/StartUp.h"
 
 namespace yunuri {
 

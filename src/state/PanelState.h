@@ -36,16 +36,4 @@ struct SliderBytes {
   Byte& moving;
 };
 
-// Popup k: 0 projector power, 1 CD/MD, 2 exit confirmation.
-inline SliderBytes PopupBytes(PanelState& s, int k) {
-  switch (k) {
-    case 0:
-      return {s.PowerPopupOpen, s.PowerPopupMoving};
-    case 1:
-      return {s.CdMdPopupOpen, s.CdMdPopupMoving};
-    default:
-      return {s.ExitPopupOpen, s.ExitPopupMoving};
-  }
-}
-
 }  // namespace yunuri

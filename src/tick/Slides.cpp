@@ -30,7 +30,7 @@ float slide(float p, float closed, float open, float step, SliderBytes bytes) {
 
 void SlideTick(Form1& f) {
   PanelState& s = f.state;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < kPopupCount; ++k) {
     const SliderBytes bytes = PopupBytes(s, k);
     if (bytes.moving != 1) continue;
     PictureBox& pop = f.POP(k);
@@ -45,7 +45,7 @@ void SlideTick(Form1& f) {
     }
   }
 
-  for (s.LoopIndex = 0; s.LoopIndex <= 5; s.LoopIndex = byteAdd(s.LoopIndex, 1)) {
+  for (s.LoopIndex = 0; s.LoopIndex < kRemotePanelCount; s.LoopIndex = byteAdd(s.LoopIndex, 1)) {
     const std::size_t i = s.LoopIndex;
     if (s.PanelMoving[i] != 1) continue;
     PictureBox& panel = f.Sousa(s.LoopIndex);

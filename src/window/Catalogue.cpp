@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "devices/Projectors.h"
+#include "state/Projector.h"
+#include "window/Layout.h"
+#include "window/Sources.h"
 #include "window/Tr.h"
 
 namespace yunuri {
@@ -23,17 +25,32 @@ constexpr auto u8(int index) {
   return static_cast<std::uint8_t>(index);
 }
 
-constexpr ButtonEntry source(int index, std::string_view label, std::string_view description, int remote) {
-  return {.label = label,
-          .description = description,
+constexpr ButtonEntry source(int index) {
+  const Source& s = kSources[static_cast<std::size_t>(index)];
+  return {.label = s.label,
+          .description = s.description,
           .array = A::SWm,
           .index = u8(index),
           .kind = K::Source,
           .area = Area::Sources,
           .pixels = kPillPixels,
-          .remote = static_cast<std::int8_t>(remote),
           .checked = R::SelectedSource};
 }
+
+// The sources as a visitor reads the arc: from its top down, left before right on one row.
+constexpr auto kSourcesInReadingOrder = [] {
+  std::array<int, kSourceCount> order{};
+  for (int i = 0; i < kSourceCount; ++i) order[static_cast<std::size_t>(i)] = i;
+  const auto before = [](int a, int b) {
+    const Rect& ra = kSourceButtons[static_cast<std::size_t>(a)];
+    const Rect& rb = kSourceButtons[static_cast<std::size_t>(b)];
+    return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+  };
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    for (std::size_t j = i; j > 0 && before(order[j], order[j - 1]); --j) std::swap(order[j], order[j - 1]);
+  }
+  return order;
+}();
 
 // A button with a caption.
 constexpr ButtonEntry text(A array, int index, K kind, Area area, std::string_view label,
@@ -110,7 +127,7 @@ constexpr auto kExecute = [] {
   return e;
 }();
 
-constexpr ButtonEntry kCatalogue[] = {
+constexpr ButtonEntry kTopButtons[] = {
     text(A::SWu, 0, K::Top, Area::Top, YUNURI_TR("Panel", "プロジェクタ電源"),
          YUNURI_TR("Panel", "プロジェクタ電源の操作パネルを開閉します"), Finish::Blue, kPillPixels),
     text(A::SWu, 1, K::Top, Area::Top, YUNURI_TR("Panel", "CD/MD操作"),
@@ -118,29 +135,10 @@ constexpr ButtonEntry kCatalogue[] = {
     round(A::SWu, 2, K::Top, Area::Top, YUNURI_TR("Panel", "終了"),
           YUNURI_TR("Panel", "終了確認を開閉します"), Finish::Red, 14),
 
-    // The sources stand on an arc whose top is SWm(1); the rest follow their index down the arc.
-    source(1, YUNURI_TR("Panel", "デスクトップPC"),
-           YUNURI_TR("Panel", "モニターに「デスクトップPC」の映像を表示します"), 1),
-    source(0, YUNURI_TR("Panel", "映像OFF"), YUNURI_TR("Panel", "モニターの映像を消します"), 0),
-    source(2, YUNURI_TR("Panel", "ノートPC"), YUNURI_TR("Panel", "モニターに「ノートPC」の映像を表示します"),
-           1),
-    source(3, YUNURI_TR("Panel", "ワイヤレスPC"),
-           YUNURI_TR("Panel", "モニターに「ワイヤレスPC」の映像を表示します"), 1),
-    source(4, YUNURI_TR("Panel", "書画カメラ"),
-           YUNURI_TR("Panel", "モニターに「書画カメラ」の映像を表示します"), 1),
-    source(5, YUNURI_TR("Panel", "RGB入力"), YUNURI_TR("Panel", "モニターに「RGB入力」の映像を表示します"),
-           1),
-    source(6, "DVD/VTR", YUNURI_TR("Panel", "モニターに「DVD/VTR」の映像を表示します"), 2),
-    source(7, YUNURI_TR("Panel", "世界対応VTR"),
-           YUNURI_TR("Panel", "モニターに「世界対応VTR」の映像を表示します"), 3),
-    source(8, "DVD", YUNURI_TR("Panel", "モニターに「DVD」の映像を表示します"), 4),
-    source(9, YUNURI_TR("Panel", "スタンドカメラ"),
-           YUNURI_TR("Panel", "モニターに「スタンドカメラ」の映像を表示します"), 1),
-    source(10, YUNURI_TR("Panel", "ドームカメラ"),
-           YUNURI_TR("Panel", "モニターに「ドームカメラ」の映像を表示します"), 5),
-    source(11, YUNURI_TR("Panel", "ビデオ入力"),
-           YUNURI_TR("Panel", "モニターに「ビデオ入力」の映像を表示します"), 1),
+};
 
+// Every button after the sources.
+constexpr ButtonEntry kAfterSources[] = {
     named(round(A::SWs, 0, K::Send, Area::Screens, YUNURI_TR("Panel", "送出"),
                 YUNURI_TR("Panel", "モニターの映像を左側スクリーンへ送出します"), Finish::Blue, kPillPixels),
           YUNURI_TR("Panel", "送出 左側スクリーンへ")),
@@ -237,6 +235,15 @@ constexpr ButtonEntry kCatalogue[] = {
     key(A::SWr4, 7, Area::CameraRemote, "Focus −", kCamera, kCameraPixels),
 };
 
+constexpr auto kCatalogue = [] {
+  std::array<ButtonEntry, std::size(kTopButtons) + kSourceCount + std::size(kAfterSources)> all{};
+  std::size_t n = 0;
+  for (const ButtonEntry& e : kTopButtons) all[n++] = e;
+  for (const int i : kSourcesInReadingOrder) all[n++] = source(i);
+  for (const ButtonEntry& e : kAfterSources) all[n++] = e;
+  return all;
+}();
+
 // Where each element's entry stands in the catalogue; also proves that every element has exactly one.
 constexpr auto kPositions = [] {
   std::array<std::array<std::uint8_t, 16>, kArrayCount> at{};
@@ -261,25 +268,20 @@ constexpr int totalElements() {
 }
 static_assert(std::size(kCatalogue) == static_cast<std::size_t>(totalElements()));
 
-// One close button per popup, in the popup's own area.
-constexpr std::array<Area, kPopupCount> kPopupAreas = {Area::PowerPopup, Area::CdMdPopup, Area::ExitPopup};
-constexpr std::array<ButtonRef, kPopupCount> kCloseButtons = [] {
-  std::array<ButtonRef, kPopupCount> out{};
-  std::array<int, kPopupCount> found{};
-  for (const ButtonEntry& e : kCatalogue) {
-    if (e.kind != K::Close) continue;
-    for (std::size_t k = 0; k < kPopupAreas.size(); ++k) {
-      if (e.area == kPopupAreas[k]) {
-        out[k] = {e.array, e.index};
-        ++found[k];
-      }
+// Each popup's close button is the one close button of its area, and every other button of its array lies in
+// its area too.
+static_assert([] {
+  for (const Popup& p : kPopups) {
+    int closes = 0;
+    for (const ButtonEntry& e : kCatalogue) {
+      if (e.array != p.buttons) continue;
+      if (e.area != p.area) return false;
+      if (e.kind == K::Close) closes += e.index == p.close ? 1 : 2;
     }
+    if (closes != 1) return false;
   }
-  for (int n : found) {
-    if (n != 1) throw "a popup without exactly one close button";
-  }
-  return out;
-}();
+  return true;
+}());
 
 // The projector buttons read as checked by the phase of the projector whose buttons the power handler takes
 // them to be.
@@ -324,20 +326,20 @@ std::string_view SymbolWords(Symbol s) {
 }
 
 ButtonRef CloseButtonOf(int popup) {
-  return kCloseButtons[static_cast<std::size_t>(popup)];
+  const Popup& p = kPopups[static_cast<std::size_t>(popup)];
+  return {p.buttons, p.close};
 }
 
 int RemoteOfSource(int source) {
-  return CatalogueEntry(ArrayId::SWm, source).remote;
+  return kSources[static_cast<std::size_t>(source)].remote;
 }
 
 int SourceOfRemote(int panel) {
   // The two text-only panels serve many sources; each panel with keys serves one.
-  if (panel < 2) return -1;
-  const auto it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue), [panel](const ButtonEntry& e) {
-    return e.kind == K::Source && e.remote == panel;
-  });
-  return it == std::end(kCatalogue) ? -1 : it->index;
+  if (!kRemotePanels[static_cast<std::size_t>(panel)].keys) return -1;
+  const auto it =
+      std::find_if(kSources.begin(), kSources.end(), [panel](const Source& s) { return s.remote == panel; });
+  return it == kSources.end() ? -1 : static_cast<int>(it - kSources.begin());
 }
 
 }  // namespace yunuri

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "state/PanelState.h"
 #include "window/Picture.h"
+#include "window/Sources.h"
 
 // The one list of the panel's buttons and screen labels: what each one is, where it belongs, what it shows
-// and says, and when it reads as checked. The handlers, the artwork, the input path, the painter, the hit
-// test and the accessible tree all read it; a property of a button is added here and nowhere else.
+// and says, and when it reads as checked; beside it the popups and remote panels that hold them. The
+// handlers, the artwork, the input path, the painter, the hit test and the accessible tree all read it. A
+// button is added here, in the layout (its place) and, if it reports something, in its handler's captions;
+// a source in Sources.h and the layout. Compile-time checks fail when one of them is forgotten.
 //
 // The panel's own control names:
 //   KABE      the start-up notice over the whole window
@@ -40,6 +46,60 @@ enum class Area : std::uint8_t {
   CameraRemote,
 };
 inline constexpr int kPopupCount = 3;
+
+// A popup POP(k), opened and closed by the top button SWu(k): its picture box, its buttons and which of them
+// closes it, the two state bytes of its slide and its part of the panel.
+struct Popup {
+  BoxId box;
+  ArrayId buttons;
+  std::uint8_t close;
+  Byte PanelState::*wanted;
+  Byte PanelState::*moving;
+  Area area;
+};
+
+inline constexpr std::array<Popup, kPopupCount> kPopups = {{
+    {BoxId::POP0, ArrayId::SWp1, 4, &PanelState::PowerPopupOpen, &PanelState::PowerPopupMoving,
+     Area::PowerPopup},
+    {BoxId::POP1, ArrayId::SWp2, 9, &PanelState::CdMdPopupOpen, &PanelState::CdMdPopupMoving,
+     Area::CdMdPopup},
+    {BoxId::POP2, ArrayId::SWp3, 1, &PanelState::ExitPopupOpen, &PanelState::ExitPopupMoving,
+     Area::ExitPopup},
+}};
+
+// The wanted and moving bytes of popup k.
+inline SliderBytes PopupBytes(PanelState& s, int k) {
+  const Popup& p = kPopups[static_cast<std::size_t>(k)];
+  return {s.*p.wanted, s.*p.moving};
+}
+
+// What a remote panel's card shows under its header besides its keys.
+enum class CardArt : std::uint8_t {
+  None,
+  ArrowToSources,  // "choose a device": an arrow towards the source buttons
+  RealRemote,      // "use the real device": the deck beside a hand-held remote
+  Tape,            // the world VTR's tape under its five keys
+  DirectionPad,    // the dome camera's direction keys sit on a round pad
+};
+
+// A remote panel Sousa(i). The two text-only panels have no keys and print a request instead; a panel with
+// keys names the device they work in a caption under its header when there is room (the deck's keys fill
+// its panel). Its keys' area follows from the catalogue.
+struct RemotePanel {
+  BoxId box;
+  std::optional<ArrayId> keys;
+  bool namesDevice;
+  CardArt art;
+};
+
+inline constexpr std::array<RemotePanel, kRemotePanelCount> kRemotePanels = {{
+    {BoxId::Sousa0, std::nullopt, false, CardArt::ArrowToSources},
+    {BoxId::Sousa1, std::nullopt, false, CardArt::RealRemote},
+    {BoxId::Sousa2, ArrayId::SWr1, false, CardArt::None},
+    {BoxId::Sousa3, ArrayId::SWr2, true, CardArt::Tape},
+    {BoxId::Sousa4, ArrayId::SWr3, true, CardArt::None},
+    {BoxId::Sousa5, ArrayId::SWr4, true, CardArt::DirectionPad},
+}};
 
 // The transport and direction symbols printed on the oval buttons.
 enum class Symbol : std::uint8_t {
@@ -95,7 +155,6 @@ struct ButtonEntry {
   Shape shape = Shape::Pill;
   Finish finish = Finish::Blue;
   std::uint8_t pixels = 9;  // the caption's size
-  std::int8_t remote = -1;  // for a source: the remote panel Sousa(remote) it brings into the remote area
   CheckRule checked = CheckRule::None;
 };
 

@@ -1,15 +1,8 @@
 // What reads as checked.
-#include "devices/Projectors.h"
+#include "state/Projector.h"
 #include "window/Form1.h"
 
 namespace yunuri {
-namespace {
-
-bool warmingOrOn(Byte phase) {
-  return phase >= kWarmUpStart && phase <= kProjectorOn;
-}
-
-}  // namespace
 
 bool Form1::Checked(ArrayId id, int index) const {
   switch (CatalogueEntry(id, index).checked) {
@@ -20,13 +13,13 @@ bool Form1::Checked(ArrayId id, int index) const {
     case CheckRule::Muted:
       return state.MuteOn != 0;
     case CheckRule::LeftProjectorOn:
-      return warmingOrOn(state.LeftProjectorState);
+      return projector::HeadingOn(state.LeftProjectorState);
     case CheckRule::LeftProjectorOff:
-      return !warmingOrOn(state.LeftProjectorState);
+      return !projector::HeadingOn(state.LeftProjectorState);
     case CheckRule::RightProjectorOn:
-      return warmingOrOn(state.RightProjectorState);
+      return projector::HeadingOn(state.RightProjectorState);
     case CheckRule::RightProjectorOff:
-      return !warmingOrOn(state.RightProjectorState);
+      return !projector::HeadingOn(state.RightProjectorState);
   }
   return false;
 }

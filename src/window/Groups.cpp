@@ -1,8 +1,9 @@
 #include "window/Groups.h"
 
+#include <algorithm>
 #include <array>
 
-#include "devices/Projectors.h"
+#include "state/Projector.h"
 #include "window/Form1.h"
 #include "window/Tr.h"
 
@@ -24,34 +25,33 @@ constexpr std::array<GroupEntry, 9> kGroups = {{
     {Group::Sources, YUNURI_TR("Panel", "モニター映像選択")},
     {Group::Screens, YUNURI_TR("Panel", "スクリーン映像選択")},
     {Group::Volume, YUNURI_TR("Panel", "ボリューム操作")},
-    {Group::PowerPopup, YUNURI_TR("Panel", "プロジェクタ電源"), kPowerNote, true, 0},
+    {Group::PowerPopup, YUNURI_TR("Panel", "プロジェクタ電源"), printed::kPowerNote.text, true, 0},
     {Group::CdMdPopup, YUNURI_TR("Panel", "CD/MD操作"), {}, true, 1},
-    {Group::ExitPopup, YUNURI_TR("Panel", "終了確認"), kExitQuestion, true, 2},
+    {Group::ExitPopup, YUNURI_TR("Panel", "終了確認"), printed::kExitQuestion.text, true, 2},
     {Group::Remote, YUNURI_TR("Panel", "リモコン操作")},
 }};
 
 constexpr std::array<TextEntry, 16> kTexts = {{
-    {kNoticeParagraphs[0], Group::Notice, BoxId::KABE, {46, 119, 308, 22}},
-    {kNoticeParagraphs[1], Group::Notice, BoxId::KABE, {46, 145, 308, 50}},
-    {kNoticeParagraphs[2], Group::Notice, BoxId::KABE, {46, 200, 308, 56}},
-    {YUNURI_TR("Panel", "モニター映像選択"), Group::Sources, std::nullopt, {6, 38, 128, 17}},
-    {YUNURI_TR("Panel", "スクリーン映像選択"), Group::Screens, std::nullopt, {302, 59, 91, 16}},
-    {YUNURI_TR("Panel", "ボリューム操作"), Group::Volume, std::nullopt, {302, 196, 91, 16}},
-    {YUNURI_TR("Panel", "プロジェクタ電源"), Group::PowerPopup, BoxId::POP0, {7, 16, 77, 15}},
-    {YUNURI_TR("Panel", "-左側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 50, 79, 12}},
-    {YUNURI_TR("Panel", "-右側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 87, 79, 12}},
-    {kPowerNote, Group::PowerPopup, BoxId::POP0, {8, 127, 75, 55}},
-    {YUNURI_TR("Panel", "CD/MD操作"), Group::CdMdPopup, BoxId::POP1, {7, 16, 77, 15}},
-    {YUNURI_TR("Panel", "終了確認"), Group::ExitPopup, BoxId::POP2, {7, 16, 77, 15}},
-    {kExitQuestion, Group::ExitPopup, BoxId::POP2, {8, 36, 75, 94}},
-    // The remote area's heading is printed on every card, so it is wherever a card is in view.
-    {YUNURI_TR("Panel", "リモコン操作"), Group::Remote, std::nullopt, {4, 85, 91, 21}},
-    {YUNURI_TR("Panel", "機器を選択して下さい。"), Group::Remote, BoxId::Sousa0, {6, 40, 79, 70}},
-    {YUNURI_TR("Panel", "操作は実機にて行って下さい。"), Group::Remote, BoxId::Sousa1, {6, 40, 79, 70}},
+    printed::kNotice[0],
+    printed::kNotice[1],
+    printed::kNotice[2],
+    printed::kSourceHeading,
+    printed::kScreenHeading,
+    printed::kVolumeHeading,
+    printed::kPowerHeading,
+    printed::kLeftProjector,
+    printed::kRightProjector,
+    printed::kPowerNote,
+    printed::kCdMdHeading,
+    printed::kExitHeading,
+    printed::kExitQuestion,
+    printed::kRemoteHeading,
+    printed::kChooseDevice,
+    printed::kUseRealDevice,
 }};
 
 bool isPopup(BoxId b) {
-  return b == BoxId::POP0 || b == BoxId::POP1 || b == BoxId::POP2;
+  return std::any_of(kPopups.begin(), kPopups.end(), [b](const Popup& p) { return p.box == b; });
 }
 
 // The box a hit landed on, if it landed on one or on an element of one.
@@ -65,7 +65,7 @@ std::optional<BoxId> boxOf(const Target& t) {
 }
 
 // The projector a power button belongs to, if it is one.
-const ProjectorSide* projectorOf(const ButtonEntry& e) {
+const Projector* projectorOf(const ButtonEntry& e) {
   switch (e.checked) {
     case CheckRule::LeftProjectorOn:
     case CheckRule::LeftProjectorOff:
@@ -120,6 +120,10 @@ Group GroupOfArea(Area area) {
   return Group::Remote;
 }
 
+Group GroupOfPopup(int popup) {
+  return GroupOfArea(kPopups[static_cast<std::size_t>(popup)].area);
+}
+
 std::span<const TextEntry> PrintedTexts() {
   return kTexts;
 }
@@ -142,24 +146,17 @@ bool TextShowing(const Form1& f, const TextEntry& t) {
 
 std::string_view ButtonDescription(const Form1& f, ArrayId id, int index) {
   const ButtonEntry& e = CatalogueEntry(id, index);
-  if (const ProjectorSide* p = projectorOf(e)) {
+  if (const Projector* p = projectorOf(e)) {
     const Byte phase = f.state.*(p->phase);
     const std::size_t side = p == &kProjectors[0] ? 0 : 2;
-    if (phase >= kWarmUpStart && phase <= kWarmUpLast) return kPhaseDescriptions[side];
-    if (phase >= kCoolDownStart && phase <= kCoolDownLast) return kPhaseDescriptions[side + 1];
+    if (projector::Warming(phase)) return kPhaseDescriptions[side];
+    if (projector::Cooling(phase)) return kPhaseDescriptions[side + 1];
   }
   return e.description;
 }
 
 bool PopupWanted(const Form1& f, int popup) {
-  switch (popup) {
-    case 0:
-      return f.state.PowerPopupOpen == 1;
-    case 1:
-      return f.state.CdMdPopupOpen == 1;
-    default:
-      return f.state.ExitPopupOpen == 1;
-  }
+  return f.state.*kPopups[static_cast<std::size_t>(popup)].wanted == 1;
 }
 
 }  // namespace yunuri

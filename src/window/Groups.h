@@ -38,33 +38,90 @@ struct GroupEntry {
   int popup = -1;  // the popup whose box the group is, if any
 };
 
-// One printed text: where it lies (in its picture box, or on the window when `box` is empty) and in which
-// group.
+// One printed text that a screen reader reads too: where the artwork lays it out (in its picture box, or on
+// the window when `box` is empty) and in which group. The artwork paints these very strings into these very
+// rectangles, so what a screen reader is told and what is seen cannot drift apart.
 struct TextEntry {
   std::string_view text;
   Group group;
   std::optional<BoxId> box;
   Rect rect;
+  // The Japanese as printed where it is broken by hand at phrase boundaries. Not a words entry of its own: a
+  // translation of `text` carries its own breaks, which a screen reader reads as spaces.
+  std::string_view lines = {};
 };
 
-// Texts printed on the panel that a screen reader reads too; the artwork paints these very strings.
-inline constexpr std::array<std::string_view, 3> kNoticeParagraphs = {
-    YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
-    YUNURI_TR(
-        "Panel",
-        "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字が"
-        "ありましても、ご容赦下さい。"),
-    YUNURI_TR(
-        "Panel",
-        "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場"
-        "合も、悪くなる場合もあります。"),
-};
-inline constexpr std::string_view kPowerNote = YUNURI_TR(
-    "Panel", "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。");
-inline constexpr std::string_view kExitQuestion =
+namespace printed {
+
+// The notice's paragraphs flow down its card from the first one's place, six pixels apart; the others' rects
+// are where the Japanese lines end up, each as tall as its lines.
+inline constexpr std::array<TextEntry, 3> kNotice = {{
+    {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
+     Group::Notice,
+     BoxId::KABE,
+     {46, 119, 308, 22}},
+    {YUNURI_TR(
+         "Panel",
+         "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字が"
+         "ありましても、ご容赦下さい。"),
+     Group::Notice,
+     BoxId::KABE,
+     {46, 145, 308, 50}},
+    {YUNURI_TR(
+         "Panel",
+         "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場"
+         "合も、悪くなる場合もあります。"),
+     Group::Notice,
+     BoxId::KABE,
+     {46, 200, 308, 56}},
+}};
+inline constexpr TextEntry kSourceHeading = {
+    YUNURI_TR("Panel", "モニター映像選択"), Group::Sources, std::nullopt, {6, 38, 128, 17}};
+inline constexpr TextEntry kScreenHeading = {
+    YUNURI_TR("Panel", "スクリーン映像選択"), Group::Screens, std::nullopt, {302, 59, 91, 16}};
+inline constexpr TextEntry kVolumeHeading = {
+    YUNURI_TR("Panel", "ボリューム操作"), Group::Volume, std::nullopt, {302, 196, 91, 16}};
+// The popups' headings lie at the top of their bubbles' cards.
+inline constexpr Rect kPopupHeading = {7, 16, 77, 15};
+inline constexpr TextEntry kPowerHeading = {YUNURI_TR("Panel", "プロジェクタ電源"), Group::PowerPopup,
+                                            BoxId::POP0, kPopupHeading};
+inline constexpr TextEntry kLeftProjector = {
+    YUNURI_TR("Panel", "-左側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 50, 79, 12}};
+inline constexpr TextEntry kRightProjector = {
+    YUNURI_TR("Panel", "-右側プロジェクター-"), Group::PowerPopup, BoxId::POP0, {6, 87, 79, 12}};
+inline constexpr TextEntry kPowerNote = {
+    YUNURI_TR("Panel",
+              "プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。"),
+    Group::PowerPopup,
+    BoxId::POP0,
+    {8, 127, 75, 55}};
+inline constexpr TextEntry kCdMdHeading = {YUNURI_TR("Panel", "CD/MD操作"), Group::CdMdPopup, BoxId::POP1,
+                                           kPopupHeading};
+inline constexpr TextEntry kExitHeading = {YUNURI_TR("Panel", "終了確認"), Group::ExitPopup, BoxId::POP2,
+                                           kPopupHeading};
+inline constexpr TextEntry kExitQuestion = {
     YUNURI_TR("Panel",
               "システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。"
-              "システムを終了致します。よろしいですか？");
+              "システムを終了致します。よろしいですか？"),
+    Group::ExitPopup,
+    BoxId::POP2,
+    {8, 36, 75, 94}};
+// The remote area's heading is printed on every card, so it is wherever a card is in view.
+inline constexpr TextEntry kRemoteHeading = {
+    YUNURI_TR("Panel", "リモコン操作"), Group::Remote, std::nullopt, {4, 85, 91, 21}};
+// What the two text-only remote panels ask for.
+inline constexpr TextEntry kChooseDevice = {YUNURI_TR("Panel", "機器を選択して下さい。"),
+                                            Group::Remote,
+                                            BoxId::Sousa0,
+                                            {6, 40, 79, 70},
+                                            "機器を\n選択して\n下さい。"};
+inline constexpr TextEntry kUseRealDevice = {YUNURI_TR("Panel", "操作は実機にて行って下さい。"),
+                                             Group::Remote,
+                                             BoxId::Sousa1,
+                                             {6, 40, 79, 70},
+                                             "操作は\n実機にて\n行って\n下さい。"};
+
+}  // namespace printed
 
 // The volume meter as a screen reader names it, and what it adds while the sound is muted.
 inline constexpr std::string_view kMeterName = YUNURI_TR("Panel", "音量");
@@ -73,6 +130,8 @@ inline constexpr std::string_view kMeterMuted = YUNURI_TR("Panel", "ミュート
 std::span<const GroupEntry> Groups();
 const GroupEntry& GroupOf(Group g);
 Group GroupOfArea(Area area);
+// The group of popup k, from its record.
+Group GroupOfPopup(int popup);
 std::span<const TextEntry> PrintedTexts();
 
 // Whether a visitor can see the text now: its box is in view there and nothing lies over its middle.

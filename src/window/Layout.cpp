@@ -8,29 +8,9 @@ namespace {
 constexpr int kButtonW = 33;  // every popup and remote button
 constexpr int kButtonH = 21;
 
-constexpr BasePicture basePicture(int number) {
-  return static_cast<BasePicture>(number);
-}
-
 constexpr Rect btn(int left, int top) {
   return {left, top, kButtonW, kButtonH};
 }
-
-// Monitor source buttons on the arc; SWm(9) is two pixels larger than its siblings.
-constexpr std::array<Rect, 12> kSWm = {{
-    {10, 60, 77, 19},
-    {208, 36, 77, 19},
-    {179, 60, 77, 19},
-    {161, 84, 77, 19},
-    {147, 108, 77, 19},
-    {140, 132, 77, 19},
-    {137, 156, 77, 19},
-    {139, 180, 77, 19},
-    {148, 204, 77, 19},
-    {160, 228, 79, 21},
-    {179, 252, 77, 19},
-    {209, 276, 77, 19},
-}};
 
 constexpr std::array<Rect, 3> kSWu = {{{157, 5, 77, 19}, {248, 5, 77, 19}, {339, 3, 49, 49}}};
 constexpr std::array<Rect, 3> kSWv = {{{349, 219, 33, 21}, {349, 248, 33, 21}, {349, 276, 33, 21}}};
@@ -58,19 +38,19 @@ constexpr std::array<Rect, 8> kSWr4 = {{btn(29, 50), btn(6, 73), btn(51, 73), bt
 constexpr std::array<BoxLayout, kBoxCount> kBoxes = {{
     {BoxId::MET, 15, 77, 328, 219, 328, 219, BasePicture::Meter},
     {BoxId::POP0, 91, 210, 109, -210, 109, 26, BasePicture::Pop0},
-    {BoxId::POP1, 91, 218, 204, -218, 204, 26, basePicture(10)},
-    {BoxId::POP2, 91, 198, 300, -198, 300, 53, basePicture(11)},
+    {BoxId::POP1, 91, 218, 204, -218, 204, 26, BasePicture::Pop1},
+    {BoxId::POP2, 91, 198, 300, -198, 300, 53, BasePicture::Pop2},
     {BoxId::Sousa0, 91, 212, -91, 85, 4, 85, BasePicture::Sousa0},
-    {BoxId::Sousa1, 91, 212, -91, 85, 4, 85, basePicture(4)},
-    {BoxId::Sousa2, 91, 212, -91, 85, 4, 85, basePicture(5)},
-    {BoxId::Sousa3, 91, 212, -91, 85, 4, 85, basePicture(6)},
-    {BoxId::Sousa4, 91, 212, -91, 85, 4, 85, basePicture(7)},
-    {BoxId::Sousa5, 91, 212, -91, 85, 4, 85, basePicture(8)},
+    {BoxId::Sousa1, 91, 212, -91, 85, 4, 85, BasePicture::Sousa1},
+    {BoxId::Sousa2, 91, 212, -91, 85, 4, 85, BasePicture::Sousa2},
+    {BoxId::Sousa3, 91, 212, -91, 85, 4, 85, BasePicture::Sousa3},
+    {BoxId::Sousa4, 91, 212, -91, 85, 4, 85, BasePicture::Sousa4},
+    {BoxId::Sousa5, 91, 212, -91, 85, 4, 85, BasePicture::Sousa5},
     {BoxId::KABE, 400, 300, 0, 0, 0, 0, BasePicture::Notice},
 }};
 
 constexpr std::array<ArrayLayout, kArrayCount> kArrays = {{
-    {ArrayId::SWm, Container::Window, BoxId::MET, kSWm, true},
+    {ArrayId::SWm, Container::Window, BoxId::MET, kSourceButtons, true},
     {ArrayId::SWu, Container::Window, BoxId::MET, kSWu, true},
     {ArrayId::SWv, Container::Window, BoxId::MET, kSWv, true},
     {ArrayId::SWs, Container::Window, BoxId::MET, kSWs, true},
@@ -88,7 +68,7 @@ template <std::size_t N>
 constexpr bool sized(const std::array<Rect, N>& /*elements*/, ArrayId id) {
   return N == static_cast<std::size_t>(arraySize(id));
 }
-static_assert(sized(kSWm, ArrayId::SWm) && sized(kSWu, ArrayId::SWu) && sized(kSWv, ArrayId::SWv) &&
+static_assert(sized(kSourceButtons, ArrayId::SWm) && sized(kSWu, ArrayId::SWu) && sized(kSWv, ArrayId::SWv) &&
               sized(kSWs, ArrayId::SWs) && sized(kMES, ArrayId::MES) && sized(kSWp1, ArrayId::SWp1) &&
               sized(kSWp2, ArrayId::SWp2) && sized(kSWp3, ArrayId::SWp3) && sized(kSWr1, ArrayId::SWr1) &&
               sized(kSWr2, ArrayId::SWr2) && sized(kSWr3, ArrayId::SWr3) && sized(kSWr4, ArrayId::SWr4));

@@ -26,6 +26,29 @@ struct Size {
 inline constexpr int kWindowWidth = 400;
 inline constexpr int kWindowHeight = 300;
 
+// The monitor source buttons on the arc, by source index; SWm(9) is two pixels larger than its siblings. In
+// reach of the catalogue at compile time, which lists the sources in the order they are read here.
+inline constexpr std::array<Rect, kSourceCount> kSourceButtons = {{
+    {10, 60, 77, 19},
+    {208, 36, 77, 19},
+    {179, 60, 77, 19},
+    {161, 84, 77, 19},
+    {147, 108, 77, 19},
+    {140, 132, 77, 19},
+    {137, 156, 77, 19},
+    {139, 180, 77, 19},
+    {148, 204, 77, 19},
+    {160, 228, 79, 21},
+    {179, 252, 77, 19},
+    {209, 276, 77, 19},
+}};
+static_assert([] {
+  for (const Rect& r : kSourceButtons) {
+    if (r.width == 0) return false;  // a source left out of the arc
+  }
+  return true;
+}());
+
 // Where a picture box sits when it is in view and when it is parked out of it. The remote panels move along
 // x, the popups along y; MET and KABE do not move after start-up.
 struct BoxLayout {

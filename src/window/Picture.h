@@ -52,8 +52,15 @@ inline constexpr std::array<BoxId, 6> kSousaBoxes = {BoxId::Sousa0, BoxId::Sousa
 enum class BasePicture : std::uint8_t {
   MainPanel = 1,
   Notice = 2,
-  Sousa0 = 3,  // Sousa(i) is Sousa0 + i
-  Pop0 = 9,    // POP(i) is Pop0 + i
+  Sousa0 = 3,
+  Sousa1,
+  Sousa2,
+  Sousa3,
+  Sousa4,
+  Sousa5,
+  Pop0,
+  Pop1,
+  Pop2,
   Meter = 12,
 };
 

@@ -49,7 +49,7 @@ QStringList paintedLabels() {
   for (const ButtonEntry& e : Catalogue()) {
     if (e.kind != ButtonKind::Label) out << assets::buttonFace(e.array, e.index).printed();
   }
-  for (int source = 0; source < 12; ++source) out << assets::shortName(source);
+  for (int source = 0; source < kSourceCount; ++source) out << assets::shortName(source);
   return out;
 }
 
@@ -88,7 +88,7 @@ TEST_F(LanguageTest, EnglishLeavesNoJapaneseInCaptionsLabelsOrAccessibleTexts) {
   // each popup open, the sound muted.
   QStringList said = saidNow();
   dismissNotice();
-  for (int source = 0; source < 12; ++source) {
+  for (int source = 0; source < kSourceCount; ++source) {
     use(ArrayId::SWm, source);
     use(ArrayId::SWs, source % 2);
     said << saidNow();
@@ -122,7 +122,7 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
     }
     // The strips under the screens may close their letters up a little, never to the cut.
     const Size strip = litSize(ArrayId::MES, 0);
-    for (int source = 0; source < 12; ++source) {
+    for (int source = 0; source < kSourceCount; ++source) {
       const assets::TextFit fit = assets::fitOf(p, QRectF(0, 0, strip.width - 4, strip.height),
                                                 assets::shortName(source), assets::gothic(11, true));
       EXPECT_GT(fit.condense, 0.7) << language.toStdString() << " "

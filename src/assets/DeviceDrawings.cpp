@@ -1,10 +1,8 @@
-#include "assets/Devices.h"
+#include "assets/DeviceDrawings.h"
 
 #include <QPainterPath>
 #include <array>
 #include <functional>
-
-#include "window/Picture.h"
 
 namespace yunuri::assets {
 namespace {
@@ -168,9 +166,10 @@ void videoInput(QPainter& p) {
 
 }  // namespace
 
-void paintDevice(QPainter& p, int source, const QRectF& box) {
-  using Drawing = std::function<void(QPainter&)>;
-  static const std::array<Drawing, kSourceCount> kDrawings = {
+void paintDevice(QPainter& p, Drawing drawing, const QRectF& box) {
+  using Painting = std::function<void(QPainter&)>;
+  // Indexed by Drawing.
+  static const std::array<Painting, static_cast<std::size_t>(Drawing::VideoInput) + 1> kPaintings = {
       nullptr,
       desktopPc,
       [](QPainter& q) { notebook(q, false); },
@@ -184,12 +183,13 @@ void paintDevice(QPainter& p, int source, const QRectF& box) {
       domeCamera,
       videoInput,
   };
-  if (source <= 0 || source >= static_cast<int>(kDrawings.size())) return;
+  const auto at = static_cast<std::size_t>(drawing);
+  if (drawing == Drawing::None || at >= kPaintings.size()) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(box.topLeft());
   p.scale(box.width() / 22.0, box.height() / 16.0);
-  kDrawings[static_cast<std::size_t>(source)](p);
+  kPaintings[at](p);
   p.restore();
 }
 

@@ -1,4 +1,4 @@
-#include "devices/Projectors.h"
+#include "devices/ProjectorCaptions.h"
 #include "state/Byte.h"
 #include "tick/Tick.h"
 
@@ -17,29 +17,29 @@ void blink(Form1& f, int button, Byte value) {
   }
 }
 
-void step(Form1& f, const ProjectorSide& p) {
+void step(Form1& f, const Projector& p, const ProjectorCaptions& says) {
   Byte& v = f.state.*p.phase;
-  if (v >= kWarmUpStart && v < kWarmUpLast) {
+  if (v == kWarmUpLast) {
+    f.Light(ArrayId::SWp1, p.onButton);
+    f.SetCaption(says.started);
+    v = kProjectorOn;
+  } else if (projector::Warming(v)) {
     v = byteAdd(v, 1);
     blink(f, p.onButton, v);
-  } else if (v == kWarmUpLast) {
-    f.Light(ArrayId::SWp1, p.onButton);
-    f.SetCaption(p.started);
-    v = kProjectorOn;
-  } else if (v >= kCoolDownStart && v < kCoolDownLast) {
-    v = byteAdd(v, 1);
-    blink(f, p.offButton, v);
   } else if (v == kCoolDownLast) {
     f.Light(ArrayId::SWp1, p.offButton);
-    f.SetCaption(p.stopped);
+    f.SetCaption(says.stopped);
     v = kProjectorOff;
+  } else if (projector::Cooling(v)) {
+    v = byteAdd(v, 1);
+    blink(f, p.offButton, v);
   }
 }
 
 }  // namespace
 
 void ProjectorTick(Form1& f) {
-  for (const ProjectorSide& p : kProjectors) step(f, p);
+  for (std::size_t i = 0; i < kProjectors.size(); ++i) step(f, kProjectors[i], kProjectorCaptions[i]);
 }
 
 }  // namespace yunuri
