@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
+#include <array>
 #include <cstdint>
 
 #include "window/Picture.h"
@@ -19,6 +21,12 @@ QSize pictureSize(Picture picture);
 // Paints a picture at the given device pixel ratio: the image has size * ratio device pixels and carries the
 // ratio, so it draws at its logical size. Transparent where the picture has no paint.
 QImage renderPicture(Picture picture, qreal devicePixelRatio);
+
+// Where the notice's three paragraphs lie on its picture, in the language shown, when it is painted at
+// `ratio` device pixels per logical pixel: the painter's own flow, so a screen reader finds each paragraph
+// where it is seen. Opens fonts on the calling thread.
+using NoticeParagraphs = std::array<QRectF, 3>;
+NoticeParagraphs noticeParagraphs(qreal ratio);
 
 // The meter's text font: a Japanese gothic at 6.75 pt (9 pixels at 96 dpi).
 QFont meterFont();

@@ -2,7 +2,11 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRegion>
+#include <mutex>
+#include <optional>
+#include <tuple>
 
+#include "assets/Artwork.h"
 #include "assets/Buttons.h"
 #include "assets/Decor.h"
 #include "assets/DeviceDrawings.h"
@@ -195,7 +199,41 @@ void paintRightColumn(QPainter& p) {
   paintMeterScale(p);
 }
 
+// The notice's paragraphs flow down its column six pixels apart, each as tall as its lines: how many lines
+// depends on the language's words and on the pixels the letters snap to.
+NoticeParagraphs flowNotice(QPainter& p, bool paint) {
+  NoticeParagraphs laid;
+  qreal top = printed::kNoticeColumn.top;
+  for (std::size_t k = 0; k < laid.size(); ++k) {
+    QRectF room = rectOf(printed::kNoticeColumn);
+    room.setTop(top);
+    const QString text = shown(printed::kNotice[k].text);
+    const qreal used = paint ? drawWrapped(p, room, text, gothic(11), Qt::AlignLeft, 8, 1.25)
+                             : wrappedHeight(p, room, text, gothic(11), 8, 1.25);
+    laid[k] = QRectF(room.left(), top, room.width(), used);
+    top += used + 6;
+  }
+  return laid;
+}
+
 }  // namespace
+
+static_assert(std::tuple_size_v<NoticeParagraphs> == printed::kNotice.size());
+
+NoticeParagraphs noticeParagraphs(qreal ratio) {
+  // Asked for each time a screen reader wants the paragraphs' extents; laid out again only when the language
+  // or the ratio changed.
+  static std::mutex guard;
+  static std::optional<std::tuple<bool, qreal, NoticeParagraphs>> last;
+  const std::lock_guard lock(guard);
+  if (!last || std::get<0>(*last) != latinLettering() || std::get<1>(*last) != ratio) {
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(ratio);
+    QPainter p(&scratch);
+    last.emplace(latinLettering(), ratio, flowNotice(p, false));
+  }
+  return std::get<2>(*last);
+}
 
 void paintMainPanel(QPainter& p) {
   p.save();
@@ -271,15 +309,7 @@ void paintNotice(QPainter& p) {
 
   // The notice itself, one paragraph at a time.
   p.setPen(colour::kInk);
-  // The paragraphs flow down the card from the first one's place: a translation's lines may take more room.
-  const qreal bottom = card.bottom() - 30;
-  qreal top = printed::kNotice[0].rect.top;
-  for (const TextEntry& paragraph : printed::kNotice) {
-    QRectF text = rectOf(paragraph.rect);
-    text.moveTop(top);
-    text.setBottom(bottom);
-    top += drawWrapped(p, text, shown(paragraph.text), gothic(11), Qt::AlignLeft, 8, 1.25) + 6;
-  }
+  flowNotice(p, true);
   paintLogo(p, QRectF(card.center().x() - 62, card.bottom() - 24, 124, 17), false);
   p.restore();
 }

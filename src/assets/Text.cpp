@@ -253,8 +253,10 @@ void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, con
   p.restore();
 }
 
-qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont font, Qt::Alignment align,
-                  int minPixels, qreal lineSpacing) {
+namespace {
+
+qreal wrap(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
+           int minPixels, qreal lineSpacing, bool draw) {
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   option.setAlignment(align & Qt::AlignHorizontal_Mask);
@@ -281,6 +283,7 @@ qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont fon
     layout.endLayout();
     const qreal used = y - step + m.height();
     if (used <= area.height() || pixels <= minPixels) {
+      if (!draw) return used / scale;
       qreal top = area.top();
       if (align & Qt::AlignVCenter) top = area.center().y() - used / 2;
       if (grid > 0) {
@@ -292,6 +295,18 @@ qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont fon
       return used / scale;
     }
   }
+}
+
+}  // namespace
+
+qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
+                  int minPixels, qreal lineSpacing) {
+  return wrap(p, box, text, font, align, minPixels, lineSpacing, true);
+}
+
+qreal wrappedHeight(QPainter& p, const QRectF& box, const QString& text, const QFont& font, int minPixels,
+                    qreal lineSpacing) {
+  return wrap(p, box, text, font, Qt::AlignLeft, minPixels, lineSpacing, false);
 }
 
 void drawRinged(QPainter& p, QPointF topLeft, const QString& text, const QFont& font, const QColor& colour,

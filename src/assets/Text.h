@@ -27,8 +27,11 @@ void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, con
 
 // Japanese running text wrapped to the box width; the size steps down until the text fits the box height.
 // Returns the height used.
-qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, QFont font, Qt::Alignment align,
+qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
                   int minPixels = 6, qreal lineSpacing = 1.15);
+// The height drawWrapped would use, painting nothing.
+qreal wrappedHeight(QPainter& p, const QRectF& box, const QString& text, const QFont& font, int minPixels = 6,
+                    qreal lineSpacing = 1.15);
 
 // A short text whose line starts at `topLeft`, ringed by a pixel of `ring` so that it reads on ground of any
 // colour, light or dark.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "assets/Artwork.h"
 #include "shell/PanelAccessible.h"
 #include "window/Form1.h"
 #include "window/Groups.h"
@@ -27,6 +28,17 @@ QRectF rectF(const Rect& r) {
 
 Group groupOf(const Node& n) {
   return static_cast<Group>(n.index);
+}
+
+// The notice's paragraphs lie where the artwork flowed them in the language shown, at the ratio the window
+// paints at; the other texts where the table puts them.
+QRectF textRect(const Form1& f, const TextEntry& t, qreal ratio) {
+  for (std::size_t k = 0; k < printed::kNotice.size(); ++k) {
+    if (t.text != printed::kNotice[k].text) continue;
+    const DirtyRect box = f.WindowRect(f.KABE());
+    return assets::noticeParagraphs(ratio)[k].translated(box.left, box.top);
+  }
+  return rectF(TextRect(f, t));
 }
 
 }  // namespace
@@ -85,8 +97,12 @@ QRectF PanelElement::panelRect() const {
     case Node::Kind::Button:
     case Node::Kind::ScreenLabel:
       return rectF(f.WindowRect(f.Element(node_.array, node_.index)));
-    case Node::Kind::Text:
-      return rectF(TextRect(f, PrintedTexts()[static_cast<std::size_t>(node_.index)]));
+    case Node::Kind::Text: {
+      const qreal zoom =
+          panel()->panelToWidget({0, 0, kWindowWidth, kWindowHeight}).width() / qreal{kWindowWidth};
+      return textRect(f, PrintedTexts()[static_cast<std::size_t>(node_.index)],
+                      root_->host()->devicePixelRatioF() * zoom);
+    }
     case Node::Kind::Meter:
       return rectF(f.WindowRect(f.MET()));
     case Node::Kind::Group: {

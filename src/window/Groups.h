@@ -53,27 +53,23 @@ struct TextEntry {
 
 namespace printed {
 
-// The notice's paragraphs flow down its card from the first one's place, six pixels apart; the others' rects
-// are where the Japanese lines end up, each as tall as its lines.
+// The notice's paragraphs share the card's column, from under the title's rule to above the logo, and flow
+// down it from its top, each as tall as its lines in the language shown: where each one ends up is the
+// artwork's to say, not this table's.
+inline constexpr Rect kNoticeColumn = {46, 119, 308, 137};
 inline constexpr std::array<TextEntry, 3> kNotice = {{
-    {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 119, 308, 22}},
+    {YUNURI_TR("Panel", "「ゆぬり～」をご利用いただき、誠にありがとうございます。"), Group::Notice,
+     BoxId::KABE, kNoticeColumn},
     {YUNURI_TR(
          "Panel",
          "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字が"
          "ありましても、ご容赦下さい。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 145, 308, 50}},
+     Group::Notice, BoxId::KABE, kNoticeColumn},
     {YUNURI_TR(
          "Panel",
          "また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場"
          "合も、悪くなる場合もあります。"),
-     Group::Notice,
-     BoxId::KABE,
-     {46, 200, 308, 56}},
+     Group::Notice, BoxId::KABE, kNoticeColumn},
 }};
 inline constexpr TextEntry kSourceHeading = {
     YUNURI_TR("Panel", "モニター映像選択"), Group::Sources, std::nullopt, {6, 38, 128, 17}};

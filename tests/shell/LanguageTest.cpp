@@ -13,6 +13,8 @@
 #include "assets/Words.h"
 #include "core/PanelReach.h"
 #include "shell/Language.h"
+#include "shell/PanelAccessible.h"
+#include "window/Groups.h"
 #include "window/Layout.h"
 
 namespace yunuri::test {
@@ -51,6 +53,14 @@ QStringList paintedLabels() {
   }
   for (int source = 0; source < kSourceCount; ++source) out << assets::shortName(source);
   return out;
+}
+
+QAccessibleInterface* findNamed(QAccessibleInterface* node, const QString& name) {
+  if (node->text(QAccessible::Name) == name) return node;
+  for (int i = 0; i < node->childCount(); ++i) {
+    if (QAccessibleInterface* found = findNamed(node->child(i), name)) return found;
+  }
+  return nullptr;
 }
 
 class LanguageTest : public ShellTest {
@@ -102,6 +112,39 @@ TEST_F(LanguageTest, EnglishLeavesNoJapaneseInCaptionsLabelsOrAccessibleTexts) {
   said << saidNow();
   ASSERT_GT(said.size(), 1000) << "the walk did not reach the accessible tree";
   for (const QString& text : said) EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+}
+
+// Each language wraps the paragraphs to its own lines: each paragraph's rectangle starts and ends with inked
+// rows, and the rows above, between and below them hold no ink.
+TEST_F(LanguageTest, ScreenReadersFindTheNoticeParagraphsWhereTheirLinesArePainted) {
+  for (const QString& language : builtInLanguages()) {
+    ASSERT_TRUE(setLanguage(language));
+    settle();
+    const QImage shown = grabbed();
+    std::vector<QRect> rects;
+    for (const TextEntry& t : printed::kNotice) {
+      QAccessibleInterface* node =
+          findNamed(QAccessible::queryAccessibleInterface(panel.get()), accessibleText(t.text));
+      ASSERT_NE(node, nullptr) << language.toStdString();
+      rects.push_back(node->rect().translated(-panel->mapToGlobal(QPoint(0, 0))));
+    }
+    const auto inked = [&](int from, int to) {
+      for (int y = from; y <= to; ++y) {
+        for (int x = rects[0].left(); x <= rects[0].right(); ++x) {
+          if (qGray(shown.pixel(x, y)) < 100) return true;
+        }
+      }
+      return false;
+    };
+    int clear = rects[0].top() - 6;
+    for (const QRect& r : rects) {
+      EXPECT_FALSE(inked(clear, r.top() - 1)) << language.toStdString() << " ink above " << r.top();
+      EXPECT_TRUE(inked(r.top(), r.top() + 5) && inked(r.bottom() - 5, r.bottom()))
+          << language.toStdString() << " no ink at the edges of " << r.top() << ".." << r.bottom();
+      clear = r.bottom() + 1;
+    }
+    EXPECT_FALSE(inked(clear, clear + 5)) << language.toStdString() << " ink below the last paragraph";
+  }
 }
 
 // Measured with the artwork's own fitting, on a painter at 100 %.
