@@ -872,10 +872,6 @@ now</translation>
         <translation>×Close the exit panel</translation>
     </message>
     <message>
-        <source>AV設備用タッチパネルデモアプリケーション「ゆぬり～」。「ゆぬり～」をご利用いただき、誠にありがとうございます。本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありましても、ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。</source>
-        <translation>AV Touch Panel Demo Application Yunuri. Thank you for using Yunuri. This is a demo version, so its resolution and colours are reduced. We apologise for any screens or text that are hard to read. Also, how a real touch panel behaves depends on its hardware, so it may work better or worse than Yunuri. Press to close this and use the panel.</translation>
-    </message>
-    <message>
         <source>機器を選択して下さい。</source>
         <translation>Please
 select a
@@ -903,6 +899,15 @@ itself.</translation>
     <message>
         <source>右側プロジェクターはクーリング中です</source>
         <translation>The right projector is cooling down.</translation>
+    </message>
+    <message>
+        <source>押すと閉じて、パネルを操作できるようになります。</source>
+        <translation>Press to close this and use the panel.</translation>
+    </message>
+    <message>
+        <source>%1「%2」。%3%4%5%6</source>
+        <extracomment>The notice&apos;s description: %1 its band, %2 the title, %3 to %5 its paragraphs, %6 how to close it.</extracomment>
+        <translation>%1 %2. %3 %4 %5 %6</translation>
     </message>
 </context>
 </TS>

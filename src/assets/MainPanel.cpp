@@ -15,6 +15,7 @@
 #include "assets/Pictures.h"
 #include "assets/Text.h"
 #include "assets/Words.h"
+#include "window/Form1.h"
 #include "window/Groups.h"
 #include "window/Layout.h"
 
@@ -277,15 +278,14 @@ void paintNotice(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawPath(band.subtracted(cut));
-  drawFittedShadowed(p, QRectF(card.left(), card.top(), card.width(), 26),
-                     shown(YUNURI_TR("Panel", "AV設備用タッチパネルデモアプリケーション")), gothic(13, true),
-                     Qt::white, QColor(110, 40, 0, 200), 0.8);
+  drawFittedShadowed(p, QRectF(card.left(), card.top(), card.width(), 26), shown(printed::kNoticeBand),
+                     gothic(13, true), Qt::white, QColor(110, 40, 0, 200), 0.8);
 
   // The title in large red letters with a white rim.
   const QRectF titleBox(card.left(), card.top() + 30, card.width(), 54);
   QFont title = gothic(44, true);
   QPainterPath titlePath;
-  const QString titleText = shown(YUNURI_TR("Panel", "ゆぬり～"));
+  const QString titleText = shown(kTitle);
   const QFontMetricsF m(title);
   const qreal tx = titleBox.center().x() - m.horizontalAdvance(titleText) / 2;
   titlePath.addText(QPointF(tx, titleBox.center().y() + (m.ascent() - m.descent()) / 2), title, titleText);

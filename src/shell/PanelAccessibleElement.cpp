@@ -292,8 +292,12 @@ QString PanelElement::name() const {
 
 QString PanelElement::description() const {
   switch (node_.kind) {
-    case Node::Kind::Group:
-      return accessibleText(GroupOf(groupOf(node_)).description);
+    case Node::Kind::Group: {
+      const GroupEntry& g = GroupOf(groupOf(node_));
+      QString said = accessibleText(g.description);
+      for (const std::string_view part : g.parts) said = said.arg(accessibleText(part));
+      return said;
+    }
     case Node::Kind::Button:
       return accessibleText(ButtonDescription(form(), node_.array, node_.index));
     case Node::Kind::Meter:

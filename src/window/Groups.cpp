@@ -10,18 +10,18 @@
 namespace yunuri {
 namespace {
 
-constexpr std::string_view kNoticeText = YUNURI_TR(
-    "Panel",
-    "AV設備用タッチパネルデモアプリケーション「ゆぬり～」。「ゆぬり～」をご利用いただき、誠にありがとうござい"
-    "ます。"
-    "本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありまし"
-    "ても、"
-    "ご容赦下さい。また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良く"
-    "なる"
-    "場合も、悪くなる場合もあります。押すと閉じて、パネルを操作できるようになります。");
+// The notice says all it prints, then how to close it.
+constexpr std::string_view kNoticeClose =
+    YUNURI_TR("Panel", "押すと閉じて、パネルを操作できるようになります。");
+constexpr std::array<std::string_view, 6> kNoticeParts = {printed::kNoticeBand,     kTitle,
+                                                          printed::kNotice[0].text, printed::kNotice[1].text,
+                                                          printed::kNotice[2].text, kNoticeClose};
+//: The notice's description: %1 its band, %2 the title, %3 to %5 its paragraphs, %6 how to close it.
+constexpr std::string_view kNoticePattern = YUNURI_TR("Panel", "%1「%2」。%3%4%5%6");
+
 constexpr std::array<GroupEntry, 9> kGroups = {{
-    {Group::Window, YUNURI_TR("Panel", "ゆぬり～")},
-    {Group::Notice, YUNURI_TR("Panel", "「ゆぬり～」のご案内"), kNoticeText, true},
+    {Group::Window, kTitle},
+    {Group::Notice, YUNURI_TR("Panel", "「ゆぬり～」のご案内"), kNoticePattern, true, -1, kNoticeParts},
     {Group::Sources, YUNURI_TR("Panel", "モニター映像選択")},
     {Group::Screens, YUNURI_TR("Panel", "スクリーン映像選択")},
     {Group::Volume, YUNURI_TR("Panel", "ボリューム操作")},

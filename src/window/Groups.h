@@ -32,10 +32,12 @@ enum class Group : std::uint8_t {
 struct GroupEntry {
   Group group;
   std::string_view name;
-  // All the group's texts in one, for a dialog; a screen reader reads this as the dialog opens.
+  // All the group's texts in one, for a dialog; a screen reader reads this as the dialog opens. With `parts`,
+  // a pattern whose %1, %2, ... are those texts, so that each is translated once, where it is printed.
   std::string_view description = {};
   bool dialog = false;
   int popup = -1;  // the popup whose box the group is, if any
+  std::span<const std::string_view> parts = {};
 };
 
 // One printed text that a screen reader reads too: where the artwork lays it out (in its picture box, or on
@@ -53,6 +55,9 @@ struct TextEntry {
 
 namespace printed {
 
+// The band across the notice's top, over the title.
+inline constexpr std::string_view kNoticeBand =
+    YUNURI_TR("Panel", "AV設備用タッチパネルデモアプリケーション");
 // The notice's paragraphs share the card's column, from under the title's rule to above the logo, and flow
 // down it from its top, each as tall as its lines in the language shown: where each one ends up is the
 // artwork's to say, not this table's.
