@@ -58,7 +58,8 @@ QRect focusRingRect(const Form1& form, const Focus& focus, const PanelZoom& zoom
 PanelCanvas::PanelCanvas(QWidget& window, const Form1& form, const PanelZoom& zoom)
     : window_(window), form_(form), zoom_(zoom), cacheRatio_(window.devicePixelRatioF()) {
   // The first frame's picture is painted on the painting thread while the window is being made.
-  cache_.prefetch(form_.NoticeUp() ? form_.KABE().picture : Picture::base(BasePicture::MainPanel), cacheRatio_);
+  cache_.prefetch(form_.NoticeUp() ? form_.KABE().picture : Picture::base(BasePicture::MainPanel),
+                  cacheRatio_);
   afterFirstFrame_.setSingleShot(true);
   QObject::connect(&afterFirstFrame_, &QTimer::timeout, &window_, [this] {
     window_.setWindowIcon(assets::windowIcon());
