@@ -37,18 +37,19 @@ BENCHMARK(BM_IdleTick);
 // and the other cooling down.
 void startEverything(Form1& f) {
   PanelState& s = f.state;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < kPopupCount; ++k) {
     PictureBox& pop = f.POP(k);
     pop.Top = static_cast<float>(-pop.Height);
     const SliderBytes bytes = PopupBytes(s, k);
     bytes.wanted = 1;
     bytes.moving = 1;
   }
-  for (std::size_t i = 0; i < kSousaBoxes.size(); ++i) {
-    f.Sousa(static_cast<int>(i)).Left = static_cast<float>(-f.Sousa(static_cast<int>(i)).Width);
-    s.PanelShown[i] = 1;
-    s.PanelMoving[i] = 1;
+  for (int i = 0; i < kRemotePanelCount; ++i) {
+    PictureBox& panel = f.Sousa(i);
+    panel.Left = static_cast<float>(-panel.Width);
   }
+  s.PanelShown.fill(1);
+  s.PanelMoving.fill(1);
   s.LeftProjectorState = kLeftWarming;
   s.RightProjectorState = kRightCooling;
 }

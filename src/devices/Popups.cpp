@@ -3,7 +3,7 @@
 namespace yunuri {
 
 void SWu_MouseDown(Form1& f, int Index) {
-  if (Index < 0 || Index > 2) return;
+  if (Index < 0 || Index >= kPopupCount) return;
   const SliderBytes popup = PopupBytes(f.state, Index);
   if (popup.wanted == 0) {
     popup.wanted = 1;

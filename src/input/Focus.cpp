@@ -8,13 +8,12 @@ namespace yunuri {
 namespace {
 
 bool popupMoving(const Form1& f, int k) {
-  PanelState s = f.state;
-  return PopupBytes(s, k).moving == 1;
+  return f.state.*kPopups[static_cast<std::size_t>(k)].moving == 1;
 }
 
 std::optional<ButtonRef> firstButtonOf(const Form1& f, int popup) {
   for (const ButtonRef& b : FocusChain(f)) {
-    if (GroupOf(GroupOfArea(CatalogueEntry(b.array, b.index).area)).popup == popup) return b;
+    if (CatalogueEntry(b.array, b.index).area == kPopups[static_cast<std::size_t>(popup)].area) return b;
   }
   return std::nullopt;
 }

@@ -23,12 +23,12 @@ void SetUpRoom(Form1& f) {
   f.Light(ArrayId::SWp1, 0);
   f.Light(ArrayId::SWp1, 2);
 
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < kPopupCount; ++k) {
     PictureBox& pop = f.POP(k);
     f.SetTop(pop, static_cast<float>(-pop.Height));
     f.SetLeft(pop, static_cast<float>(boxLayout(pop.id).left));
   }
-  for (s.LoopIndex = 0; s.LoopIndex <= 5; ++s.LoopIndex) {
+  for (s.LoopIndex = 0; s.LoopIndex < kRemotePanelCount; ++s.LoopIndex) {
     PictureBox& panel = f.Sousa(s.LoopIndex);
     f.SetTop(panel, static_cast<float>(boxLayout(panel.id).top));
     f.SetLeft(panel, static_cast<float>(-panel.Width));

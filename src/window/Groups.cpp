@@ -120,10 +120,6 @@ Group GroupOfArea(Area area) {
   return Group::Remote;
 }
 
-Group GroupOfPopup(int popup) {
-  return GroupOfArea(kPopups[static_cast<std::size_t>(popup)].area);
-}
-
 std::span<const TextEntry> PrintedTexts() {
   return kTexts;
 }

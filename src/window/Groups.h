@@ -131,8 +131,6 @@ inline constexpr std::string_view kMeterMuted = YUNURI_TR("Panel", "ミュート
 std::span<const GroupEntry> Groups();
 const GroupEntry& GroupOf(Group g);
 Group GroupOfArea(Area area);
-// The group of popup k, from its record.
-Group GroupOfPopup(int popup);
 std::span<const TextEntry> PrintedTexts();
 
 // Whether a visitor can see the text now: its box is in view there and nothing lies over its middle.

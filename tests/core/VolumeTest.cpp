@@ -27,8 +27,8 @@ std::vector<MeterOp> meter(int level, bool muted) {
 
 struct Ready : ShownPanel {
   const PanelState& s() const { return f.state; }
-  bool lit(int i) const { return f.Element(ArrayId::SWv, i).picture == f.Twin(ArrayId::SWv, i); }
-  bool dark(int i) const { return f.Element(ArrayId::SWv, i).picture.isNone(); }
+  bool lit(int i) const { return Panel::lit(ArrayId::SWv, i); }
+  bool dark(int i) const { return Panel::dark(ArrayId::SWv, i); }
   const std::vector<MeterOp>& drawn() const { return f.METDrawing.ops; }
   // Holds button i through n ticks, checking the level and the meter after each.
   void holdThrough(int i, int n, int step, bool muted) {
