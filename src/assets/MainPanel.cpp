@@ -2,9 +2,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRegion>
+#include <QStringList>
 #include <mutex>
 #include <optional>
-#include <tuple>
 
 #include "assets/Artwork.h"
 #include "assets/Buttons.h"
@@ -222,18 +222,27 @@ NoticeParagraphs flowNotice(QPainter& p, bool paint) {
 static_assert(std::tuple_size_v<NoticeParagraphs> == printed::kNotice.size());
 
 NoticeParagraphs noticeParagraphs(qreal ratio) {
-  // Asked for each time a screen reader wants the paragraphs' extents; laid out again only when the language
-  // or the ratio changed.
+  // Asked for each time a screen reader wants the paragraphs' extents; laid out again only when their words,
+  // the face they are lettered in or the ratio changed. The words, not the face alone, tell one language from
+  // another: two languages lettered in a Latin face flow differently.
+  struct Laid {
+    QStringList words;
+    bool latin;
+    qreal ratio;
+    NoticeParagraphs rects;
+  };
   static std::mutex guard;
-  static std::optional<std::tuple<bool, qreal, NoticeParagraphs>> last;
+  static std::optional<Laid> last;
+  QStringList words;
+  for (const TextEntry& paragraph : printed::kNotice) words << shown(paragraph.text);
   const std::lock_guard lock(guard);
-  if (!last || std::get<0>(*last) != latinLettering() || std::get<1>(*last) != ratio) {
+  if (!last || last->words != words || last->latin != latinLettering() || last->ratio != ratio) {
     QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
     scratch.setDevicePixelRatio(ratio);
     QPainter p(&scratch);
-    last.emplace(latinLettering(), ratio, flowNotice(p, false));
+    last = Laid{words, latinLettering(), ratio, flowNotice(p, false)};
   }
-  return std::get<2>(*last);
+  return last->rects;
 }
 
 void paintMainPanel(QPainter& p) {
