@@ -49,6 +49,7 @@ void Announcer::changes(const Form1& f, bool repainted) {
   // nobody listens, so that a screen reader starting later is not told old news.
   const std::vector<ButtonRef> checked = repainted ? panel_.checkedChanges(f) : std::vector<ButtonRef>{};
   const bool meter = panel_.meterChanged(f);
+  if (!repainted && !meter) return;  // an idle tick: nothing to tell, nobody to ask
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;
   for (const ButtonRef& b : checked) {
