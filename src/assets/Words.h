@@ -14,6 +14,10 @@ inline constexpr const char* kWordsContext = "Panel";
 // translator for (the Japanese itself when none is). Safe on the painting thread.
 QString shown(std::string_view source, const char* disambiguation = nullptr);
 
+// The caption as the line under the panel and the spoken notification show it: `shown`, less the title and
+// the blanks that begin it. The title bar, where the title names the window, keeps every caption whole.
+QString shownWithoutTitle(std::string_view caption);
+
 // A source's name where the room is small: the strips under the screens, the remote panels' captions.
 QString shortName(int source);
 
