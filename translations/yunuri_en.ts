@@ -626,8 +626,7 @@ OFF</source>
     <message>
         <source>終了
 実行</source>
-        <translation>Exit
-now</translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>決定</source>

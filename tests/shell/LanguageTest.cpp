@@ -26,6 +26,8 @@ namespace {
 
 const QString kJapanese = QString::fromLatin1(kPanelLanguage);
 const QString kEnglish = QStringLiteral("en");
+// Larger letters are smooth enough in grey.
+constexpr int kLargestCrisp = 12;
 
 QString qs(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -153,6 +155,7 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
   QPainter p(&image);
   for (const QString& language : builtInLanguages()) {
     ASSERT_TRUE(setLanguage(language));
+    const bool latin = language != kJapanese;
     for (const ButtonEntry& e : Catalogue()) {
       if (e.kind == ButtonKind::Label || e.label.empty()) continue;
       const Rect r = paintedRect(e.array, e.index);
@@ -162,6 +165,12 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
       // Whole pixels and never squeezed (beyond the half pixel a side the painter lets ink overhang).
       EXPECT_GE(fit.pixels, 8) << what;
       EXPECT_GT(fit.condense, 0.97) << what;
+      // Latin lines pressed together run their descenders into the next line's capitals, and small grey
+      // or condensed Latin letters blur into each other ("Pawer" for "Power").
+      if (latin) {
+        EXPECT_FALSE(fit.closedUp) << what;
+        EXPECT_TRUE(fit.crisp || fit.pixels > kLargestCrisp) << what;
+      }
     }
     // The strips under the screens may close their letters up a little, never to the cut.
     const Size strip = litSize(ArrayId::MES, 0);
@@ -171,6 +180,12 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
       EXPECT_GT(fit.condense, 0.7) << language.toStdString() << " "
                                    << assets::shortName(source).toStdString();
     }
+    // The remote area's heading stands clear of the card's rounded corners.
+    const Rect heading = printed::kRemoteHeading.rect;
+    const assets::TextFit fit =
+        assets::fitOf(p, QRectF(0, 0, heading.width, heading.height),
+                      assets::shown(printed::kRemoteHeading.text), assets::gothic(11, true));
+    EXPECT_LE(fit.width, heading.width - 12) << language.toStdString();
   }
 }
 
