@@ -617,7 +617,7 @@ OFF</source>
     </message>
     <message>
         <source>システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。システムを終了致します。よろしいですか？</source>
-        <translation>First take out any discs or tapes, from the DVD/VTR, the DVD player or any other source. Exit the panel?</translation>
+        <translation>First take any discs or tapes out of the DVD/VTR, the DVD player or any other source. Exit the panel?</translation>
     </message>
     <message>
         <source>終了実行</source>
