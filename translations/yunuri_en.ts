@@ -385,7 +385,7 @@ In a sentence a source takes the and lower case (The monitor shows the dome came
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡</source>
-        <translation>Yunuri  The dome camera focuses nearer.</translation>
+        <translation>Yunuri  The dome camera focuses closer.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡</source>
@@ -718,7 +718,7 @@ OFF</source>
     </message>
     <message>
         <source>消音を入れたり切ったりします</source>
-        <translation>Turns mute on or off.</translation>
+        <translation>Mutes the room sound, or brings it back.</translation>
     </message>
     <message>
         <source>CD/MDプレーヤーの操作</source>
@@ -872,11 +872,11 @@ OFF</source>
     </message>
     <message>
         <source>×Close プロジェクタ電源を閉じる</source>
-        <translation>×Close projectors</translation>
+        <translation>×Close the projector buttons</translation>
     </message>
     <message>
         <source>×Close CD/MD操作を閉じる</source>
-        <translation>×Close CD/MD</translation>
+        <translation>×Close the CD/MD buttons</translation>
     </message>
     <message>
         <source>×Close 終了確認を閉じる</source>
