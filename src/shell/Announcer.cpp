@@ -32,6 +32,8 @@ Announcer::Announcer(QWidget* window) : window_(window) {
 void Announcer::caption() {
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;
+  // A caption that is the title alone tells nothing the window's name does not.
+  if (a->announcementChild()->text(QAccessible::Name) == a->text(QAccessible::Name)) return;
   // Screen readers speak a notification as it is shown, and not a change of a name; so the notification,
   // which reads the new caption, is shown once more. Once per caption: each showing is spoken.
   send(a->announcementChild(), QAccessible::ObjectHide);
@@ -48,8 +50,13 @@ void Announcer::changes(const Form1& f, bool repainted) {
   // A button reads otherwise as checked only with something repainted. What changed is taken even while
   // nobody listens, so that a screen reader starting later is not told old news.
   const std::vector<ButtonRef> checked = repainted ? panel_.checkedChanges(f) : std::vector<ButtonRef>{};
-  const bool meter = panel_.meterChanged(f);
-  if (!repainted && !meter) return;  // an idle tick: nothing to tell, nobody to ask
+  // The level a panel starts at is no news; a level a press or a reset changed is.
+  if (panel_.meterChanged(f)) volumeToTell_ = meterKnown_;
+  meterKnown_ = true;
+  // Told once it settles: a held button steps it every tick, faster than a level can be said.
+  const bool volume = volumeToTell_ && !f.Holding();
+  if (volume) volumeToTell_ = false;
+  if (!repainted && !volume) return;  // an idle tick: nothing to tell, nobody to ask
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;
   for (const ButtonRef& b : checked) {
@@ -63,7 +70,7 @@ void Announcer::changes(const Form1& f, bool repainted) {
     for (std::size_t i = 0; i < all.size() && i < nodes_.size(); ++i) {
       PanelElement* e = all[i];
       const Node::Kind k = e->node().kind;
-      // The caption has its own notification.
+      // The caption and the volume have their own notifications.
       if (k == Node::Kind::Status || k == Node::Kind::Announcement) continue;
       const NodeTold now = toldBy(*e);
       NodeTold& told = nodes_[i];
@@ -75,9 +82,11 @@ void Announcer::changes(const Form1& f, bool repainted) {
       told = now;
     }
   }
-  if (meter) {
-    QAccessibleValueChangeEvent event(a->meterChild(), f.state.VolumeLevel);
-    QAccessible::updateAccessibility(&event);
+  // Not as the meter's new value: a screen reader says a meter's value without its name ("50 percent"), and
+  // at most every few seconds.
+  if (volume) {
+    send(a->volumeNewsChild(), QAccessible::ObjectHide);
+    send(a->volumeNewsChild(), QAccessible::ObjectShow);
   }
 }
 
