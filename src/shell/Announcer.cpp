@@ -32,8 +32,6 @@ Announcer::Announcer(QWidget* window) : window_(window) {
 void Announcer::caption() {
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;
-  // A caption that is the title alone tells nothing the window's name does not.
-  if (a->announcementChild()->text(QAccessible::Name) == a->text(QAccessible::Name)) return;
   // Screen readers speak a notification as it is shown, and not a change of a name; so the notification,
   // which reads the new caption, is shown once more. Once per caption: each showing is spoken.
   send(a->announcementChild(), QAccessible::ObjectHide);

@@ -23,7 +23,9 @@ settled
 notice_once() { [ "$(heard_since 0 | grep -c "Thank you for using")" = 1 ]; }
 check "and only once" notice_once
 
+m=$(mark)
 key ctrl+l
+check "Ctrl+L is told by the title in Japanese, the caption at start" wait_heard "'notification ゆぬり～'" "$m"
 m=$(mark)
 key space
 check "Space dismisses the notice; the first top button has the focus" wait_heard "'プロジェクタ電源 " "$m"
@@ -67,8 +69,8 @@ settled
 check "the level it settled at is said with its name" wait_heard "'notification 音量 5[0-9]%" "$m"
 unnamed() { ! heard_since 0 | grep -E "^'[0-9]+ percent"; }
 check "no level is said without its name" unnamed
-titled() { ! heard_since 0 | grep -E "notification (ゆぬり～|Yunuri)"; }
-check "no notification repeats the title" titled
+titled() { ! heard_since 0 | grep -E "notification (ゆぬり～|Yunuri) +[^ ']"; }
+check "no caption's notification repeats the title" titled
 collapsed() { ! heard_since 0 | grep collapsed; }
 check "no top button is read as collapsed" collapsed
 check "the panel still runs" kill -0 "$PANEL_PID"
