@@ -133,13 +133,6 @@ PanelElement* PanelAccessible::buttonChild(ButtonRef button) const {
   return nullptr;
 }
 
-PanelElement* PanelAccessible::meterChild() const {
-  for (PanelElement* c : nodes()) {
-    if (c->node().kind == Node::Kind::Meter) return c;
-  }
-  return nullptr;
-}
-
 PanelElement* PanelAccessible::noticeChild() const {
   build();
   return children_.front();

@@ -70,9 +70,8 @@ class PanelAccessible : public QAccessibleWidget {
 
   AccessiblePanel* panel() const { return panel_; }
   QWidget* host() const { return widget(); }
-  // The node of a button, of the meter, of the notice and of the notifications of the caption and the volume.
+  // The node of a button, of the notice and of the notifications of the caption and the volume.
   PanelElement* buttonChild(ButtonRef button) const;
-  PanelElement* meterChild() const;
   PanelElement* noticeChild() const;
   PanelElement* announcementChild() const;
   PanelElement* volumeNewsChild() const;

@@ -161,10 +161,10 @@ QAccessible::Role PanelElement::role() const {
     case Node::Kind::ScreenLabel:
       return QAccessible::StaticText;
     case Node::Kind::Text:
-      // The notice's paragraphs are its message, which the notice already says as its description: as labels
-      // too, a screen reader would read them under the notice's name and the description after them, the
-      // whole notice twice (seen where the words are spaced, as in English: it takes a label of one word, as
-      // a Japanese paragraph is to it, for the name of some control and leaves it out).
+      // The notice's paragraphs are its message, which the notice says whole as its description. As labels,
+      // a screen reader would read them after the notice's name and then the description too: the notice
+      // twice wherever its paragraphs have spaces between words (Orca passes over a label of fewer than three
+      // words, and a Japanese paragraph is one word to it).
       return PrintedTexts()[static_cast<std::size_t>(node_.index)].group == Group::Notice
                  ? QAccessible::Paragraph
                  : QAccessible::StaticText;
