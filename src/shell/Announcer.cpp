@@ -48,9 +48,8 @@ void Announcer::changes(const Form1& f, bool repainted) {
   // A button reads otherwise as checked only with something repainted. What changed is taken even while
   // nobody listens, so that a screen reader starting later is not told old news.
   const std::vector<ButtonRef> checked = repainted ? panel_.checkedChanges(f) : std::vector<ButtonRef>{};
-  // The level a panel starts at is no news; a level a press or a reset changed is.
-  if (panel_.meterChanged(f)) volumeToTell_ = meterKnown_;
-  meterKnown_ = true;
+  // A level that changes under the notice, as a panel starts or starts again, is no news: nobody sees it.
+  if (panel_.meterChanged(f)) volumeToTell_ = !f.NoticeUp();
   // Told once it settles: a held button steps it every tick, faster than a level can be said.
   const bool volume = volumeToTell_ && !f.Holding();
   if (volume) volumeToTell_ = false;

@@ -44,7 +44,6 @@ class Announcer {
   QWidget* window_;
   QTimer focusSoon_;
   Told panel_;
-  bool meterKnown_ = false;
   bool volumeToTell_ = false;
   std::vector<NodeTold> nodes_;
 };
