@@ -687,15 +687,15 @@ now</translation>
     </message>
     <message>
         <source>左右のプロジェクタの電源を入れたり切ったりするボタンを出します</source>
-        <translation>Shows the buttons that turn the projectors on and off.</translation>
+        <translation>Shows the buttons that switch the projectors on and off.</translation>
     </message>
     <message>
-        <source>CDとMDのプレーヤーを操作するボタンを出します</source>
-        <translation>Shows the buttons for the CD and MD players.</translation>
+        <source>CD/MDプレーヤーを操作するボタンを出します</source>
+        <translation>Shows the buttons that work the CD/MD player.</translation>
     </message>
     <message>
         <source>プログラムを終了するか確かめます</source>
-        <translation>Asks whether to exit the program.</translation>
+        <translation>Asks whether to exit the panel program.</translation>
     </message>
     <message>
         <source>押している間、音量を上げます</source>

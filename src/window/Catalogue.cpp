@@ -132,7 +132,7 @@ constexpr ButtonEntry kTopButtons[] = {
          YUNURI_TR("Panel", "左右のプロジェクタの電源を入れたり切ったりするボタンを出します"), Finish::Blue,
          kPillPixels),
     text(A::SWu, 1, K::Top, Area::Top, YUNURI_TR("Panel", "CD/MD操作"),
-         YUNURI_TR("Panel", "CDとMDのプレーヤーを操作するボタンを出します"), Finish::Blue, kPillPixels),
+         YUNURI_TR("Panel", "CD/MDプレーヤーを操作するボタンを出します"), Finish::Blue, kPillPixels),
     round(A::SWu, 2, K::Top, Area::Top, YUNURI_TR("Panel", "終了"),
           YUNURI_TR("Panel", "プログラムを終了するか確かめます"), Finish::Red, 14),
 
