@@ -697,16 +697,16 @@ OFF</source>
         <translation>Blanks the monitor.</translation>
     </message>
     <message>
-        <source>プロジェクタ電源の操作パネルを開閉します</source>
-        <translation>Opens or closes the projector panel.</translation>
+        <source>左右のプロジェクタの電源を入れたり切ったりするボタンを出します</source>
+        <translation>Shows the buttons that switch the projectors on and off.</translation>
     </message>
     <message>
-        <source>CD/MDの操作パネルを開閉します</source>
-        <translation>Opens or closes the CD/MD panel.</translation>
+        <source>CD/MDプレーヤーを操作するボタンを出します</source>
+        <translation>Shows the buttons that work the CD/MD player.</translation>
     </message>
     <message>
-        <source>終了確認を開閉します</source>
-        <translation>Opens or closes the exit panel.</translation>
+        <source>プログラムを終了するか確かめます</source>
+        <translation>Asks whether to exit the panel program.</translation>
     </message>
     <message>
         <source>押している間、音量を上げます</source>
