@@ -78,8 +78,8 @@ void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio, int reser
   scale_ = factor(kPercents.front());
   origin_ = {centred(size.width() - kPanel.width() * scale_),
              centred(room.height() - kPanel.height() * scale_)};
-  for (auto p = kPercents.rbegin(); p != kPercents.rend(); ++p) {
-    const QSizeF panel = kPanel * factor(*p);
+  for (std::size_t step = kPercents.size(); step-- > 0;) {
+    const QSizeF panel = kPanel * factor(kPercents[step]);
     if (!fitsIn(panel, room)) continue;
     const QSizeF ground = QSizeF(room) - panel;
     QPointF origin(centred(ground.width()), centred(ground.height()));
@@ -88,7 +88,7 @@ void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio, int reser
       if (ground.height() < corner.height()) continue;
       origin.setY(std::max(origin.y(), below(corner.height())));
     }
-    scale_ = factor(*p);
+    scale_ = factor(kPercents[step]);
     origin_ = origin;
     return;
   }

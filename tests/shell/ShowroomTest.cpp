@@ -83,7 +83,7 @@ TEST_F(Showroom, TheNoticeHoldsTheKeyboardFirstAtStartAfterASwitchAndAfterStarti
   auto* button = panel->findChild<QPushButton*>(QStringLiteral("language"));
   ASSERT_TRUE(button != nullptr && button->isVisible());
   // Keys as the desktop sends them: to the widget with the keyboard focus.
-  const auto typed = [](int k) {
+  const auto typed = [](Qt::Key k) {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), k);
     settle();
