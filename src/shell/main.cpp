@@ -3,6 +3,7 @@
 #include <QList>
 #include <QTimer>
 #include <cstdlib>
+#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -16,6 +17,7 @@
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
+#include "shell/Summons.h"
 
 namespace {
 
@@ -105,6 +107,8 @@ int main(int argc, char** argv) {
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 
   yunuri::PanelWidget panel(form);
+  platform.whenSummoned(
+      [&panel](std::function<void()> done) { yunuri::bringForward(&panel, std::move(done)); });
   panel.setIdleReset(yunuri::idleResetSeconds(options));
   if (options.kiosk) {
     showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
