@@ -78,7 +78,10 @@ void SummonsListener::take(QLocalSocket* caller) {
     caller->deleteLater();
     return;
   }
-  QTimer::singleShot(kCallerPatienceMs, caller, [caller] { caller->abort(); });
+  auto* patience = new QTimer(caller);
+  patience->setSingleShot(true);
+  connect(patience, &QTimer::timeout, caller, &QLocalSocket::abort);
+  patience->start(kCallerPatienceMs);
   connect(caller, &QLocalSocket::readyRead, this, [this, caller] { read(caller); });
 }
 
@@ -129,17 +132,20 @@ void bringForward(QWidget* window, std::function<void()> done) {
   }
   // The activation comes back from the window manager; the caller is answered when it has, so that its box,
   // mapped after the answer, is activated after the panel and keeps the keyboard.
-  auto* wait = new QObject(window);
-  auto finish = [wait, done = std::move(done)] {
-    if (wait->property("finished").toBool()) return;
-    wait->setProperty("finished", true);
-    wait->deleteLater();
+  // The timer, a child of the window, ends the wait either way; its going ends the watch on the focus.
+  auto* timer = new QTimer(window);
+  timer->setSingleShot(true);
+  auto finish = [timer, done = std::move(done)] {
+    if (timer->property("done").toBool()) return;
+    timer->setProperty("done", true);
+    timer->deleteLater();
     done();
   };
-  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [window, finish] {
+  QObject::connect(timer, &QTimer::timeout, timer, finish);
+  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, timer, [window, finish] {
     if (window->isActiveWindow()) finish();
   });
-  QTimer::singleShot(kActivationWaitMs, wait, finish);
+  timer->start(kActivationWaitMs);
 }
 
 }  // namespace yunuri
