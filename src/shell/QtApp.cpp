@@ -165,10 +165,6 @@ QtApp::QtApp() : lockDir_(chooseLockDirectory()) {}
 
 QtApp::~QtApp() = default;
 
-void QtApp::whenSummoned(std::function<void(std::function<void()>)> comeForward) {
-  comeForward_ = std::move(comeForward);
-}
-
 bool QtApp::PrevInstance() {
   if (lockDir_.isEmpty()) return false;
   lock_ = std::make_unique<QLockFile>(QDir(lockDir_).filePath(QString::fromLatin1(kLockName)));
@@ -178,8 +174,8 @@ bool QtApp::PrevInstance() {
   const QString socket = QDir(lockDir_).filePath(QString::fromLatin1(kSocketName));
   if (lock_->tryLock(0)) {
     listener_ = std::make_unique<SummonsListener>(socket, [this](std::function<void()> done) {
-      if (comeForward_) {
-        comeForward_(std::move(done));
+      if (summoned_) {
+        bringForward(summoned_, std::move(done));
       } else {
         done();
       }

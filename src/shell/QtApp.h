@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QLockFile>
+#include <QPointer>
 #include <QString>
-#include <functional>
+#include <QWidget>
 #include <memory>
 
 #include "window/App.h"
@@ -34,8 +35,8 @@ class QtApp : public App {
   ~QtApp() override;
   QtApp(const QtApp&) = delete;
   QtApp& operator=(const QtApp&) = delete;
-  // What brings the panel forward when a second launch asks; it calls its argument once done.
-  void whenSummoned(std::function<void(std::function<void()>)> comeForward);
+  // The window a second launch brings forward.
+  void bringForwardWhenSummoned(QWidget* window) { summoned_ = window; }
   bool PrevInstance() override;
   void MsgBoxCritical(std::string_view text, std::string_view title) override;
   void End() override;
@@ -44,7 +45,7 @@ class QtApp : public App {
   QString lockDir_;  // empty when no private place was found and the program runs unguarded
   std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<SummonsListener> listener_;  // while the lock is held
-  std::function<void(std::function<void()>)> comeForward_;
+  QPointer<QWidget> summoned_;
 };
 
 }  // namespace yunuri

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QTimer>
 #include <cstdlib>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -17,7 +16,6 @@
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
-#include "shell/Summons.h"
 
 namespace {
 
@@ -107,8 +105,6 @@ int main(int argc, char** argv) {
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 
   yunuri::PanelWidget panel(form);
-  platform.whenSummoned(
-      [&panel](std::function<void()> done) { yunuri::bringForward(&panel, std::move(done)); });
   panel.setIdleReset(yunuri::idleResetSeconds(options));
   if (options.kiosk) {
     showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
@@ -117,6 +113,7 @@ int main(int argc, char** argv) {
     panel.show();
   }
   panel.startTimer1();
+  platform.bringForwardWhenSummoned(&panel);
   // Asked once the event loop runs: by then the first frame's letters have done the font lookup.
   QTimer::singleShot(0, &panel, [&panel] { yunuri::warnIfNoJapaneseFont(&panel); });
   return QApplication::exec();
