@@ -78,10 +78,13 @@ void SummonsListener::take(QLocalSocket* caller) {
     caller->deleteLater();
     return;
   }
+  // Whatever happens, the caller is gone after its time: a count of callers that never fell would lock out
+  // every later launch.
   auto* patience = new QTimer(caller);
   patience->setSingleShot(true);
-  connect(patience, &QTimer::timeout, caller, &QLocalSocket::abort);
+  connect(patience, &QTimer::timeout, caller, &QObject::deleteLater);
   patience->start(kCallerPatienceMs);
+  caller->setReadBufferSize(kRequest.size() + 1);
   connect(caller, &QLocalSocket::readyRead, this, [this, caller] { read(caller); });
 }
 
@@ -90,10 +93,13 @@ void SummonsListener::read(QLocalSocket* caller) {
   const QByteArray said = caller->peek(std::min<qint64>(arrived, kRequest.size()));
   if (arrived > kRequest.size() || !kRequest.startsWith(said)) {
     caller->abort();
+    caller->deleteLater();
     return;
   }
   if (arrived < kRequest.size()) return;
   caller->read(arrived);
+  // One request a call: what follows it is not read.
+  disconnect(caller, &QLocalSocket::readyRead, this, nullptr);
   comeForward_([caller = QPointer<QLocalSocket>(caller)] {
     if (!caller) return;
     caller->write(kAnswer.data(), kAnswer.size());
