@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
     panel.show();
   }
   panel.startTimer1();
+  platform.bringForwardWhenSummoned(&panel);
   // Asked once the event loop runs: by then the first frame's letters have done the font lookup.
   QTimer::singleShot(0, &panel, [&panel] { yunuri::warnIfNoJapaneseFont(&panel); });
   return QApplication::exec();
