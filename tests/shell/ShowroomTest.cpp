@@ -153,6 +153,10 @@ TEST(StatusLine, OneLineWhileItReadsElseTwoBalancedLinesBrokenWhereAReaderWould)
       }
     }
   }
+  // The widths alone would as soon break before the prolonged sound mark, which no Japanese line begins with.
+  const StatusLineSetting mark = setStatusLine(QStringLiteral("ﾃﾞｨｽﾌﾟﾚｲｰﾃﾞｨｽﾌﾟﾚｲ"), {0, 0, 200, 116});
+  ASSERT_EQ(mark.lines.size(), 2);
+  EXPECT_TRUE(mark.lines[0] == QStringLiteral("ﾃﾞｨｽﾌﾟﾚｲｰ")) << mark.lines.join(u'|').toStdString();
 }
 
 TEST(StatusLine, HalfWidthVoicedMarksStandAgainstTheirLetters) {
