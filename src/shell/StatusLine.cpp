@@ -17,6 +17,9 @@ constexpr int kMinReserve = 40;
 constexpr int kReserveDivisor = 12;  // a twelfth of the screen's height
 // The text's cap: half the band's height for one line.
 constexpr qreal kLineShare = 0.5;
+// From 64 pixels up the toolkit draws letters as outlines, and a face without a bold of its own loses the
+// emboldening: the line would turn thin at the very sizes meant to read from afar.
+constexpr int kLargestPixels = 63;
 // One line gives way to two only below three quarters of the size two lines could take (each about half the
 // area's height): a little smaller still reads from as far, and one line reads at a glance. Never below
 // what reads across a room at all, unless the band itself is smaller.
@@ -128,13 +131,19 @@ bool fits(const QFont& font, const QRect& area, const QStringList& lines) {
   return linesHeight(QFontMetricsF(font), lines.size()) <= area.height() && fitsAcross(font, area, lines);
 }
 
-// How far a half-width voiced mark at `i` moves back towards its letter: the blank that the two glyphs'
-// sides leave between their inks, which grows with the size until the mark seems to float, and a little
-// more, so that it meets its letter as in the full-width kana.
+// How far the letter at `i` moves back. A half-width voiced mark: by the blank that its glyph's and its
+// letter's sides leave between their inks, which grows with the size until the mark seems to float, and a
+// little more, so that it meets its letter as in the full-width kana. The letter after the mark: by what the
+// mark's narrow ink leaves of its cell beyond the blank its letter had, so that the pair stands apart from
+// the next letter no more than any letter does.
 qreal tuckAt(const QFontMetricsF& metrics, QStringView line, qsizetype i) {
-  if (i == 0 || !isHalfWidthMark(line.at(i)) || line.at(i - 1).isSpace()) return 0;
-  const qreal blank = metrics.rightBearing(line.at(i - 1)) + metrics.leftBearing(line.at(i));
-  return std::max(0.0, blank + kMarkMeets * metrics.height());
+  if (i == 0 || line.at(i - 1).isSpace()) return 0;
+  if (isHalfWidthMark(line.at(i))) {
+    const qreal blank = metrics.rightBearing(line.at(i - 1)) + metrics.leftBearing(line.at(i));
+    return std::max(0.0, blank + kMarkMeets * metrics.height());
+  }
+  if (i < 2 || !isHalfWidthMark(line.at(i - 1)) || line.at(i - 2).isSpace()) return 0;
+  return std::max(0.0, metrics.rightBearing(line.at(i - 1)) - metrics.rightBearing(line.at(i - 2)));
 }
 
 // Draws `line` from `origin` on its baseline, the voiced marks against their letters.
@@ -167,7 +176,8 @@ StatusLineSetting setStatusLine(const QString& text, const QRect& band) {
   const int margin = band.height() / 8;
   StatusLineSetting s;
   s.area = band.adjusted(margin * 2, margin, -margin * 2, -margin);
-  const int largest = std::max(kSmallestPixels, static_cast<int>(band.height() * kLineShare));
+  const int largest =
+      std::clamp(static_cast<int>(band.height() * kLineShare), kSmallestPixels, kLargestPixels);
   const int floor =
       std::min(largest, std::max(kReadablePixels, static_cast<int>(s.area.height() * kFloorShare)));
   s.lines = QStringList{text};
