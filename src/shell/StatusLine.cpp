@@ -78,7 +78,7 @@ bool betweenPhrases(QChar before, QChar after) {
 
 bool mayBreak(QChar before, QChar after) {
   if (before.isSpace() || after.isSpace()) return true;
-  if (before.isHighSurrogate() || (isLatin(before) && isLatin(after))) return false;
+  if (isLatin(before) && isLatin(after)) return false;
   return !mayNotStartLine(after) && !mayNotEndLine(before);
 }
 
@@ -87,7 +87,7 @@ qsizetype letters(QStringView line) {
 }
 
 // Where `text` breaks into two lines: the break a reader would choose, the lines as near the same width
-// as can be. Rules give way only when no break keeps them: first the shortest line, then Japanese breaking.
+// as can be. Japanese breaking and the shortest line give way only when no break keeps them.
 QStringList breakInTwo(const QString& text, const QFont& font) {
   const qreal em = QFontMetricsF(font).height();
   qreal bestCost = std::numeric_limits<qreal>::max();
@@ -97,6 +97,7 @@ QStringList breakInTwo(const QString& text, const QFont& font) {
     for (qsizetype i = 1; i < text.size(); ++i) {
       const QChar before = text.at(i - 1);
       const QChar after = text.at(i);
+      if (after.isLowSurrogate()) continue;
       if (opensQuote(before)) ++depth;
       if (closesQuote(before)) depth = std::max(0, depth - 1);
       if (strict && !mayBreak(before, after)) continue;
