@@ -96,7 +96,14 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("Start the panel again after SECONDS without a press (180 "
                      "with --kiosk, otherwise never; 0 never)."),
       QStringLiteral("SECONDS"));
-  parser.addOptions({help, version, language, kiosk, idleReset});
+  const QCommandLineOption statusLine(
+      QStringLiteral("status-line"),
+      QStringLiteral(
+          "In a window, show the whole caption in a strip under the panel (F9 shows and hides it)."));
+  const QCommandLineOption noStatusLine(
+      QStringLiteral("no-status-line"),
+      QStringLiteral("In a window, show the caption in the title bar alone."));
+  parser.addOptions({help, version, language, kiosk, idleReset, statusLine, noStatusLine});
   addToolkitOptions(parser);
 
   CommandLine result;
@@ -129,6 +136,11 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
     if (parser.isSet(language)) result.options.language = parser.value(language);
     result.options.kiosk = parser.isSet(kiosk);
     if (parser.isSet(idleReset)) result.options.idleReset = seconds(parser.value(idleReset));
+    // Given both, the later wins, so that a launcher's choice can be overridden after it.
+    for (const QString& name : parser.optionNames()) {
+      if (name == statusLine.names().first()) result.options.statusLine = true;
+      if (name == noStatusLine.names().first()) result.options.statusLine = false;
+    }
   }
   return result;
 }

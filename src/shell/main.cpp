@@ -16,6 +16,7 @@
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
+#include "shell/WindowPlace.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
 
   yunuri::PanelWidget panel(form);
   panel.setIdleReset(yunuri::idleResetSeconds(options));
+  panel.setStatusStrip(options.statusLine.value_or(yunuri::rememberedStatusStrip()));
   if (options.kiosk) {
     showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
     panel.startShowroom();
