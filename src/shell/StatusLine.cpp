@@ -173,6 +173,18 @@ qreal statusLineWidth(const QFont& font, QStringView line) {
   return width;
 }
 
+namespace {
+
+// The largest size from `largest` down to `smallest` at which `lines` fit `area`, or 0.
+int largestFitting(const QStringList& lines, const QRect& area, int largest, int smallest) {
+  for (int pixels = largest; pixels >= smallest; --pixels) {
+    if (fits(assets::gothic(pixels, true), area, lines)) return pixels;
+  }
+  return 0;
+}
+
+}  // namespace
+
 StatusLineSetting setStatusLine(const QString& text, const QRect& band) {
   const int margin = band.height() / 8;
   StatusLineSetting s;
@@ -182,18 +194,19 @@ StatusLineSetting setStatusLine(const QString& text, const QRect& band) {
   const int floor =
       std::min(largest, std::max(kReadablePixels, static_cast<int>(s.area.height() * kFloorShare)));
   s.lines = QStringList{text};
-  for (int pixels = largest; pixels >= floor; --pixels) {
-    s.font = assets::gothic(pixels, true);
-    if (fits(s.font, s.area, s.lines)) return s;
-  }
-  // The break is chosen once: the lines' widths grow with the size alike. Two lines may stand larger than
-  // the floor of one.
-  s.lines = breakInTwo(text, s.font);
-  for (int pixels = largest; pixels >= kSmallestPixels; --pixels) {
-    s.font = assets::gothic(pixels, true);
-    if (fits(s.font, s.area, s.lines)) return s;
+  int one = largestFitting(s.lines, s.area, largest, kSmallestPixels);
+  if (one < floor) {
+    // The break is chosen once, at the floor: the lines' widths grow with the size alike. Two lines may stand
+    // larger than the floor of one, and win only when they stand larger than one line could.
+    const QStringList two = breakInTwo(text, assets::gothic(floor, true));
+    const int twoPixels = largestFitting(two, s.area, largest, kSmallestPixels);
+    if (twoPixels > one) {
+      s.lines = two;
+      one = twoPixels;
+    }
   }
   // Nothing fits a band this small: the smallest size rather than a cut caption.
+  s.font = assets::gothic(std::max(one, kSmallestPixels), true);
   return s;
 }
 
