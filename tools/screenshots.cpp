@@ -6,13 +6,16 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "assets/Words.h"
 #include "shell/Language.h"
 #include "shell/PanelPainter.h"
+#include "shell/StatusLine.h"
 #include "support/Panel.h"
 
 namespace {
@@ -123,6 +126,34 @@ QImage render(const Form1& form, qreal ratio) {
   return image;
 }
 
+// Full screen's status line under the longest caption, alone on its ground: the band a 1024 x 768 screen
+// leaves under the panel, and one narrow enough to need two lines.
+struct Band {
+  const char* name;
+  QSize size;
+};
+constexpr std::array<Band, 2> kBands = {{{"statusline", {1024, 116}}, {"statusline-narrow", {400, 64}}}};
+const QColor kGround(20, 18, 17);  // as around the panel in full screen
+
+QImage renderStatusLine(const QString& text, QSize band, qreal ratio) {
+  QImage image(band * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(kGround);
+  QPainter painter(&image);
+  yunuri::paintStatusLine(painter, QRect(QPoint(), band), text);
+  return image;
+}
+
+// The left screen showing the multi-standard VTR, the longest of the captions.
+QString longestCaption() {
+  Scene s;
+  pastNotice(s);
+  s.click(ArrayId::SWm, 7);
+  s.ticks(kSlideTicks);
+  s.click(ArrayId::SWs, 0);
+  return yunuri::assets::shownWithoutTitle(s.f.Caption());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,6 +184,17 @@ int main(int argc, char** argv) {
         }
       }
       std::printf("%s%s\n", shot.name, qPrintable(suffix));
+    }
+    for (const Band& band : kBands) {
+      for (const int scale : {1, 2}) {
+        const QString file =
+            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(band.name), suffix).arg(scale));
+        if (!renderStatusLine(longestCaption(), band.size, scale).save(file)) {
+          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
+          return 1;
+        }
+      }
+      std::printf("%s%s\n", band.name, qPrintable(suffix));
     }
     // The main shot under a plain name as well.
     Scene main;

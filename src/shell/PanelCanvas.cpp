@@ -8,6 +8,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/PaintingThread.h"
+#include "assets/Words.h"
 #include "input/Focus.h"
 #include "shell/PanelPainter.h"
 #include "shell/PanelZoom.h"
@@ -91,7 +92,8 @@ void PanelCanvas::paint(QPainter& painter, const QRect& exposed, qreal ratio, co
   painter.scale(zoom_.scale(), zoom_.scale());
   paintPanel(painter, form_, cache_, cacheRatio_, zoom_.toPanel(QRectF(exposed).intersected(panel)));
   painter.restore();
-  if (statusLine.intersects(exposed)) paintStatusLine(painter, statusLine, window_.windowTitle());
+  if (statusLine.intersects(exposed))
+    paintStatusLine(painter, statusLine, assets::shownWithoutTitle(form_.Caption()));
   if (!ring.isNull() && ring.intersects(exposed)) paintRing(painter, ring, ringOutset(zoom_.scale()) / 4.0);
   // What the first frame does not need waits until the panel has been on screen for a moment: the icon
   // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long

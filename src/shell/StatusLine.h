@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -19,14 +20,18 @@ QRect statusLineBand(QSize size, const QRect& panel);
 // How tall a band the full screen keeps free under the panel for the line on a ground of `size`.
 int statusLineReserve(QSize size);
 
-// How the caption is set in a band: the largest size at which it fits whole, on one line or else on two.
-// Never cut and never ellipsised.
+// How the caption is set in a band: on one line, as large as fits, down to a floor that still reads from the
+// back of the room; only below that floor on two lines, broken where a reader would break them. Never cut
+// and never ellipsised.
 struct StatusLineSetting {
   QFont font;
-  int flags = 0;  // Qt::AlignmentFlag and Qt::TextFlag for QPainter::drawText
-  QRect area;     // the band less its margins, where the text is set
+  QRect area;         // the band less its margins, where the text is set
+  QStringList lines;  // one or two, each centred in the area
 };
 StatusLineSetting setStatusLine(const QString& text, const QRect& band);
+
+// How wide `line` is set in `font`: its half-width voiced marks drawn against their letters.
+qreal statusLineWidth(const QFont& font, QStringView line);
 
 // Paints the caption in the band (the ground is already painted).
 void paintStatusLine(QPainter& painter, const QRect& band, const QString& text);

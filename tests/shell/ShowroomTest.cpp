@@ -2,6 +2,7 @@
 // the panel starting again after a while without a press and instead of ending; the exhibitor's keys.
 #include <QAccessible>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +18,35 @@ namespace {
 
 const QColor kGround(20, 18, 17);
 constexpr std::string_view kLongest = "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡";
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The line as paintStatusLine sets it alone on the ground of a band of `size`.
+QImage paintedLine(const QString& text, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(kGround);
+  QPainter painter(&image);
+  paintStatusLine(painter, image.rect(), text);
+  return image;
+}
+
+// Where the letters stand: one rectangle for each run of rows with ink, top to bottom.
+std::vector<QRect> inkLines(const QImage& image) {
+  std::vector<QRect> lines;
+  bool inLine = false;
+  for (int y = 0; y < image.height(); ++y) {
+    QRect row;
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) > qGray(kGround.rgb()) + 64) row |= QRect(x, y, 1, 1);
+    }
+    if (!row.isNull() && inLine) lines.back() |= row;
+    if (!row.isNull() && !inLine) lines.push_back(row);
+    inLine = !row.isNull();
+  }
+  return lines;
+}
 
 // A panel as main() starts it in showroom mode, the platform a fake that records what it was asked.
 class Showroom : public ShellTest {
@@ -49,7 +79,9 @@ TEST_F(Showroom, TheStatusLineShowsTheCaptionUnderThePanelAndFollowsItWithoutIdl
   EXPECT_GE(band.height(), statusLineReserve(panel->size())) << "the zoom left no room for the line";
   EXPECT_EQ(shown.left(), panel->width() - 1 - shown.right()) << "the panel is not centred";
   const QImage titleAlone = line();
-  EXPECT_NE(titleAlone.pixel(titleAlone.rect().center()), kGround.rgb())
+  const std::vector<QRect> written = inkLines(titleAlone);
+  ASSERT_EQ(written.size(), 1U) << "the title alone is not one line";
+  EXPECT_TRUE(written[0].contains(titleAlone.rect().center().x(), written[0].center().y()))
       << "nothing written in the line's middle";
   // A screen reader's status line lies where the line is painted, not on a title bar full screen has not.
   QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(panel.get());
@@ -68,8 +100,10 @@ TEST_F(Showroom, TheStatusLineShowsTheCaptionUnderThePanelAndFollowsItWithoutIdl
   ASSERT_EQ(form.Caption(), "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡");
   settle();
   EXPECT_TRUE(spy.painted.contains(band)) << "the screen still shows the old line";
-  // The line follows the caption: another caption reads otherwise, the same caption again reads the same.
+  // The line follows the caption, less the title that began every caption: the title bar it stood in is gone.
   const QImage dvd = line();
+  EXPECT_TRUE(dvd == paintedLine(QStringLiteral("ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"), band.size()))
+      << "not the caption less its title";
   click(ArrayId::SWm, 7);
   settle();
   EXPECT_NE(line(), dvd);
@@ -118,24 +152,69 @@ TEST_F(Showroom, TheNoticeHoldsTheKeyboardFirstAtStartAfterASwitchAndAfterStarti
   EXPECT_EQ(currentLanguage(), QStringLiteral("ja"));
 }
 
-TEST(StatusLine, ALongCaptionIsSetWholeSmallerOrOnTwoLines) {
-  const QString longest = QString::fromUtf8(kLongest.data(), static_cast<qsizetype>(kLongest.size()));
-  int previous = 0;
-  for (const int width : {1920, 1024, 480, 240}) {
-    const QRect band(0, 600, width, 64);
-    const StatusLineSetting s = setStatusLine(longest, band);
-    const QRect needed = QFontMetrics(s.font).boundingRect(s.area, s.flags, longest);
-    EXPECT_TRUE(band.contains(needed)) << width << ": " << needed.width() << " x " << needed.height();
-    EXPECT_TRUE(s.area.contains(needed)) << width;
-    if (previous != 0) {
-      EXPECT_LE(s.font.pixelSize(), previous) << width;
-    }
-    previous = s.font.pixelSize();
+TEST(StatusLine, OneLineWhileItReadsElseTwoBalancedLinesBrokenWhereAReaderWould) {
+  const QString longest = fromUtf8(kLongest);
+  // A 1024 x 768 screen leaves a band this size under the panel: the longest caption, title and all, fits
+  // one line there at a size that reads across a room.
+  const std::vector<QRect> wide = inkLines(paintedLine(longest, {1024, 116}));
+  ASSERT_EQ(wide.size(), 1U) << "wrapped with room to spare";
+  EXPECT_GE(wide[0].height(), 14);
+  // Narrower, two lines near the same width: no leftover of a letter or two alone.
+  const QString shown = fromUtf8(kLongest).mid(6);
+  for (const int width : {360, 420}) {
+    const std::vector<QRect> two = inkLines(paintedLine(shown, {width, 64}));
+    ASSERT_EQ(two.size(), 2U) << width;
+    EXPECT_GE(std::min(two[0].width(), two[1].width()) * 3, std::max(two[0].width(), two[1].width()) * 2)
+        << width << ": " << two[0].width() << " over " << two[1].width();
   }
-  EXPECT_EQ(setStatusLine(longest, {0, 0, 1920, 64}).flags & Qt::TextWordWrap, 0)
-      << "wrapped with room to spare";
-  EXPECT_NE(setStatusLine(longest, {0, 0, 240, 64}).flags & Qt::TextWordWrap, 0)
-      << "tiny rather than wrapped";
+
+  // Where the break falls: between phrases, outside the quotation marks when it can, by Japanese rules, at
+  // a blank in English; every setting in its area.
+  const QString noStart = QStringLiteral("｡、」｣）ーｰｧｨｩｪｫｯｬｭｮﾞﾟ");
+  const QString noEnd = QStringLiteral("｢「（");
+  for (const std::string_view caption : std::initializer_list<std::string_view>{
+           "右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡", "ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡",
+           kLongest, "The right screen shows the multi-standard VTR."}) {
+    const QString text = fromUtf8(caption);
+    for (const int width : {620, 480, 360}) {
+      const StatusLineSetting s = setStatusLine(text, {0, 600, width, 116});
+      ASSERT_EQ(s.lines.size(), 2) << width << ": " << text.toStdString();
+      for (const QString& line : s.lines) {
+        EXPECT_EQ(line.count(u'｢'), line.count(u'｣')) << "inside the quotation: " << line.toStdString();
+        EXPECT_GE(line.size(), 3) << line.toStdString();
+        EXPECT_LE(statusLineWidth(s.font, line), s.area.width()) << line.toStdString();
+      }
+      const QString& first = s.lines[0];
+      const QString& second = s.lines[1];
+      EXPECT_FALSE(noStart.contains(second.front())) << second.toStdString();
+      EXPECT_FALSE(noEnd.contains(first.back())) << first.toStdString();
+      if (text != first + u' ' + second) {
+        EXPECT_EQ(text, first + second) << "letters lost or gained";
+        EXPECT_FALSE(first.back().unicode() < 0x80 && second.front().unicode() < 0x80)
+            << "a Latin word cut: " << first.toStdString() << " | " << second.toStdString();
+      }
+    }
+  }
+  // The widths alone would as soon break before the prolonged sound mark, which no Japanese line begins with.
+  const StatusLineSetting mark = setStatusLine(QStringLiteral("ﾃﾞｨｽﾌﾟﾚｲｰﾃﾞｨｽﾌﾟﾚｲ"), {0, 0, 200, 116});
+  ASSERT_EQ(mark.lines.size(), 2);
+  EXPECT_TRUE(mark.lines[0] == QStringLiteral("ﾃﾞｨｽﾌﾟﾚｲｰ")) << mark.lines.join(u'|').toStdString();
+}
+
+TEST(StatusLine, HalfWidthVoicedMarksStandAgainstTheirLetters) {
+  // At a large size the face leaves a gap of a few pixels between ﾃ and its ﾞ, where the full-width デ
+  // has none: the blank columns inside the ink of the pair.
+  const QImage pair = paintedLine(QStringLiteral("ﾃﾞ"), {1920, 200});
+  QRect ink;
+  for (const QRect& rows : inkLines(pair)) ink |= rows;
+  ASSERT_FALSE(ink.isNull());
+  int blank = 0;
+  for (int x = ink.left(); x <= ink.right(); ++x) {
+    bool any = false;
+    for (int y = ink.top(); y <= ink.bottom() && !any; ++y) any = qGray(pair.pixel(x, y)) > 128;
+    blank += any ? 0 : 1;
+  }
+  EXPECT_LE(blank, 1) << "the mark floats " << blank << " pixels from its letter";
 }
 
 TEST_F(Showroom, AfterAWhileWithoutAPressThePanelIsAsAFreshlyStartedOne) {
