@@ -22,15 +22,6 @@ LanguageButton::LanguageButton(QWidget* window) : QPushButton(window) {
   setFocusPolicy(Qt::TabFocus);
   // A finger presses it as it presses the panel: the panel's window takes touch points, so this one must.
   setAttribute(Qt::WA_AcceptTouchEvents);
-  connect(this, &QPushButton::clicked, this, [] { setLanguage(nextLanguage()); });
-  hide();
-}
-
-// Dressed only when first needed, in full screen: its style and its letters in the system's face cost the
-// windowed panel, which never shows it, a font file and glyph caches on the window's thread.
-void LanguageButton::dress() {
-  if (dressed_) return;
-  dressed_ = true;
   QFont f = font();
   f.setPixelSize(kPixels);
   setFont(f);
@@ -38,7 +29,9 @@ void LanguageButton::dress() {
       "QPushButton { color: #f0ece8; background: #3a3532; border: 1px solid #6a625c; border-radius: 6px; }"
       "QPushButton:pressed { background: #55504c; }"
       "QPushButton:focus { border: 2px solid #f6c445; }"));
+  connect(this, &QPushButton::clicked, this, [] { setLanguage(nextLanguage()); });
   relabel();
+  hide();
 }
 
 void LanguageButton::relabel() {
@@ -52,7 +45,6 @@ void LanguageButton::relabel() {
 }
 
 void LanguageButton::place(const QRectF& panel, bool fullScreen) {
-  if (fullScreen) dress();
   const QRect window = parentWidget()->rect();
   const bool roomAbove = panel.top() - window.top() >= height() + 2 * kMargin;
   const bool roomBeside = window.right() + 1 - panel.right() >= width() + 2 * kMargin;
@@ -62,7 +54,7 @@ void LanguageButton::place(const QRectF& panel, bool fullScreen) {
 }
 
 void LanguageButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange && dressed_) relabel();
+  if (event->type() == QEvent::LanguageChange) relabel();
   QPushButton::changeEvent(event);
 }
 

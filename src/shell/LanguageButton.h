@@ -23,10 +23,7 @@ class LanguageButton : public QPushButton {
   bool event(QEvent* event) override;
 
  private:
-  void dress();
   void relabel();
-
-  bool dressed_ = false;
 };
 
 }  // namespace yunuri

@@ -27,8 +27,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
       canvas_(*this, form, zoom_),
       place_(*this, zoom_),
       idle_(new IdleReset(this, [this] { startAgain(); })),
-      startLanguage_(currentLanguage()),
-      languageButton_(new LanguageButton(this)) {
+      startLanguage_(currentLanguage()) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
@@ -177,7 +176,7 @@ bool PanelWidget::focusNextPrevChild(bool next) {
   const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   std::optional<ButtonRef> from = focus_.button();
   // The language button on the ground takes its turn after the panel's last button and before its first.
-  if (languageButton_->isVisible()) {
+  if (languageButton_ != nullptr && languageButton_->isVisible()) {
     const std::optional<ButtonRef> to = NextFocus(form_, from, step);
     if (!languageButton_->hasFocus() && from && to && wrapsAround(*from, *to, next)) {
       languageButton_->setFocus(reason);
@@ -264,7 +263,10 @@ void PanelWidget::showEvent(QShowEvent* event) {
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
   zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()));
-  languageButton_->place(zoom_.panelArea(), isFullScreen());
+  // Made on the first full screen: a push button sets up the widget style and letters in the system's face,
+  // which a windowed panel never needs (a fifth of a megabyte).
+  if (languageButton_ == nullptr && isFullScreen()) languageButton_ = new LanguageButton(this);
+  if (languageButton_ != nullptr) languageButton_->place(zoom_.panelArea(), isFullScreen());
   update();
   QWidget::resizeEvent(event);
 }
