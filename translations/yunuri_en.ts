@@ -5,55 +5,71 @@
     <name>Panel</name>
     <message>
         <source>ゆぬり～</source>
+        <translatorcomment>GLOSSARY: one English word for each idea, written as a visitor to the lecture room would say it. Use the word first on each line; the words after Not: are set aside, so that one idea never goes by two names.
+source: what the panel can show, one of the eleven buttons on the left (a PC, a camera, a player, an input). Not: device, input source, video source
+choose: picking a source. Not: select
+monitor: the display beside the panel that shows the chosen source before it is sent. Not: preview
+screen: the left or the right projection screen; a source is sent to it. Not: display
+send: putting the monitor&apos;s picture on a screen. Not: output
+picture: what a source gives. Not: image
+blank: no picture; the first source button and the strips under the screens say Blank. Not: video off, no video
+projector: it switches on, warms up, is ready, switches off and cools down; its buttons say On and Off. Not: shut down, boot
+remote: the keys that work the chosen source, in the column on the left. Not: remote control
+room sound: what the speakers play; its level is the volume. Not: audio
+mute: MUTE turns the room sound off, and pressed again the room sound is back on. Not: unmute, silence
+player: the DVD player and the CD/MD player play, pause, stop; a disc or a tape is what they play.
+exit: ends the panel program; the computer and the room stay on. Not: quit, shut down, the system
+notice: the card shown at the start; pressed, it goes and the panel can be used.
+In a sentence a source takes the and lower case (The monitor shows the dome camera.); on a button it is a name (Dome camera). Captions are short statements in the present tense; descriptions for screen readers start with a verb (Shows, Sends, Switches).</translatorcomment>
         <translation>Yunuri</translation>
     </message>
     <message>
         <source>ゆぬり～  MUTE中です｡</source>
-        <translation>Yunuri  MUTE is on.</translation>
+        <translation>Yunuri  MUTE is on: the room sound stays off.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows DVD/VTR.</translation>
+        <translation>Yunuri  The right screen shows the DVD/VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows DVD.</translation>
+        <translation>Yunuri  The right screen shows the DVD player.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows RGB input.</translation>
+        <translation>Yunuri  The right screen shows the RGB input.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Multi-standard VTR.</translation>
+        <translation>Yunuri  The right screen shows the multi-standard VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Document camera.</translation>
+        <translation>Yunuri  The right screen shows the document camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Stand camera.</translation>
+        <translation>Yunuri  The right screen shows the stand camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Desktop PC.</translation>
+        <translation>Yunuri  The right screen shows the desktop PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Dome camera.</translation>
+        <translation>Yunuri  The right screen shows the dome camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Notebook PC.</translation>
+        <translation>Yunuri  The right screen shows the laptop.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Video input.</translation>
+        <translation>Yunuri  The right screen shows the video input.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The right screen shows Wireless PC.</translation>
+        <translation>Yunuri  The right screen shows the wireless PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  右側ｽｸﾘｰﾝ映像が非表示になりました｡</source>
@@ -77,7 +93,7 @@
     </message>
     <message>
         <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡</source>
-        <translation>Yunuri  The right projector is not on.</translation>
+        <translation>Yunuri  The right projector is not switched on.</translation>
     </message>
     <message>
         <source>ゆぬり～  室内の音声が大きくなりました｡</source>
@@ -97,47 +113,47 @@
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows DVD/VTR.</translation>
+        <translation>Yunuri  The left screen shows the DVD/VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows DVD.</translation>
+        <translation>Yunuri  The left screen shows the DVD player.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows RGB input.</translation>
+        <translation>Yunuri  The left screen shows the RGB input.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Multi-standard VTR.</translation>
+        <translation>Yunuri  The left screen shows the multi-standard VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Document camera.</translation>
+        <translation>Yunuri  The left screen shows the document camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Stand camera.</translation>
+        <translation>Yunuri  The left screen shows the stand camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Desktop PC.</translation>
+        <translation>Yunuri  The left screen shows the desktop PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Dome camera.</translation>
+        <translation>Yunuri  The left screen shows the dome camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Notebook PC.</translation>
+        <translation>Yunuri  The left screen shows the laptop.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Video input.</translation>
+        <translation>Yunuri  The left screen shows the video input.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The left screen shows Wireless PC.</translation>
+        <translation>Yunuri  The left screen shows the wireless PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  左側ｽｸﾘｰﾝ映像が非表示になりました｡</source>
@@ -161,11 +177,11 @@
     </message>
     <message>
         <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡</source>
-        <translation>Yunuri  The left projector is not on.</translation>
+        <translation>Yunuri  The left projector is not switched on.</translation>
     </message>
     <message>
         <source>ゆぬり～  音声MUTEが解除されました｡</source>
-        <translation>Yunuri  MUTE is off.</translation>
+        <translation>Yunuri  The room sound is back on.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣が一時停止しました｡</source>
@@ -173,7 +189,7 @@
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣が停止しました｡</source>
-        <translation>Yunuri  The CD/MD player is stopped.</translation>
+        <translation>Yunuri  The CD/MD player has stopped.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣が再生を開始しました｡</source>
@@ -189,19 +205,19 @@
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣のCDを選択しました｡</source>
-        <translation>Yunuri  The CD/MD player is set to CD.</translation>
+        <translation>Yunuri  The CD/MD player switches to CD.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣のMDを選択しました｡</source>
-        <translation>Yunuri  The CD/MD player is set to MD.</translation>
+        <translation>Yunuri  The CD/MD player switches to MD.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡</source>
-        <translation>Yunuri  The CD/MD player skips back one track.</translation>
+        <translation>Yunuri  The CD/MD player goes back one track.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢CD/MD｣のﾁｬﾌﾟﾀｰが1つ進みました｡</source>
-        <translation>Yunuri  The CD/MD player skips forward one track.</translation>
+        <translation>Yunuri  The CD/MD player skips to the next track.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣が一時停止しました｡</source>
@@ -209,7 +225,7 @@
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣が停止しました｡</source>
-        <translation>Yunuri  The DVD/VTR is stopped.</translation>
+        <translation>Yunuri  The DVD/VTR has stopped.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣が再生を開始しました｡</source>
@@ -225,199 +241,199 @@
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のDVDを選択しました｡</source>
-        <translation>Yunuri  The DVD/VTR is set to DVD.</translation>
+        <translation>Yunuri  The DVD/VTR switches to DVD.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のVTRを選択しました｡</source>
-        <translation>Yunuri  The DVD/VTR is set to VTR.</translation>
+        <translation>Yunuri  The DVD/VTR switches to VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが上に移動しました｡</source>
-        <translation>Yunuri  The DVD/VTR cursor moves up.</translation>
+        <translation>Yunuri  The DVD/VTR&apos;s menu cursor moves up.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが下に移動しました｡</source>
-        <translation>Yunuri  The DVD/VTR cursor moves down.</translation>
+        <translation>Yunuri  The DVD/VTR&apos;s menu cursor moves down.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが右に移動しました｡</source>
-        <translation>Yunuri  The DVD/VTR cursor moves right.</translation>
+        <translation>Yunuri  The DVD/VTR&apos;s menu cursor moves right.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のｶｰｿﾙが左に移動しました｡</source>
-        <translation>Yunuri  The DVD/VTR cursor moves left.</translation>
+        <translation>Yunuri  The DVD/VTR&apos;s menu cursor moves left.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ戻りました｡</source>
-        <translation>Yunuri  The DVD/VTR skips back one chapter.</translation>
+        <translation>Yunuri  The DVD/VTR goes back one chapter.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のﾁｬﾌﾟﾀｰが1つ進みました｡</source>
-        <translation>Yunuri  The DVD/VTR skips forward one chapter.</translation>
+        <translation>Yunuri  The DVD/VTR skips to the next chapter.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡</source>
-        <translation>Yunuri  The DVD/VTR shows its top menu.</translation>
+        <translation>Yunuri  The DVD/VTR shows the disc&apos;s top menu.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが決定しました｡</source>
-        <translation>Yunuri  The DVD/VTR confirms the menu choice.</translation>
+        <translation>Yunuri  The DVD/VTR opens the chosen menu item.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD/VTR｣のﾒﾆｭｰが表示されました｡</source>
-        <translation>Yunuri  The DVD/VTR shows its menu.</translation>
+        <translation>Yunuri  The DVD/VTR shows the disc&apos;s menu.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣が一時停止しました｡</source>
-        <translation>Yunuri  The DVD is paused.</translation>
+        <translation>Yunuri  The DVD player is paused.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣が停止しました｡</source>
-        <translation>Yunuri  The DVD is stopped.</translation>
+        <translation>Yunuri  The DVD player has stopped.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣が再生を開始しました｡</source>
-        <translation>Yunuri  The DVD is playing.</translation>
+        <translation>Yunuri  The DVD player is playing.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣が巻戻しを開始しました｡</source>
-        <translation>Yunuri  The DVD is rewinding.</translation>
+        <translation>Yunuri  The DVD player is rewinding.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣が早送りを開始しました｡</source>
-        <translation>Yunuri  The DVD is fast-forwarding.</translation>
+        <translation>Yunuri  The DVD player is fast-forwarding.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のｶｰｿﾙが上に移動しました｡</source>
-        <translation>Yunuri  The DVD cursor moves up.</translation>
+        <translation>Yunuri  The DVD player&apos;s menu cursor moves up.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のｶｰｿﾙが下に移動しました｡</source>
-        <translation>Yunuri  The DVD cursor moves down.</translation>
+        <translation>Yunuri  The DVD player&apos;s menu cursor moves down.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のｶｰｿﾙが右に移動しました｡</source>
-        <translation>Yunuri  The DVD cursor moves right.</translation>
+        <translation>Yunuri  The DVD player&apos;s menu cursor moves right.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のｶｰｿﾙが左に移動しました｡</source>
-        <translation>Yunuri  The DVD cursor moves left.</translation>
+        <translation>Yunuri  The DVD player&apos;s menu cursor moves left.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ戻りました｡</source>
-        <translation>Yunuri  The DVD skips back one chapter.</translation>
+        <translation>Yunuri  The DVD player goes back one chapter.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のﾁｬﾌﾟﾀｰが1つ進みました｡</source>
-        <translation>Yunuri  The DVD skips forward one chapter.</translation>
+        <translation>Yunuri  The DVD player skips to the next chapter.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のﾄｯﾌﾟﾒﾆｭｰが表示されました｡</source>
-        <translation>Yunuri  The DVD shows its top menu.</translation>
+        <translation>Yunuri  The DVD player shows the disc&apos;s top menu.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のﾒﾆｭｰが決定しました｡</source>
-        <translation>Yunuri  The DVD confirms the menu choice.</translation>
+        <translation>Yunuri  The DVD player opens the chosen menu item.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢DVD｣のﾒﾆｭｰが表示されました｡</source>
-        <translation>Yunuri  The DVD shows its menu.</translation>
+        <translation>Yunuri  The DVD player shows the disc&apos;s menu.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢世界対応VTR｣が一時停止しました｡</source>
-        <translation>Yunuri  The Multi-standard VTR is paused.</translation>
+        <translation>Yunuri  The multi-standard VTR is paused.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢世界対応VTR｣が停止しました｡</source>
-        <translation>Yunuri  The Multi-standard VTR is stopped.</translation>
+        <translation>Yunuri  The multi-standard VTR has stopped.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢世界対応VTR｣が再生を開始しました｡</source>
-        <translation>Yunuri  The Multi-standard VTR is playing.</translation>
+        <translation>Yunuri  The multi-standard VTR is playing.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢世界対応VTR｣が巻戻しを開始しました｡</source>
-        <translation>Yunuri  The Multi-standard VTR is rewinding.</translation>
+        <translation>Yunuri  The multi-standard VTR is rewinding.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢世界対応VTR｣が早送りを開始しました｡</source>
-        <translation>Yunuri  The Multi-standard VTR is fast-forwarding.</translation>
+        <translation>Yunuri  The multi-standard VTR is fast-forwarding.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が上方向に向きました｡</source>
-        <translation>Yunuri  The Dome camera tilts up.</translation>
+        <translation>Yunuri  The dome camera tilts up.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が下方向に向きました｡</source>
-        <translation>Yunuri  The Dome camera tilts down.</translation>
+        <translation>Yunuri  The dome camera tilts down.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が右方向に向きました｡</source>
-        <translation>Yunuri  The Dome camera pans right.</translation>
+        <translation>Yunuri  The dome camera turns right.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣が左方向に向きました｡</source>
-        <translation>Yunuri  The Dome camera pans left.</translation>
+        <translation>Yunuri  The dome camera turns left.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が拡大されました｡</source>
-        <translation>Yunuri  The Dome camera zooms in.</translation>
+        <translation>Yunuri  The dome camera zooms in.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が縮小されました｡</source>
-        <translation>Yunuri  The Dome camera zooms out.</translation>
+        <translation>Yunuri  The dome camera zooms out.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が近い物にﾋﾟﾝﾄが合いました｡</source>
-        <translation>Yunuri  The Dome camera focuses nearer.</translation>
+        <translation>Yunuri  The dome camera focuses closer.</translation>
     </message>
     <message>
         <source>ゆぬり～  ｢ﾄﾞｰﾑｶﾒﾗ｣の映像が遠い物にﾋﾟﾝﾄが合いました｡</source>
-        <translation>Yunuri  The Dome camera focuses farther.</translation>
+        <translation>Yunuri  The dome camera focuses farther away.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows DVD/VTR.</translation>
+        <translation>Yunuri  The monitor shows the DVD/VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢DVD｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows DVD.</translation>
+        <translation>Yunuri  The monitor shows the DVD player.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢RGB入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows RGB input.</translation>
+        <translation>Yunuri  The monitor shows the RGB input.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢世界対応VTR｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Multi-standard VTR.</translation>
+        <translation>Yunuri  The monitor shows the multi-standard VTR.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢書画ｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Document camera.</translation>
+        <translation>Yunuri  The monitor shows the document camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Stand camera.</translation>
+        <translation>Yunuri  The monitor shows the stand camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Desktop PC.</translation>
+        <translation>Yunuri  The monitor shows the desktop PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Dome camera.</translation>
+        <translation>Yunuri  The monitor shows the dome camera.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ﾉｰﾄPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Notebook PC.</translation>
+        <translation>Yunuri  The monitor shows the laptop.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Video input.</translation>
+        <translation>Yunuri  The monitor shows the video input.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡</source>
-        <translation>Yunuri  The monitor shows Wireless PC.</translation>
+        <translation>Yunuri  The monitor shows the wireless PC.</translation>
     </message>
     <message>
         <source>ゆぬり～  ﾓﾆﾀｰ映像が非表示になりました｡</source>
@@ -425,11 +441,11 @@
     </message>
     <message>
         <source>「ゆぬり～」は既に開かれています｡</source>
-        <translation>Yunuri is already open.</translation>
+        <translation>Yunuri is already running.</translation>
     </message>
     <message>
         <source>AV設備用タッチパネルデモアプリケーション</source>
-        <translation>AV Touch Panel Demo Application</translation>
+        <translation>A demo of a lecture room&apos;s AV touch panel</translation>
     </message>
     <message>
         <source>「ゆぬり～」をご利用いただき、誠にありがとうございます。</source>
@@ -437,15 +453,15 @@
     </message>
     <message>
         <source>本アプリケーションはデモ版のため、解像度と色数を落としてあります。見づらい画面や読みにくい文字がありましても、ご容赦下さい。</source>
-        <translation>This is a demo version, so its resolution and colours are reduced. We apologise for any screens or text that are hard to read.</translation>
+        <translation>As a demo, it runs at a lower resolution and with fewer colours. We apologise if some screens or text are hard to read.</translation>
     </message>
     <message>
         <source>また、実際のタッチパネルの動作は使用するハードウェアに依存しますので、「ゆぬり～」より良くなる場合も、悪くなる場合もあります。</source>
-        <translation>Also, how a real touch panel behaves depends on its hardware, so it may work better or worse than Yunuri.</translation>
+        <translation>A real touch panel depends on its hardware, so it may work better or worse than Yunuri.</translation>
     </message>
     <message>
         <source>モニター映像選択</source>
-        <translation>Monitor source</translation>
+        <translation>Sources</translation>
     </message>
     <message>
         <source>モニター映像を
@@ -461,7 +477,7 @@ screen.</translation>
     </message>
     <message>
         <source>スクリーン映像選択</source>
-        <translation>Screen source</translation>
+        <translation>Screens</translation>
     </message>
     <message>
         <source>ボリューム操作</source>
@@ -469,7 +485,7 @@ screen.</translation>
     </message>
     <message>
         <source>映像OFF</source>
-        <translation>Video OFF</translation>
+        <translation>Blank</translation>
     </message>
     <message>
         <source>デスクトップPC</source>
@@ -477,7 +493,7 @@ screen.</translation>
     </message>
     <message>
         <source>ノートPC</source>
-        <translation>Notebook PC</translation>
+        <translation>Laptop</translation>
     </message>
     <message>
         <source>ワイヤレスPC</source>
@@ -485,8 +501,7 @@ screen.</translation>
     </message>
     <message>
         <source>書画カメラ</source>
-        <translation>Document
-camera</translation>
+        <translation>Doc camera</translation>
     </message>
     <message>
         <source>RGB入力</source>
@@ -494,8 +509,7 @@ camera</translation>
     </message>
     <message>
         <source>世界対応VTR</source>
-        <translation>Multi-
-standard VTR</translation>
+        <translation>Multi VTR</translation>
     </message>
     <message>
         <source>スタンドカメラ</source>
@@ -512,7 +526,7 @@ standard VTR</translation>
     <message>
         <source>映像OFF</source>
         <comment>short</comment>
-        <translation>No video</translation>
+        <translation>Blank</translation>
     </message>
     <message>
         <source>デスクトップPC</source>
@@ -522,7 +536,7 @@ standard VTR</translation>
     <message>
         <source>ノートPC</source>
         <comment>short</comment>
-        <translation>Notebook</translation>
+        <translation>Laptop</translation>
     </message>
     <message>
         <source>ワイヤレスPC</source>
@@ -578,14 +592,12 @@ standard VTR</translation>
     <message>
         <source>電源
 ON</source>
-        <translation>Power
-ON</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>電源
 OFF</source>
-        <translation>Power
-OFF</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>-左側プロジェクター-</source>
@@ -597,15 +609,15 @@ OFF</translation>
     </message>
     <message>
         <source>プロジェクタは、電源のON/OFF動作に時間がかかります。ご確認の上、操作を行って下さい。</source>
-        <translation>Projectors take time to switch on and off. Please check before you press.</translation>
+        <translation>Projectors take a while to switch on or off. Wait until the button stops blinking.</translation>
     </message>
     <message>
         <source>終了確認</source>
-        <translation>Exit</translation>
+        <translation>Exit?</translation>
     </message>
     <message>
         <source>システムの終了前に、「DVD/VTR」、「DVD」等のソースやカセット類を取り出して下さい。システムを終了致します。よろしいですか？</source>
-        <translation>Before shutting down, take any discs or tapes out of sources such as the DVD/VTR and DVD. The system will now shut down. Are you sure?</translation>
+        <translation>First take any discs or tapes out of the DVD/VTR, the DVD player or any other source. Exit the panel?</translation>
     </message>
     <message>
         <source>終了実行</source>
@@ -614,8 +626,7 @@ OFF</translation>
     <message>
         <source>終了
 実行</source>
-        <translation>Exit
-now</translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>決定</source>
@@ -623,7 +634,7 @@ now</translation>
     </message>
     <message>
         <source>リモコン操作</source>
-        <translation>Remote control</translation>
+        <translation>Remote</translation>
     </message>
     <message>
         <source>上</source>
@@ -679,23 +690,23 @@ now</translation>
     </message>
     <message>
         <source>この操作パネルを閉じます</source>
-        <translation>Closes this panel.</translation>
+        <translation>Closes this and goes back to the panel.</translation>
     </message>
     <message>
         <source>モニターの映像を消します</source>
         <translation>Blanks the monitor.</translation>
     </message>
     <message>
-        <source>プロジェクタ電源の操作パネルを開閉します</source>
-        <translation>Opens or closes the projector panel.</translation>
+        <source>左右のプロジェクタの電源を入れたり切ったりするボタンを出します</source>
+        <translation>Shows the buttons that switch the projectors on and off.</translation>
     </message>
     <message>
-        <source>CD/MDの操作パネルを開閉します</source>
-        <translation>Opens or closes the CD/MD panel.</translation>
+        <source>CD/MDプレーヤーを操作するボタンを出します</source>
+        <translation>Shows the buttons that work the CD/MD player.</translation>
     </message>
     <message>
-        <source>終了確認を開閉します</source>
-        <translation>Opens or closes the exit panel.</translation>
+        <source>プログラムを終了するか確かめます</source>
+        <translation>Asks whether to exit the panel program.</translation>
     </message>
     <message>
         <source>押している間、音量を上げます</source>
@@ -707,15 +718,15 @@ now</translation>
     </message>
     <message>
         <source>消音を入れたり切ったりします</source>
-        <translation>Turns mute on or off.</translation>
+        <translation>Mutes the room sound, or brings it back.</translation>
     </message>
     <message>
         <source>CD/MDプレーヤーの操作</source>
-        <translation>CD/MD player control</translation>
+        <translation>CD/MD player remote</translation>
     </message>
     <message>
         <source>プログラムを終了します</source>
-        <translation>Exits the program.</translation>
+        <translation>Exits the panel.</translation>
     </message>
     <message>
         <source>「ゆぬり～」のご案内</source>
@@ -743,11 +754,11 @@ now</translation>
     </message>
     <message>
         <source>モニターの映像を左側スクリーンへ送出します</source>
-        <translation>Sends the monitor picture to the left screen.</translation>
+        <translation>Sends the monitor&apos;s picture to the left screen.</translation>
     </message>
     <message>
         <source>モニターの映像を右側スクリーンへ送出します</source>
-        <translation>Sends the monitor picture to the right screen.</translation>
+        <translation>Sends the monitor&apos;s picture to the right screen.</translation>
     </message>
     <message>
         <source>左側プロジェクターの電源を入れます</source>
@@ -777,112 +788,110 @@ now</translation>
     </message>
     <message>
         <source>「DVD/VTR」のリモコン</source>
-        <translation>Remote for DVD/VTR</translation>
+        <translation>Remote for the DVD/VTR</translation>
     </message>
     <message>
         <source>「世界対応VTR」のリモコン</source>
-        <translation>Remote for Multi-standard VTR</translation>
+        <translation>Remote for the multi-standard VTR</translation>
     </message>
     <message>
         <source>「DVD」のリモコン</source>
-        <translation>Remote for DVD</translation>
+        <translation>Remote for the DVD player</translation>
     </message>
     <message>
         <source>「ドームカメラ」のリモコン</source>
-        <translation>Remote for Dome camera</translation>
+        <translation>Remote for the dome camera</translation>
     </message>
     <message>
         <source>モニターに「デスクトップPC」の映像を表示します</source>
-        <translation>Shows Desktop PC on the monitor.</translation>
+        <translation>Shows the desktop PC on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「ノートPC」の映像を表示します</source>
-        <translation>Shows Notebook PC on the monitor.</translation>
+        <translation>Shows the laptop on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「ワイヤレスPC」の映像を表示します</source>
-        <translation>Shows Wireless PC on the monitor.</translation>
+        <translation>Shows the wireless PC on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「書画カメラ」の映像を表示します</source>
-        <translation>Shows Document camera on the monitor.</translation>
+        <translation>Shows the document camera on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「RGB入力」の映像を表示します</source>
-        <translation>Shows RGB input on the monitor.</translation>
+        <translation>Shows the RGB input on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「DVD/VTR」の映像を表示します</source>
-        <translation>Shows DVD/VTR on the monitor.</translation>
+        <translation>Shows the DVD/VTR on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「世界対応VTR」の映像を表示します</source>
-        <translation>Shows Multi-standard VTR on the monitor.</translation>
+        <translation>Shows the multi-standard VTR on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「DVD」の映像を表示します</source>
-        <translation>Shows DVD on the monitor.</translation>
+        <translation>Shows the DVD player on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「スタンドカメラ」の映像を表示します</source>
-        <translation>Shows Stand camera on the monitor.</translation>
+        <translation>Shows the stand camera on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「ドームカメラ」の映像を表示します</source>
-        <translation>Shows Dome camera on the monitor.</translation>
+        <translation>Shows the dome camera on the monitor.</translation>
     </message>
     <message>
         <source>モニターに「ビデオ入力」の映像を表示します</source>
-        <translation>Shows Video input on the monitor.</translation>
+        <translation>Shows the video input on the monitor.</translation>
     </message>
     <message>
         <source>送出 左側スクリーンへ</source>
-        <translation>Send to left screen</translation>
+        <translation>Send to the left screen</translation>
     </message>
     <message>
         <source>送出 右側スクリーンへ</source>
-        <translation>Send to right screen</translation>
+        <translation>Send to the right screen</translation>
     </message>
     <message>
         <source>電源 ON 左側プロジェクター</source>
-        <translation>Power ON, left projector</translation>
+        <translation>On, left projector</translation>
     </message>
     <message>
         <source>電源 OFF 左側プロジェクター</source>
-        <translation>Power OFF, left projector</translation>
+        <translation>Off, left projector</translation>
     </message>
     <message>
         <source>電源 ON 右側プロジェクター</source>
-        <translation>Power ON, right projector</translation>
+        <translation>On, right projector</translation>
     </message>
     <message>
         <source>電源 OFF 右側プロジェクター</source>
-        <translation>Power OFF, right projector</translation>
+        <translation>Off, right projector</translation>
     </message>
     <message>
         <source>×Close プロジェクタ電源を閉じる</source>
-        <translation>×Close the projector panel</translation>
+        <translation>×Close the projector buttons</translation>
     </message>
     <message>
         <source>×Close CD/MD操作を閉じる</source>
-        <translation>×Close the CD/MD panel</translation>
+        <translation>×Close the CD/MD buttons</translation>
     </message>
     <message>
         <source>×Close 終了確認を閉じる</source>
-        <translation>×Close the exit panel</translation>
+        <translation>×Close, do not exit</translation>
     </message>
     <message>
         <source>機器を選択して下さい。</source>
-        <translation>Please
-select a
-device.</translation>
+        <translation>Choose a
+source.</translation>
     </message>
     <message>
         <source>操作は実機にて行って下さい。</source>
-        <translation>Please
-use the
-device
-itself.</translation>
+        <translation>Use the
+source&apos;s own
+controls.</translation>
     </message>
     <message>
         <source>左側プロジェクターはウォームアップ中です</source>

@@ -42,7 +42,7 @@ Gothic findGothic() {
   }
   qCWarning(
       lcPanel,
-      "no Japanese font found; the panel's Japanese words will not show. Install the package %s (or %s).",
+      "no Japanese font found, so the panel's Japanese words cannot show; install the package %s (or %s)",
       kJapaneseFontPackage, kJapaneseFontPackageAlternative);
   return {QString::fromLatin1(kSansFallback), false};
 }

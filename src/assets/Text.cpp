@@ -34,7 +34,9 @@ constexpr qreal kMaxInkGap = 2;  // between the letters of lines closed up to fi
 constexpr int kSmallestCrisp = 8;
 constexpr int kLargestCrisp = 12;
 // Synthetic bold thickens black-and-white strokes by a whole pixel and fills the counters of small kanji, so
-// bold letters below this size keep their grey.
+// the gothic's bold letters below this size keep their grey. The Latin face has a bold of its own, hinted for
+// black and white like its regular, and small grey Latin letters blur into one another ("Power" read as
+// "Pawer"), so Latin bold is crisp from the smallest crisp size.
 constexpr int kSmallestCrispBold = 11;
 
 // The painter's scale to device pixels when it only scales evenly and moves; 0 when it turns or shears, and
@@ -55,7 +57,8 @@ bool tightWordSpace(const QString& text) {
 // The font as it is drawn on the device's grid: a whole number of device pixels, fully hinted, and black and
 // white where that is sharper.
 QFont onGrid(QFont font, int devicePixels, qreal scale, bool tightWords) {
-  const bool crisp = devicePixels >= (font.bold() ? kSmallestCrispBold : kSmallestCrisp) &&
+  const bool syntheticBold = font.bold() && !latinLettering();
+  const bool crisp = devicePixels >= (syntheticBold ? kSmallestCrispBold : kSmallestCrisp) &&
                      devicePixels <= kLargestCrisp && !font.italic();
   font.setPixelSize(std::max(1, devicePixels));
   font.setHintingPreference(QFont::PreferFullHinting);
@@ -145,14 +148,19 @@ class FittedText {
       font_ = grid_ > 0 ? onGrid(font, pixels, grid_, tightWords_) : font;
       widest = layOut(lines);
       // On the grid, ink that overhangs the box by less than half a pixel on each side still fits. Grey
-      // letters are condensed rather than made smaller: they are not on the grid anyway.
-      if (grid_ == 0 || !crisp() || widest <= std::round(room) || pixels <= smallest) break;
+      // letters are condensed rather than made smaller: they are not on the grid anyway. Latin lines too tall
+      // for their spacing give up a pixel as well.
+      if (grid_ == 0 || pixels <= smallest) break;
+      if (!(crisp() && widest > std::round(room)) && !cramped(lines.size(), box.height() * scale)) break;
     }
     condense_ = widest > room && widest > 0 ? std::max(kMinCondense, room / widest) : 1.0;
+    width_ = widest * condense_;
     placeBaselines(box.height() * scale, scale);
   }
 
   qreal condense() const { return condense_; }
+  bool closedUp() const { return closedUp_; }
+  qreal width() const { return width_; }
   // The letters' size in device pixels.
   int pixels() const { return font_.pixelSize(); }
   bool crisp() const { return font_.styleStrategy() & QFont::NoAntialias; }
@@ -170,6 +178,17 @@ class FittedText {
   }
 
  private:
+  qreal spacing() const {
+    const QFontMetricsF m(font_);
+    return (m.ascent() + m.descent()) * kLeading;
+  }
+
+  // Kanji are square and sit well closed up; Latin lines with their ascenders and descenders run into each
+  // other, so a Latin caption first gives up a pixel of size to keep its line spacing.
+  bool cramped(qsizetype lines, qreal height) const {
+    return latinLettering() && lines > 1 && static_cast<qreal>(lines) * spacing() > height;
+  }
+
   qreal layOut(const QStringList& lines) {
     lines_.clear();
     qreal widest = 0;
@@ -183,10 +202,10 @@ class FittedText {
   // button) they close up, sharing what the letters leave of the height evenly between the gaps and the two
   // margins, up to a comfortable gap.
   void placeBaselines(qreal height, qreal scale) {
-    const QFontMetricsF m(font_);
-    const qreal spacing = (m.ascent() + m.descent()) * kLeading;
+    const qreal spacing = this->spacing();
     const auto count = static_cast<qreal>(lines_.size());
     const bool closeUp = count * spacing > height;
+    closedUp_ = closeUp && lines_.size() > 1;
     qreal ink = 0;
     for (const ShapedLine& line : lines_) ink += line.ink.height();
     const qreal share = (height - ink) / (count + 1);
@@ -227,13 +246,15 @@ class FittedText {
   qreal inkTop_ = 0;
   qreal inkBottom_ = 0;
   qreal condense_ = 1;
+  bool closedUp_ = false;
+  qreal width_ = 0;
 };
 
 }  // namespace
 
 TextFit fitOf(const QPainter& p, const QRectF& box, const QString& text, const QFont& font) {
   const FittedText fitted(p, box, text, font);
-  return {fitted.pixels(), fitted.condense()};
+  return {fitted.pixels(), fitted.condense(), fitted.width(), fitted.closedUp(), fitted.crisp()};
 }
 
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align) {

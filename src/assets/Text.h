@@ -13,11 +13,15 @@ namespace yunuri::assets {
 void drawFitted(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                 Qt::Alignment align = Qt::AlignCenter);
 
-// How drawFitted would set a text in `box`: the letters' size in device pixels, and how far they are
-// condensed (1 when not at all).
+// How drawFitted would set a text in `box`: the letters' size in device pixels, how far they are condensed
+// (1 when not at all), the widest line's ink in device pixels, whether its lines had to close up tighter
+// than the font's line spacing, and whether its letters are hinted to whole pixels in black and white.
 struct TextFit {
   int pixels;
   qreal condense;
+  qreal width;
+  bool closedUp;
+  bool crisp;
 };
 TextFit fitOf(const QPainter& p, const QRectF& box, const QString& text, const QFont& font);
 

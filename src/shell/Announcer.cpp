@@ -48,8 +48,12 @@ void Announcer::changes(const Form1& f, bool repainted) {
   // A button reads otherwise as checked only with something repainted. What changed is taken even while
   // nobody listens, so that a screen reader starting later is not told old news.
   const std::vector<ButtonRef> checked = repainted ? panel_.checkedChanges(f) : std::vector<ButtonRef>{};
-  const bool meter = panel_.meterChanged(f);
-  if (!repainted && !meter) return;  // an idle tick: nothing to tell, nobody to ask
+  // A level that changes under the notice, as a panel starts or starts again, is no news: nobody sees it.
+  if (panel_.meterChanged(f)) volumeToTell_ = !f.NoticeUp();
+  // Told once it settles: a held button steps it every tick, faster than a level can be said.
+  const bool volume = volumeToTell_ && !f.Holding();
+  if (volume) volumeToTell_ = false;
+  if (!repainted && !volume) return;  // an idle tick: nothing to tell, nobody to ask
   PanelAccessible* a = accessibleOf(window_);
   if (a == nullptr) return;
   for (const ButtonRef& b : checked) {
@@ -63,7 +67,7 @@ void Announcer::changes(const Form1& f, bool repainted) {
     for (std::size_t i = 0; i < all.size() && i < nodes_.size(); ++i) {
       PanelElement* e = all[i];
       const Node::Kind k = e->node().kind;
-      // The caption has its own notification.
+      // The caption and the volume have their own notifications.
       if (k == Node::Kind::Status || k == Node::Kind::Announcement) continue;
       const NodeTold now = toldBy(*e);
       NodeTold& told = nodes_[i];
@@ -75,9 +79,11 @@ void Announcer::changes(const Form1& f, bool repainted) {
       told = now;
     }
   }
-  if (meter) {
-    QAccessibleValueChangeEvent event(a->meterChild(), f.state.VolumeLevel);
-    QAccessible::updateAccessibility(&event);
+  // Not as the meter's new value: a screen reader says a meter's value without its name ("50 percent"), and
+  // at most every few seconds.
+  if (volume) {
+    send(a->volumeNewsChild(), QAccessible::ObjectHide);
+    send(a->volumeNewsChild(), QAccessible::ObjectShow);
   }
 }
 

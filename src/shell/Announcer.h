@@ -16,7 +16,8 @@ class PanelElement;
 // Tells assistive technologies what changed, and keeps what they were last told so that each change is told
 // once: the caption (spoken as a notification), the keyboard focus, and after an input or a tick the buttons
 // that now read otherwise as checked, every part that came into or went out of view or now reads otherwise,
-// and the meter's value. Telling does nothing while no assistive technology is listening; keeping goes on.
+// and the volume's level once it settled. Telling does nothing while no assistive technology is listening;
+// keeping goes on.
 class Announcer {
  public:
   explicit Announcer(QWidget* window);
@@ -43,6 +44,7 @@ class Announcer {
   QWidget* window_;
   QTimer focusSoon_;
   Told panel_;
+  bool volumeToTell_ = false;
   std::vector<NodeTold> nodes_;
 };
 

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <array>
+#include <string_view>
 
 #include "shell/Language.h"
 
@@ -47,14 +48,73 @@ void addToolkitOptions(QCommandLineParser& parser) {
   }
 }
 
+// The keys, after the options: a visitor at the panel has no menu to find them in.
+constexpr std::array<std::array<const char*, 2>, 9> kKeys{{
+    {"Tab, Shift+Tab", "Move the focus through the buttons in view; the arrow keys move it within a group."},
+    {"Space, Enter",
+     "Press the focused button for as long as the key is down; either also removes the "
+     "notice."},
+    {"Esc", "Close the popup opened last."},
+    {"Ctrl++, Ctrl+-", "Make the window larger or smaller, from 100 to 300 %."},
+    {"Ctrl+0", "Return to 100 %."},
+    {"F11", "Switch full screen on or off."},
+    {"F9", "In a window, show or hide the whole caption under the panel."},
+    {"Ctrl+L", "Switch the language."},
+    {"Ctrl+Alt+Q", "End the program in showroom mode (--kiosk)."},
+}};
+
+// Lays out `text` in lines that fit beside a column of `indent` characters, as the parser does the options.
+QString wrapped(const QString& text, qsizetype indent) {
+  constexpr qsizetype kWidth = 79;
+  QString out;
+  qsizetype column = indent;
+  for (const QString& word : text.split(u' ')) {
+    if (column > indent && column + 1 + word.size() > kWidth) {
+      out += u'\n' + QString(indent, u' ');
+      column = indent;
+    } else if (column > indent) {
+      out += u' ';
+      ++column;
+    }
+    out += word;
+    column += word.size();
+  }
+  return out;
+}
+
+// The keys in the options' layout: their descriptions start in the column where the parser put the
+// options' own.
+QString keysHelp(const QString& optionsHelp) {
+  const QString helpLine = optionsHelp.section(QStringLiteral("\n  -h, --help"), 1).section(u'\n', 0, 0);
+  const qsizetype indent = static_cast<qsizetype>(std::string_view("  -h, --help").size()) + helpLine.size() -
+                           helpLine.trimmed().size();
+  QString text = QStringLiteral("\nKeys:\n");
+  for (const auto& [keys, what] : kKeys) {
+    text += QStringLiteral("  %1").arg(QLatin1String(keys)).leftJustified(indent - 2) + QStringLiteral("  ") +
+            wrapped(QString::fromUtf8(what), indent) + u'\n';
+  }
+  return text;
+}
+
 // The help text with the program's own name: without an application object the parser knows no name.
 QString usage(const QCommandLineParser& parser) {
-  return QStringLiteral("Usage: yunuri [options]\n") + parser.helpText().section(QLatin1Char('\n'), 1);
+  const QString options = parser.helpText();
+  return QStringLiteral("Usage: yunuri [options]\n") + options.section(QLatin1Char('\n'), 1) +
+         keysHelp(options);
 }
+
+// One style for every line the program says: its name, then a sentence in lower case without a full stop.
+// The parser's own errors are sentences of their own ("Unknown option 'x'.").
+QString oneLine(QString text) {
+  if (text.endsWith(u'.')) text.chop(1);
+  if (!text.isEmpty()) text[0] = text[0].toLower();
+  return QStringLiteral("yunuri: %1\n").arg(text);
+}
+
+constexpr int kDay = 24 * 60 * 60;
 
 // A count of seconds: a whole number from 0 to a day.
 std::optional<int> seconds(const QString& text) {
-  constexpr int kDay = 24 * 60 * 60;
   bool ok = false;
   const int value = text.toInt(&ok);
   if (!ok || value < 0 || value > kDay) return std::nullopt;
@@ -77,7 +137,7 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   // Qt's own help and version options would add --help-all, which lists Qt's options through an
   // application object that does not exist yet.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Print these options and end."));
+                                QStringLiteral("Print these options and the keys, and end."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Print the version and end."));
   const QStringList languages = builtInLanguages();
@@ -85,7 +145,7 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("language"),
       QStringLiteral("Show the panel in this language: %1. Japanese (ja) unless asked.")
           .arg(languages.join(u", ")),
-      QStringLiteral("code"));
+      QStringLiteral("CODE"));
   const QCommandLineOption kiosk(
       QStringLiteral("kiosk"),
       QStringLiteral(
@@ -96,22 +156,31 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("Start the panel again after SECONDS without a press (180 "
                      "with --kiosk, otherwise never; 0 never)."),
       QStringLiteral("SECONDS"));
-  parser.addOptions({help, version, language, kiosk, idleReset});
+  const QCommandLineOption statusLine(
+      QStringLiteral("status-line"),
+      QStringLiteral(
+          "In a window, show the whole caption in a strip under the panel (F9 shows and hides it)."));
+  const QCommandLineOption noStatusLine(
+      QStringLiteral("no-status-line"),
+      QStringLiteral("In a window, show the caption in the title bar alone."));
+  parser.addOptions({help, version, language, kiosk, idleReset, statusLine, noStatusLine});
   addToolkitOptions(parser);
 
   CommandLine result;
   if (!parser.parse(arguments)) {
-    print(err, QStringLiteral("yunuri: %1\n").arg(parser.errorText()));
+    print(err, oneLine(parser.errorText()));
     print(err, usage(parser));
     result.exitStatus = 2;
   } else if (!parser.positionalArguments().isEmpty()) {
-    print(err,
-          QStringLiteral("yunuri: unexpected argument '%1'\n").arg(parser.positionalArguments().first()));
+    print(err, oneLine(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first())));
     print(err, usage(parser));
     result.exitStatus = 2;
   } else if (parser.isSet(idleReset) && !seconds(parser.value(idleReset))) {
-    print(err, QStringLiteral("yunuri: --idle-reset needs a whole number of seconds, not '%1'\n")
-                   .arg(parser.value(idleReset)));
+    print(
+        err,
+        oneLine(QStringLiteral("--idle-reset takes a whole number of seconds from 0 to %1 (a day), not '%2'")
+                    .arg(kDay)
+                    .arg(parser.value(idleReset))));
     print(err, usage(parser));
     result.exitStatus = 2;
   } else if (parser.isSet(help)) {
@@ -121,14 +190,19 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
     print(out, QStringLiteral("yunuri " YUNURI_VERSION "\n"));
     result.exitStatus = 0;
   } else if (parser.isSet(language) && !languages.contains(parser.value(language))) {
-    print(err, QStringLiteral("yunuri: no language '%1'; built in: %2\n")
-                   .arg(parser.value(language), languages.join(u", ")));
+    print(err, oneLine(QStringLiteral("no language '%1'; built in: %2")
+                           .arg(parser.value(language), languages.join(u", "))));
     print(err, usage(parser));
     result.exitStatus = 2;
   } else {
     if (parser.isSet(language)) result.options.language = parser.value(language);
     result.options.kiosk = parser.isSet(kiosk);
     if (parser.isSet(idleReset)) result.options.idleReset = seconds(parser.value(idleReset));
+    // Given both, the later wins, so that a launcher's choice can be overridden after it.
+    for (const QString& name : parser.optionNames()) {
+      if (name == statusLine.names().first()) result.options.statusLine = true;
+      if (name == noStatusLine.names().first()) result.options.statusLine = false;
+    }
   }
   return result;
 }

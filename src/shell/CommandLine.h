@@ -17,6 +17,8 @@ struct Options {
   bool kiosk = false;
   // Seconds without a press after which the panel starts again; 0 never. Unset, the mode decides.
   std::optional<int> idleReset;
+  // The status strip under the panel in a window, for this launch; unset, as F9 last left it.
+  std::optional<bool> statusLine;
 };
 
 // Seconds without a press before the panel starts again, as the options ask: 180 in showroom mode unless told

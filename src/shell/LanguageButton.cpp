@@ -1,7 +1,10 @@
 #include "shell/LanguageButton.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTouchEvent>
+#include <algorithm>
 
 #include "shell/Language.h"
 #include "shell/PanelAccessible.h"
@@ -11,8 +14,35 @@ namespace yunuri {
 namespace {
 
 constexpr int kMargin = 12;
-constexpr int kPadding = 14;
-constexpr int kPixels = 18;
+// The usual smallest touch target, in device-independent pixels.
+constexpr int kTouchTarget = 48;
+constexpr int kPadding = 16;
+constexpr int kPixels = 20;
+constexpr int kGlobe = 22;
+constexpr int kGap = 10;
+
+// Light letters on a deep blue, a light edge that sets it off from the near-black ground: about 8:1.
+const QColor kFace(36, 70, 110);
+const QColor kFacePressed(58, 100, 150);
+const QColor kLetters(240, 236, 232);
+const QColor kFocus(246, 196, 69);
+
+// A globe of a circle, its equator and two parallels, and one meridian's ellipse.
+void paintGlobe(QPainter& p, const QRectF& r, const QColor& colour) {
+  p.setPen(QPen(colour, 1.6));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(r);
+  p.drawEllipse(r.adjusted(r.width() * 0.27, 0, -r.width() * 0.27, 0));
+  p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+  QPainterPath parallels;
+  for (const qreal at : {0.25, 0.75}) {
+    const qreal y = r.top() + r.height() * at;
+    const qreal inset = r.width() * 0.07;
+    parallels.moveTo(r.left() + inset, y);
+    parallels.lineTo(r.right() - inset, y);
+  }
+  p.drawPath(parallels);
+}
 
 }  // namespace
 
@@ -25,32 +55,50 @@ LanguageButton::LanguageButton(QWidget* window) : QPushButton(window) {
   QFont f = font();
   f.setPixelSize(kPixels);
   setFont(f);
-  setStyleSheet(QStringLiteral(
-      "QPushButton { color: #f0ece8; background: #3a3532; border: 1px solid #6a625c; border-radius: 6px; }"
-      "QPushButton:pressed { background: #55504c; }"
-      "QPushButton:focus { border: 2px solid #f6c445; }"));
+  // As wide as the longest name, so that a switch neither moves it nor the panel.
+  int widest = 0;
+  for (const QString& code : builtInLanguages()) {
+    widest = std::max(widest, fontMetrics().horizontalAdvance(languageName(code)));
+  }
+  setFixedSize(std::max(kTouchTarget, kPadding + kGlobe + kGap + widest + kPadding),
+               std::max(kTouchTarget, fontMetrics().height() + kPadding));
   connect(this, &QPushButton::clicked, this, [] { setLanguage(nextLanguage()); });
   relabel();
   hide();
 }
 
+QSize LanguageButton::cornerRoom() const {
+  return size() + QSize(2 * kMargin, 2 * kMargin);
+}
+
 void LanguageButton::relabel() {
-  const QString next = nextLanguage();
-  setText(languageName(next));
+  setText(languageName(nextLanguage()));
   setAccessibleDescription(accessibleText(YUNURI_TR("Panel", "表示する言語を切り替えます (Ctrl+L)")));
-  const QSize hint = fontMetrics().size(Qt::TextSingleLine, text()) + QSize(2 * kPadding, kPadding);
-  resize(hint);
-  // A wider or narrower name keeps the button in its corner.
-  if (isVisible()) move(parentWidget()->width() - kMargin - width(), kMargin);
+  update();
 }
 
 void LanguageButton::place(const QRectF& panel, bool fullScreen) {
   const QRect window = parentWidget()->rect();
-  const bool roomAbove = panel.top() - window.top() >= height() + 2 * kMargin;
-  const bool roomBeside = window.right() + 1 - panel.right() >= width() + 2 * kMargin;
-  const bool shown = fullScreen && (roomAbove || roomBeside);
-  if (shown) move(window.right() + 1 - kMargin - width(), window.top() + kMargin);
-  setVisible(shown);
+  const QRect corner(window.right() + 1 - kMargin - width(), window.top() + kMargin, width(), height());
+  move(corner.topLeft());
+  setVisible(fullScreen && !panel.intersects(corner.adjusted(-kMargin, 0, 0, kMargin)));
+}
+
+void LanguageButton::paintEvent(QPaintEvent* /*event*/) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool focused = hasFocus();
+  const qreal edge = focused ? 3 : 1.5;
+  const QRectF face = QRectF(rect()).adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
+  p.setPen(QPen(focused ? kFocus : kLetters, edge));
+  p.setBrush(isDown() ? kFacePressed : kFace);
+  p.drawRoundedRect(face, 8, 8);
+  const QRectF globe(kPadding, (height() - kGlobe) / 2.0, kGlobe, kGlobe);
+  paintGlobe(p, globe, kLetters);
+  p.setPen(kLetters);
+  p.setFont(font());
+  const QRectF words(globe.right() + kGap, 0, width() - globe.right() - kGap - kPadding, height());
+  p.drawText(words, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, text());
 }
 
 void LanguageButton::changeEvent(QEvent* event) {

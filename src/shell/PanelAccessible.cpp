@@ -20,10 +20,13 @@ QAccessibleInterface* panelFactory(const QString& /*classname*/, QObject* object
 }  // namespace
 
 QString accessibleText(std::string_view japanese) {
-  // In the language shown. A word broken at its hyphen joins up again; words on two lines are read as one
-  // line; the printed minus sign is read as the hyphen-minus a speech synthesiser knows.
-  return assets::shown(japanese)
-      .replace(QStringLiteral("-\n"), QStringLiteral("-"))
+  return oneLine(assets::shown(japanese));
+}
+
+QString oneLine(QString shown) {
+  // A word broken at its hyphen joins up again; words on two lines are read as one line; the printed minus
+  // sign is read as the hyphen-minus a speech synthesiser knows.
+  return shown.replace(QStringLiteral("-\n"), QStringLiteral("-"))
       .replace(QLatin1Char('\n'), QLatin1Char(' '))
       .replace(QChar(0x2212), QLatin1Char('-'));
 }
@@ -69,7 +72,8 @@ void PanelAccessible::build() const {
   }
   make(groupNode(Group::Volume), {Node::Kind::Meter});
   make(nullptr, {Node::Kind::Status});
-  make(nullptr, {Node::Kind::Announcement});
+  make(nullptr, {Node::Kind::Announcement, ArrayId::SWm, kVolumeNews});
+  make(nullptr, {Node::Kind::Announcement, ArrayId::SWm, kCaptionNews});
   panel_->nodesBuilt(all_);
 }
 
@@ -129,13 +133,6 @@ PanelElement* PanelAccessible::buttonChild(ButtonRef button) const {
   return nullptr;
 }
 
-PanelElement* PanelAccessible::meterChild() const {
-  for (PanelElement* c : nodes()) {
-    if (c->node().kind == Node::Kind::Meter) return c;
-  }
-  return nullptr;
-}
-
 PanelElement* PanelAccessible::noticeChild() const {
   build();
   return children_.front();
@@ -144,6 +141,11 @@ PanelElement* PanelAccessible::noticeChild() const {
 PanelElement* PanelAccessible::announcementChild() const {
   build();
   return children_.back();
+}
+
+PanelElement* PanelAccessible::volumeNewsChild() const {
+  build();
+  return children_[children_.size() - 2];
 }
 
 QString PanelAccessible::text(QAccessible::Text t) const {

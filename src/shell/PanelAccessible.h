@@ -46,12 +46,14 @@ class AccessiblePanel {
 // Every text the accessible tree exposes passes here, from the core's Japanese, in the language shown and on
 // one line.
 QString accessibleText(std::string_view japanese);
+// A text already in the language shown, on one line as `accessibleText` gives it.
+QString oneLine(QString shown);
 
 // What a screen reader sees of the panel: the window, named by the program, with every part of the panel in
 // visual order: the notice (a dialog with its text), the top buttons, the named groups (the sources, the
 // screens, the volume with the meter, each popup as a dialog, the remote area) with their printed texts and
-// buttons, the status line and the notification that speaks each new caption. The nodes are built only when
-// an assistive technology first asks for them.
+// buttons, the status line and the notifications that speak each new caption and each new volume. The nodes
+// are built only when an assistive technology first asks for them.
 class PanelAccessible : public QAccessibleWidget {
  public:
   PanelAccessible(QWidget* window, AccessiblePanel* panel);
@@ -68,11 +70,11 @@ class PanelAccessible : public QAccessibleWidget {
 
   AccessiblePanel* panel() const { return panel_; }
   QWidget* host() const { return widget(); }
-  // The node of a button, of the meter, of the notice and of the caption's notification.
+  // The node of a button, of the notice and of the notifications of the caption and the volume.
   PanelElement* buttonChild(ButtonRef button) const;
-  PanelElement* meterChild() const;
   PanelElement* noticeChild() const;
   PanelElement* announcementChild() const;
+  PanelElement* volumeNewsChild() const;
   // Every node, parents before their children.
   const std::vector<PanelElement*>& nodes() const;
 

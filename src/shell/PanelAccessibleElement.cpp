@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "assets/Artwork.h"
+#include "assets/Words.h"
 #include "shell/PanelAccessible.h"
 #include "window/Form1.h"
 #include "window/Groups.h"
@@ -125,6 +126,10 @@ QRectF PanelElement::panelRect() const {
 
 QRect PanelElement::rect() const {
   const QWidget* host = root_->host();
+  if (node_.kind == Node::Kind::Announcement && node_.index == kVolumeNews) {
+    const QRect local = panel()->panelToWidget(rectF(form().WindowRect(form().MET())));
+    return {host->mapToGlobal(local.topLeft()), local.size()};
+  }
   if (node_.kind == Node::Kind::Status || node_.kind == Node::Kind::Announcement) {
     // In full screen the caption is painted under the panel; in a window it is the title bar's line, above
     // the client area.
@@ -154,8 +159,15 @@ QAccessible::Role PanelElement::role() const {
           return QAccessible::CheckBox;
       }
     case Node::Kind::ScreenLabel:
-    case Node::Kind::Text:
       return QAccessible::StaticText;
+    case Node::Kind::Text:
+      // The notice's paragraphs are its message, which the notice says whole as its description. As labels,
+      // a screen reader would read them after the notice's name and then the description too: the notice
+      // twice wherever its paragraphs have spaces between words (Orca passes over a label of fewer than three
+      // words, and a Japanese paragraph is one word to it).
+      return PrintedTexts()[static_cast<std::size_t>(node_.index)].group == Group::Notice
+                 ? QAccessible::Paragraph
+                 : QAccessible::StaticText;
     case Node::Kind::Meter:
       return QAccessible::ProgressBar;
     case Node::Kind::Status:
@@ -209,10 +221,10 @@ QAccessible::State PanelElement::state() const {
       s.focused = shown && hasFocus && panel()->focusedButton() == b;
       s.checkable = CatalogueEntry(b.array, b.index).checked != CheckRule::None;
       s.checked = f.Checked(b.array, b.index);
-      if (b.array == ArrayId::SWu) {
+      // Only an open popup is worth a word: "collapsed" on every top button tells a visitor nothing.
+      if (b.array == ArrayId::SWu && PopupWanted(f, b.index)) {
         s.expandable = true;
-        s.expanded = PopupWanted(f, b.index);
-        s.collapsed = !s.expanded;
+        s.expanded = true;
       }
       const std::optional<Target> held = f.HeldTarget();
       s.pressed =
@@ -284,8 +296,12 @@ QString PanelElement::name() const {
     case Node::Kind::Meter:
       return accessibleText(kMeterName);
     case Node::Kind::Status:
-    case Node::Kind::Announcement:
       return accessibleText(f.Caption());
+    case Node::Kind::Announcement:
+      // Heard on every press, where the title would only repeat the window's name.
+      if (node_.index == kVolumeNews)
+        return QStringLiteral("%1 %2%").arg(accessibleText(kMeterName)).arg(f.state.VolumeLevel);
+      return oneLine(assets::shownWithoutTitle(f.Caption()));
   }
   return {};
 }
@@ -302,10 +318,13 @@ QString PanelElement::description() const {
       return accessibleText(ButtonDescription(form(), node_.array, node_.index));
     case Node::Kind::Meter:
       return form().state.MuteOn != 0 ? accessibleText(kMeterMuted) : QString();
+    case Node::Kind::Announcement:
+      // Said after the level, as the meter says it.
+      if (node_.index == kVolumeNews && form().state.MuteOn != 0) return accessibleText(kMeterMuted);
+      break;
     case Node::Kind::ScreenLabel:
     case Node::Kind::Text:
     case Node::Kind::Status:
-    case Node::Kind::Announcement:
       break;
   }
   return {};

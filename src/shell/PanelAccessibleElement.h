@@ -21,8 +21,13 @@ struct Node {
   enum class Kind : std::uint8_t { Group, Button, ScreenLabel, Text, Meter, Status, Announcement };
   Kind kind;
   ArrayId array = ArrayId::SWm;  // for Button and ScreenLabel
-  int index = 0;                 // for Button and ScreenLabel; the Group or the printed text's position
+  // For Button and ScreenLabel; the Group or the printed text's position; which news an Announcement tells.
+  int index = 0;
 };
+
+// The two notifications: the new caption, and the volume's new level once it settled.
+inline constexpr int kCaptionNews = 0;
+inline constexpr int kVolumeNews = 1;
 
 // One part of the panel as an assistive technology sees it: a control, a printed text, or a named group of
 // them (the notice and the popups are dialogs). Holds no state of its own: every answer is read from the

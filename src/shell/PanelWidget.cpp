@@ -31,7 +31,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
-  setFixedSize(kWindowWidth, kWindowHeight);
+  setFixedSize(zoom_.windowSize());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -95,6 +95,12 @@ bool PanelWidget::event(QEvent* event) {
       break;
     case QEvent::LanguageChange:
       showLanguage();
+      break;
+    case QEvent::WindowActivate:
+      // The notice holds the keyboard first, so that Space closes it: a window activated with no focus yet
+      // (the desktop activates it once mapped, full screen already) would hand it to the first child that
+      // takes Tab, the language button.
+      if (focusWidget() == nullptr) setFocus(Qt::ActiveWindowFocusReason);
       break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
@@ -221,6 +227,7 @@ void PanelWidget::startAgain() {
       captionSpoken = true;
     }
     focus_.reset(f);
+    noticeTakesFocus();
     finger_.reset();
     canvas_.startAgain();
     update();
@@ -234,10 +241,16 @@ void PanelWidget::startAgain() {
   announcer_.focus();
 }
 
+void PanelWidget::noticeTakesFocus() {
+  if (languageButton_ != nullptr && languageButton_->hasFocus()) setFocus(Qt::OtherFocusReason);
+}
+
 void PanelWidget::showLanguage() {
   // Every picture with words is painted again in the new ones; the panel's state, its held press and its
   // timers are not touched. The caption that stands is shown again, now in the new language.
   canvas_.clear();
+  // Pressed from the keyboard over the notice, the language button hands the keyboard back to the notice.
+  if (form_.NoticeUp()) noticeTakesFocus();
   setWindowTitle(assets::shown(form_.Caption()));
   announcer_.caption();
   update();
@@ -262,10 +275,11 @@ void PanelWidget::showEvent(QShowEvent* event) {
 }
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
-  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()));
   // Made on the first full screen: a push button sets up the widget style and letters in the system's face,
   // which a windowed panel never needs (a fifth of a megabyte).
   if (languageButton_ == nullptr && isFullScreen()) languageButton_ = new LanguageButton(this);
+  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()),
+               languageButton_ != nullptr ? languageButton_->cornerRoom() : QSize());
   if (languageButton_ != nullptr) languageButton_->place(zoom_.panelArea(), isFullScreen());
   update();
   QWidget::resizeEvent(event);

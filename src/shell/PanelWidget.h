@@ -64,10 +64,14 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // The panel as it starts, the notice over it; put off while a press is held (its release counts as a
   // press).
   void startAgain();
-  // Where the status line is set in full screen; empty in a window.
+  // The strip under the panel that shows the whole caption in a window (as F9 last left it unless set),
+  // for this launch.
+  void setStatusStrip(bool shown) { place_.showStrip(shown); }
+  // Where the status line is set: on the ground under the panel in full screen, in the strip in a window;
+  // empty in a window without the strip.
   QRect statusLineRect() const override {
-    return isFullScreen() ? statusLineBand(size(), panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)))
-                          : QRect();
+    if (!isFullScreen() && !zoom_.strip()) return {};
+    return statusLineBand(size(), panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)));
   }
 
  protected:
@@ -94,6 +98,8 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void sendAction(std::optional<ButtonRef> button);
   // After the language changed: the same panel in the new words, nothing else.
   void showLanguage();
+  // The notice is up again, or still: the keyboard goes to it from the language button.
+  void noticeTakesFocus();
 
   Form1& form_;  // changed only within `pass`
   PanelZoom zoom_;

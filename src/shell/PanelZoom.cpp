@@ -11,8 +11,7 @@ namespace {
 
 const QSizeF kPanel(kWindowWidth, kWindowHeight);
 
-bool fits(int percent, QSize room) {
-  const QSizeF size = kPanel * (percent / 100.0);
+bool fitsIn(QSizeF size, QSize room) {
   return size.width() <= room.width() && size.height() <= room.height();
 }
 
@@ -22,6 +21,7 @@ PanelZoom::Command PanelZoom::commandOf(const QKeyEvent& event) {
   // Shift and the keypad do not matter: Ctrl++ is Ctrl+Shift+= on many layouts.
   const Qt::KeyboardModifiers mods = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
   if (mods == Qt::NoModifier && event.key() == Qt::Key_F11) return Command::FullScreen;
+  if (mods == Qt::NoModifier && event.key() == Qt::Key_F9) return Command::StatusStrip;
   if (mods != Qt::ControlModifier) return Command::None;
   switch (event.key()) {
     case Qt::Key_Plus:
@@ -37,9 +37,11 @@ PanelZoom::Command PanelZoom::commandOf(const QKeyEvent& event) {
 }
 
 bool PanelZoom::zoomIn(QSize room) {
-  if (step_ + 1 >= kPercents.size() || !fits(kPercents[step_ + 1], room)) return false;
+  if (step_ + 1 >= kPercents.size()) return false;
   ++step_;
-  return true;
+  if (fits(room)) return true;
+  --step_;
+  return false;
 }
 
 bool PanelZoom::zoomOut() {
@@ -55,25 +57,41 @@ bool PanelZoom::reset() {
 }
 
 QSize PanelZoom::windowSize() const {
-  return (kPanel * factor(percent())).toSize();
+  const QSizeF window(kPanel.width(), kPanel.height() + (strip_ ? kStripHeight : 0));
+  return (window * factor(percent())).toSize();
 }
 
-void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow) {
+bool PanelZoom::fits(QSize room) const {
+  return fitsIn(QSizeF(windowSize()), room);
+}
+
+void PanelZoom::layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow, QSize corner) {
   if (!fullScreen) {
     scale_ = factor(percent());
     origin_ = {};
     return;
   }
   const QSize room(size.width(), std::max(0, size.height() - reserveBelow));
-  int largest = kPercents.front();
-  for (const int p : kPercents) {
-    if (fits(p, room)) largest = p;
-  }
-  scale_ = factor(largest);
   // On whole device pixels, so that the pictures are copied pixel for pixel.
   const auto centred = [deviceRatio](qreal room) { return std::round(room / 2 * deviceRatio) / deviceRatio; };
-  const QSizeF ground = QSizeF(room) - kPanel * scale_;
-  origin_ = {centred(ground.width()), centred(ground.height())};
+  const auto below = [deviceRatio](qreal top) { return std::ceil(top * deviceRatio) / deviceRatio; };
+  scale_ = factor(kPercents.front());
+  origin_ = {centred(size.width() - kPanel.width() * scale_),
+             centred(room.height() - kPanel.height() * scale_)};
+  for (std::size_t step = kPercents.size(); step-- > 0;) {
+    const QSizeF panel = kPanel * factor(kPercents[step]);
+    if (!fitsIn(panel, room)) continue;
+    const QSizeF ground = QSizeF(room) - panel;
+    QPointF origin(centred(ground.width()), centred(ground.height()));
+    // The corner is free beside a narrower panel; else the panel goes down under it, if the ground has room.
+    if (ground.width() - origin.x() < corner.width()) {
+      if (ground.height() < corner.height()) continue;
+      origin.setY(std::max(origin.y(), below(corner.height())));
+    }
+    scale_ = factor(kPercents[step]);
+    origin_ = origin;
+    return;
+  }
 }
 
 QPoint PanelZoom::toPanel(QPointF widgetPoint) const {

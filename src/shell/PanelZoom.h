@@ -15,12 +15,15 @@ namespace yunuri {
 // and the mapping between the panel's own coordinates (the layout's 400 x 300) and the widget's.
 class PanelZoom {
  public:
-  enum class Command : std::uint8_t { None, In, Out, Reset, FullScreen };
+  enum class Command : std::uint8_t { None, In, Out, Reset, FullScreen, StatusStrip };
   // What a key asks for, with the keys of browsers and image viewers: Ctrl++ (also Ctrl+= and Ctrl+Shift+=),
-  // Ctrl+-, Ctrl+0 and F11.
+  // Ctrl+-, Ctrl+0 and F11; and F9 for the status strip under the window's panel.
   static Command commandOf(const QKeyEvent& event);
 
   static constexpr std::array<int, 6> kPercents = {100, 125, 150, 200, 250, 300};
+  // The strip under the panel in a window that shows the whole caption, which the title bar cuts short, in
+  // panel pixels: two lines of the smallest legible letters or one of larger.
+  static constexpr int kStripHeight = 40;
 
   int percent() const { return kPercents[step_]; }
   // One step up when the panel at that step fits `room`, one step down, back to 100 %. True when the step
@@ -28,13 +31,18 @@ class PanelZoom {
   bool zoomIn(QSize room);
   bool zoomOut();
   bool reset();
-  // The window's client size at the current step.
+  // The window's client size at the current step: the panel, and the strip under it when it shows.
   QSize windowSize() const;
+  bool fits(QSize room) const;
+  // Whether a window shows the status strip under the panel (full screen has its own line).
+  void setStrip(bool shown) { strip_ = shown; }
+  bool strip() const { return strip_; }
 
-  // Lays the panel out in a widget of `size`: in a window at the current step; full screen at the largest
-  // step that fits above a band `reserveBelow` high kept for the status line, centred in what is left on
-  // whole device pixels of `deviceRatio`.
-  void layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow = 0);
+  // Lays the panel out in a widget of `size`: in a window at the current step in its top left corner;
+  // full screen at the largest step that fits above a band `reserveBelow` high kept for the status line and
+  // leaves a `corner` at the top right free, centred in what is left on whole device pixels of
+  // `deviceRatio` (lower than centred where the corner needs it).
+  void layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow = 0, QSize corner = {});
   // Widget pixels per panel pixel.
   qreal scale() const { return scale_; }
   // The panel pixel under a widget point (outside the panel when the point is on the ground around it).
@@ -49,6 +57,7 @@ class PanelZoom {
   static qreal factor(int percent) { return percent / 100.0; }
 
   std::size_t step_ = 0;
+  bool strip_ = true;
   qreal scale_ = 1;
   QPointF origin_;
 };

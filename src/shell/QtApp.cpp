@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QWidget>
+#include <utility>
 
 #include "assets/Log.h"
 #include "assets/Words.h"
+#include "shell/Summons.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -22,6 +24,9 @@ constexpr const char* kRuntimeVariable = "XDG_RUNTIME_DIR";
 constexpr QFile::Permissions kPrivateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 constexpr QFile::Permissions kOthersWrite = QFile::WriteGroup | QFile::WriteOther;
 constexpr auto kLockName = "yunuri.lock";
+constexpr auto kSocketName = "yunuri.socket";
+// How long a refused launch waits for the running panel to come forward before it shows its box anyway.
+constexpr int kSummonsPatienceMs = 4000;
 constexpr auto kFallbackName = "yunuri";
 
 // Whether this user may make entries in the directory. The owner's write bit is tested as well as access
@@ -158,14 +163,34 @@ QString chooseLockDirectory() {
 
 QtApp::QtApp() : lockDir_(chooseLockDirectory()) {}
 
+QtApp::~QtApp() = default;
+
 bool QtApp::PrevInstance() {
   if (lockDir_.isEmpty()) return false;
   lock_ = std::make_unique<QLockFile>(QDir(lockDir_).filePath(QString::fromLatin1(kLockName)));
   // Never stale by age: a copy that has run for hours keeps its lock. A lock whose owner is gone (crashed or
   // killed) is recognised by its process id and taken over.
   lock_->setStaleLockTime(0);
-  if (lock_->tryLock(0)) return false;
-  if (lock_->error() == QLockFile::LockFailedError) return true;
+  const QString socket = QDir(lockDir_).filePath(QString::fromLatin1(kSocketName));
+  if (lock_->tryLock(0)) {
+    listener_ = std::make_unique<SummonsListener>(socket, [this](std::function<void()> done) {
+      if (summoned_) {
+        bringForward(summoned_, std::move(done));
+      } else {
+        done();
+      }
+    });
+    if (!listener_->listening()) {
+      say(QStringLiteral("cannot listen at %1 (%2); a second launch cannot bring this panel forward")
+              .arg(socket, listener_->problem()));
+    }
+    return false;
+  }
+  if (lock_->error() == QLockFile::LockFailedError) {
+    // The running panel comes forward first; the box shown next is then the last window activated.
+    summon(socket, kSummonsPatienceMs);
+    return true;
+  }
   say(QStringLiteral("cannot create the single-instance lock in %1; running without it").arg(lockDir_));
   lock_.reset();
   return false;
@@ -179,7 +204,9 @@ void QtApp::MsgBoxCritical(std::string_view text, std::string_view title) {
 }
 
 void QtApp::End() {
-  // Gone for good: the lock goes first, so a new launch is never refused by a copy on its way out.
+  // Gone for good: the lock goes first, so a new launch is never refused by a copy on its way out; the
+  // socket just before it, so that a launch refused meanwhile finds nobody to wait for.
+  listener_.reset();
   lock_.reset();
   for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
   QCoreApplication::exit(0);

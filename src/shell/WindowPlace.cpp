@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 #include <algorithm>
 
@@ -18,7 +19,17 @@ QRect keptWithin(QRect r, const QRect& area) {
   return r;
 }
 
+// Where F9's choice is kept: ~/.config/yunuri/yunuri.conf.
+QSettings settings() {
+  return QSettings(QStringLiteral("yunuri"), QStringLiteral("yunuri"));
+}
+const QString kStripKey = QStringLiteral("window/statusStrip");
+
 }  // namespace
+
+bool rememberedStatusStrip() {
+  return settings().value(kStripKey, true).toBool();
+}
 
 WindowPlace::Key WindowPlace::key(const QKeyEvent& event) {
   const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
@@ -30,6 +41,13 @@ WindowPlace::Key WindowPlace::key(const QKeyEvent& event) {
   if (command == PanelZoom::Command::None) return Key::NotMine;
   // A showroom's window stays as it is: full screen at its own scale.
   if (showroom_) return Key::Taken;
+  if (command == PanelZoom::Command::StatusStrip) {
+    // Full screen has its line under the panel in any case.
+    if (window_.isFullScreen()) return Key::Taken;
+    showStrip(!zoom_.strip());
+    settings().setValue(kStripKey, zoom_.strip());
+    return Key::Changed;
+  }
   if (command == PanelZoom::Command::FullScreen) {
     toggleFullScreen();
     return Key::Changed;
@@ -59,6 +77,22 @@ void WindowPlace::showZoomStep() {
   zoomed.moveCenter(frame.center());
   if (const QScreen* s = window_.screen()) zoomed = keptWithin(zoomed, s->availableGeometry());
   window_.move(zoomed.topLeft());
+}
+
+void WindowPlace::showStrip(bool shown) {
+  if (zoom_.strip() == shown) return;
+  zoom_.setStrip(shown);
+  if (window_.isFullScreen()) return;
+  // A window grown out of its screen by the strip takes the largest step that fits.
+  while (!zoom_.fits(roomForPanel()) && zoom_.zoomOut()) {
+  }
+  const QRect frame = window_.frameGeometry();
+  const QSize margins = frame.size() - window_.size();
+  window_.setFixedSize(zoom_.windowSize());
+  if (const QScreen* s = window_.screen(); s != nullptr && window_.isVisible()) {
+    const QRect grown(frame.topLeft(), zoom_.windowSize() + margins);
+    window_.move(keptWithin(grown, s->availableGeometry()).topLeft());
+  }
 }
 
 void WindowPlace::toggleFullScreen() {

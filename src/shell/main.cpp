@@ -16,6 +16,7 @@
 #include "shell/PanelWidget.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
+#include "shell/WindowPlace.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
 
   yunuri::PanelWidget panel(form);
   panel.setIdleReset(yunuri::idleResetSeconds(options));
+  panel.setStatusStrip(options.statusLine.value_or(yunuri::rememberedStatusStrip()));
   if (options.kiosk) {
     showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
     panel.startShowroom();
@@ -113,6 +115,7 @@ int main(int argc, char** argv) {
     panel.show();
   }
   panel.startTimer1();
+  platform.bringForwardWhenSummoned(&panel);
   // Asked once the event loop runs: by then the first frame's letters have done the font lookup.
   QTimer::singleShot(0, &panel, [&panel] { yunuri::warnIfNoJapaneseFont(&panel); });
   return QApplication::exec();

@@ -129,11 +129,12 @@ constexpr auto kExecute = [] {
 
 constexpr ButtonEntry kTopButtons[] = {
     text(A::SWu, 0, K::Top, Area::Top, YUNURI_TR("Panel", "プロジェクタ電源"),
-         YUNURI_TR("Panel", "プロジェクタ電源の操作パネルを開閉します"), Finish::Blue, kPillPixels),
+         YUNURI_TR("Panel", "左右のプロジェクタの電源を入れたり切ったりするボタンを出します"), Finish::Blue,
+         kPillPixels),
     text(A::SWu, 1, K::Top, Area::Top, YUNURI_TR("Panel", "CD/MD操作"),
-         YUNURI_TR("Panel", "CD/MDの操作パネルを開閉します"), Finish::Blue, kPillPixels),
+         YUNURI_TR("Panel", "CD/MDプレーヤーを操作するボタンを出します"), Finish::Blue, kPillPixels),
     round(A::SWu, 2, K::Top, Area::Top, YUNURI_TR("Panel", "終了"),
-          YUNURI_TR("Panel", "終了確認を開閉します"), Finish::Red, 14),
+          YUNURI_TR("Panel", "プログラムを終了するか確かめます"), Finish::Red, 14),
 
 };
 

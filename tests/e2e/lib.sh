@@ -29,6 +29,8 @@ YUNURI_BIN=$(readlink -f "$1")
 E2E_TMP=$(mktemp -d)
 export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# What the program remembers (F9's choice) stays with the test: every test starts as a new user.
+export XDG_CONFIG_HOME="$E2E_TMP/config"
 PIDS=()     # what the test started, ended newest first when it ends
 AT_EXIT=()  # commands run once those have ended
 PASSED=0

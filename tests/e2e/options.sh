@@ -15,10 +15,12 @@ run() {
 why() { ! echo "$*: status $status; printed: $(cat "$out"); said: $(cat "$err")" >&2; }
 helps() { run --help && [ "$status" = 0 ] && [ "$(head -1 "$out")" = "Usage: yunuri [options]" ] || why --help; }
 tells_version() { run "$@" && [ "$status" = 0 ] && [ "$(cat "$out")" = "yunuri $version" ] || why "$@"; }
-# Status 2, nothing on standard output, one line naming what was wrong and then the usage.
+# Status 2, nothing on standard output, one line naming what was wrong (the last argument, and $WHAT when set)
+# in the program's one style, then the usage.
 refused() {
-  run "$1" && [ "$status" = 2 ] && [ ! -s "$out" ] && [ "$(sed -n 2p "$err")" = "Usage: yunuri [options]" ] &&
-    grep -qF -- "${1##*-}" <(head -1 "$err") || why "$1"
+  run "$@" && [ "$status" = 2 ] && [ ! -s "$out" ] && [ "$(sed -n 2p "$err")" = "Usage: yunuri [options]" ] &&
+    head -1 "$err" | grep -qF -- "${!###*-}" && head -1 "$err" | grep -qF -- "${WHAT:-}" &&
+    head -1 "$err" | grep -qE '^yunuri: [^A-Z].*[^.]$' || why "$@"
 }
 
 check "--help prints the usage" helps
@@ -26,7 +28,10 @@ cp "$out" "$E2E_TMP/help"
 check "-v prints the version" tells_version -v
 check "the toolkit's options pass" tells_version -platform offscreen --style Fusion --version
 check "help and version leave the runtime directory alone" nothing_left
-for wrong in --no-such-option -x stray; do check "$wrong is refused" refused "$wrong"; done
+for wrong in --no-such-option -x stray --idle-reset; do check "$wrong is refused" refused "$wrong"; done
+for seconds in 99999999999 86401 -1; do
+  WHAT="from 0 to 86400" check "--idle-reset $seconds is refused with the range" refused --idle-reset "$seconds"
+done
 
 # Every option word of --help's list, and of the manual page's OPTIONS section, one a line, sorted.
 sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' "$E2E_TMP/help" | tr ', ' '\n\n' | sed '/^$/d' | sort >"$E2E_TMP/from-help"
@@ -35,4 +40,16 @@ sed -n '/^\.SH OPTIONS/,/^\.SH /{/^\.TP/{n;p}}' "$manual" | sed 's/\\-/-/g' | gr
 require "--help lists options" test -s "$E2E_TMP/from-help"
 check "the manual page lists what --help lists" \
   diff -u --label help "$E2E_TMP/from-help" --label "manual page" "$E2E_TMP/from-manual"
+
+# The keys: --help lists every key the panel answers, and the manual page's KEYS section each of them.
+sed -n '/^Keys:/,${s/^  \([^ ].*[^ ]\)  .*/\1/p}' "$E2E_TMP/help" | sed 's/, /\n/g' >"$E2E_TMP/keys"
+lists_keys() {
+  for key in Tab Shift+Tab Space Enter Esc Ctrl++ Ctrl+- Ctrl+0 F11 F9 Ctrl+L Ctrl+Alt+Q; do
+    grep -qxF -- "$key" "$E2E_TMP/keys" || { echo "no $key" >&2; return 1; }
+  done
+}
+check "--help lists every key" lists_keys
+sed -n '/^\.SH KEYS/,/^\.SH /p' "$manual" | sed 's/\\-/-/g' >"$E2E_TMP/manual-keys"
+missing_keys() { ! grep -vxFf <(grep -oE '[^ "]+' "$E2E_TMP/manual-keys") "$E2E_TMP/keys"; }
+check "the manual page's KEYS lists every key --help lists" missing_keys
 finish

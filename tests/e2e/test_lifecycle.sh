@@ -5,23 +5,37 @@ source "$(dirname "$0")/lib.sh"
 start_x
 
 readonly TITLE='^ゆぬり～' CAUTION='^CAUTION!!$'
-# Presses OK in the CAUTION box of pid $1.
-answer_caution() { xdotool windowactivate --sync "$(windows_titled "$1" "$CAUTION" | head -1)" key Return; }
 looks_drawn() { [ "$(convert "$1" -format '%k' info:)" -gt 8 ]; }
 
-# A second copy while the first runs: the CAUTION box, then after Return nothing of it is left.
+# A second copy while the first runs, hidden under another window: the first comes to the front, the CAUTION
+# box over it is the active window and stays so, and Return closes the box; nothing of the second is left.
 open_panel
 first=$PANEL_PID wid=$WID
-lock=$(leftovers)
-require "the running panel holds a lock" test -n "$lock"
+lock="$XDG_RUNTIME_DIR/yunuri.lock"
+require "the running panel holds a lock" test -f "$lock"
 # However long the first copy has run, its lock holds.
 touch -d '1 day ago' "$lock"
+xmessage -geometry 700x600+0+0 -title cover cover >/dev/null 2>&1 &
+cover_pid=$!
+PIDS+=("$cover_pid")
+cover=$(wait_window '' '^cover$')
+# Client windows bottom to top; true when window $1 is above window $2.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g' | xargs -n1 printf '%d\n'; }
+above() { [ "$(stacking | grep -nx "$1" | cut -d: -f1)" -gt "$(stacking | grep -nx "$2" | cut -d: -f1)" ]; }
+active_is() { [ "$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //' | xargs printf '%d')" = "$1" ]; }
+require "the cover hides the panel" wait_for above "$cover" "$wid"
 launch
-screenshot "$(wait_window "$PANEL_PID" "$CAUTION")" "$E2E_TMP/caution.png"
+box=$(wait_window "$PANEL_PID" "$CAUTION")
+screenshot "$box" "$E2E_TMP/caution.png"
 check "a second launch shows the CAUTION box" looks_drawn "$E2E_TMP/caution.png"
 check "and no panel" test -z "$(windows_titled "$PANEL_PID" "$TITLE")"
-answer_caution "$PANEL_PID"
-check "OK in the CAUTION box ends the second copy" ends_cleanly "$PANEL_PID" 5
+check "the running panel comes to the front" above "$wid" "$cover"
+check "the CAUTION box is the active window" wait_for active_is "$box"
+# The running panel's activation, were it to come late, would arrive within moments of the box's.
+check "and stays so" keeps_for 1500 active_is "$box"
+xdotool key Return
+check "Return in the CAUTION box ends the second copy" ends_cleanly "$PANEL_PID" 5
+kill "$cover_pid"
 check "the first copy's window stays" test "$(wait_window "$first")" = "$wid"
 check "with its caption" caption_is "$wid" "ゆぬり～"
 dismiss_notice "$wid"
@@ -64,8 +78,12 @@ for round in 1 2 3; do
   boxes=$( (windows_titled "$a" "$CAUTION"; windows_titled "$b" "$CAUTION") | wc -l)
   require "round $round: one panel and one CAUTION box" test "$panels $boxes" = "1 1"
   if [ -n "$(windows_titled "$a" "$TITLE")" ]; then winner=$a loser=$b; else winner=$b loser=$a; fi
-  answer_caution "$loser"
-  check "round $round: OK in the CAUTION box" ends_cleanly "$loser" 5
+  # The winner's panel, mapped after the loser's box, must not take the keyboard from it.
+  box=$(windows_titled "$loser" "$CAUTION" | head -1)
+  check "round $round: the CAUTION box is the active window and stays so" \
+    eval 'wait_for active_is "$box" && keeps_for 1000 active_is "$box"'
+  xdotool key Return
+  check "round $round: Return in the CAUTION box" ends_cleanly "$loser" 5
   close_from_frame "$(windows_titled "$winner" "$TITLE" | head -1)"
   check "round $round: the frame close leaves nothing" ends_leaving_nothing "$winner" 3
 done

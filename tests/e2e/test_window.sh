@@ -18,7 +18,7 @@ not_allowed() { ! xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS | grep -q "$1"; }
 fixed_size() {
   local hints
   hints=$(xprop -id "$WID" WM_NORMAL_HINTS)
-  grep -q "minimum size: 400 by 300" <<<"$hints" && grep -q "maximum size: 400 by 300" <<<"$hints"
+  grep -q "minimum size: 400 by $1" <<<"$hints" && grep -q "maximum size: 400 by $1" <<<"$hints"
 }
 # The frame, the client area with the extents the window manager put around it, is centred on the 1024x768
 # screen within 2 px. Sums of both edges keep the halves of odd sizes.
@@ -29,14 +29,26 @@ centred() {
   y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
   IFS=', ' read -r left right top bottom <<<"$(xprop -id "$WID" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')"
   [ -n "$bottom" ] || return 1
-  x=$((2 * x - left + 400 + right - 1024)) y=$((2 * y - top + 300 + bottom - 768))
+  x=$((2 * x - left + 400 + right - 1024)) y=$((2 * y - top + 340 + bottom - 768))
   [ "${x#-}" -le 4 ] && [ "${y#-}" -le 4 ] || { echo "frame centre off by $x/2, $y/2" >&2; return 1; }
 }
 check "no minimize or maximize in the Motif hints" motif_lacks_min_max
 check "not maximizable" not_allowed _NET_WM_ACTION_MAXIMIZE
 check "not resizable" not_allowed _NET_WM_ACTION_RESIZE
-check "fixed 400x300" fixed_size
+check "fixed 400x340, the panel and its status strip" fixed_size 340
 check "frame centred" centred
+
+# F9 hides the strip, and the next launch remembers it; an option decides for its launch.
+xdotool windowactivate --sync "$WID" key --window "$WID" F9
+check "F9 hides the strip" wait_for fixed_size 300
+kill "$PANEL_PID"
+wait "$PANEL_PID" || true
+open_panel
+check "the next launch remembers it" fixed_size 300
+kill "$PANEL_PID"
+wait "$PANEL_PID" || true
+open_panel --status-line
+check "--status-line shows it" fixed_size 340
 
 dismiss_notice "$WID"
 # An area of the window as in screenshot $2.

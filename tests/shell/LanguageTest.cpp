@@ -3,8 +3,11 @@
 #include <QAccessible>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "ShellFixture.h"
@@ -14,6 +17,7 @@
 #include "core/PanelReach.h"
 #include "shell/Language.h"
 #include "shell/PanelAccessible.h"
+#include "shell/StatusLine.h"
 #include "window/Groups.h"
 #include "window/Layout.h"
 
@@ -26,6 +30,8 @@ namespace {
 
 const QString kJapanese = QString::fromLatin1(kPanelLanguage);
 const QString kEnglish = QStringLiteral("en");
+// Larger letters are smooth enough in grey.
+constexpr int kLargestCrisp = 12;
 
 QString qs(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -153,6 +159,7 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
   QPainter p(&image);
   for (const QString& language : builtInLanguages()) {
     ASSERT_TRUE(setLanguage(language));
+    const bool latin = language != kJapanese;
     for (const ButtonEntry& e : Catalogue()) {
       if (e.kind == ButtonKind::Label || e.label.empty()) continue;
       const Rect r = paintedRect(e.array, e.index);
@@ -162,6 +169,12 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
       // Whole pixels and never squeezed (beyond the half pixel a side the painter lets ink overhang).
       EXPECT_GE(fit.pixels, 8) << what;
       EXPECT_GT(fit.condense, 0.97) << what;
+      // Latin lines pressed together run their descenders into the next line's capitals, and small grey
+      // or condensed Latin letters blur into each other ("Pawer" for "Power").
+      if (latin) {
+        EXPECT_FALSE(fit.closedUp) << what;
+        EXPECT_TRUE(fit.crisp || fit.pixels > kLargestCrisp) << what;
+      }
     }
     // The strips under the screens may close their letters up a little, never to the cut.
     const Size strip = litSize(ArrayId::MES, 0);
@@ -171,6 +184,12 @@ TEST_F(LanguageTest, EveryLabelFitsItsButtonAtFullSizeInEveryLanguage) {
       EXPECT_GT(fit.condense, 0.7) << language.toStdString() << " "
                                    << assets::shortName(source).toStdString();
     }
+    // The remote area's heading stands clear of the card's rounded corners.
+    const Rect heading = printed::kRemoteHeading.rect;
+    const assets::TextFit fit =
+        assets::fitOf(p, QRectF(0, 0, heading.width, heading.height),
+                      assets::shown(printed::kRemoteHeading.text), assets::gothic(11, true));
+    EXPECT_LE(fit.width, heading.width - 12) << language.toStdString();
   }
 }
 
@@ -206,21 +225,57 @@ TEST_F(LanguageTest, CtrlLChangesTheWordsWhileAWarmUpAPopupAndAHeldButtonGoOn) {
   EXPECT_EQ(panel->windowTitle(), qs(form.Caption()));
 }
 
-TEST_F(LanguageTest, FullScreenGroundCarriesALanguageButtonInTheTreeAndTheTabOrder) {
+TEST_F(LanguageTest, FullScreenOffersTheOtherLanguageAtEveryScreenSizeInTheTreeAndTheTabOrder) {
   EXPECT_EQ(panel->findChild<QPushButton*>(QStringLiteral("language")), nullptr) << "made in a window";
-  panel->showFullScreen();
+  key(Qt::Key_F11);
   settle();
+  ASSERT_TRUE(panel->isFullScreen());
   auto* button = panel->findChild<QPushButton*>(QStringLiteral("language"));
   ASSERT_NE(button, nullptr);
   ASSERT_TRUE(button->isVisible());
-  EXPECT_FALSE(
-      panel->panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).intersects(button->geometry()));
-  EXPECT_EQ(button->text(), QStringLiteral("English"));
-
   QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(panel.get());
-  QAccessibleInterface* last = tree->child(tree->childCount() - 1);
-  ASSERT_NE(last, nullptr);
-  EXPECT_EQ(last->object(), button);
+  // Shown, a touch target clear of the panel in the screen's top right, named in the language it offers and
+  // last in the tree after the panel's nodes.
+  const auto expectOffered = [&](const QString& name, const std::string& where) {
+    ASSERT_TRUE(button->isVisible()) << where;
+    const QRect shown = button->geometry();
+    const QRect panelArea = panel->panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight));
+    EXPECT_GE(shown.width(), 48) << where;
+    EXPECT_GE(shown.height(), 48) << where;
+    EXPECT_TRUE(panel->rect().contains(shown)) << where;
+    EXPECT_GT(shown.left(), panel->width() * 3 / 4) << where;
+    EXPECT_LT(shown.bottom(), panel->height() / 4) << where;
+    EXPECT_FALSE(panelArea.intersects(shown)) << where;
+    EXPECT_GE(panel->height() - 1 - panelArea.bottom(), statusLineReserve(panel->size())) << where;
+    EXPECT_EQ(button->text(), name) << where;
+    ASSERT_GT(tree->childCount(), 0);
+    EXPECT_EQ(tree->child(tree->childCount() - 1)->object(), button) << where;
+  };
+  // On every screen the tests have (the sizes showrooms have, from 800 x 600 to 1920 x 1080).
+  ASSERT_GE(QApplication::screens().size(), 7);
+  for (QScreen* screen : QApplication::screens()) {
+    key(Qt::Key_F11);
+    panel->windowHandle()->setScreen(screen);
+    panel->move(screen->geometry().topLeft());
+    key(Qt::Key_F11);
+    const QSize size = screen->size();
+    const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height());
+    ASSERT_TRUE(panel->isFullScreen()) << where;
+    ASSERT_EQ(panel->size(), size) << where;
+    expectOffered(QStringLiteral("English"), where);
+    key(Qt::Key_L, Qt::ControlModifier);
+    expectOffered(QStringLiteral("日本語"), where + " in English");
+    key(Qt::Key_L, Qt::ControlModifier);
+    expectOffered(QStringLiteral("English"), where + " back in Japanese");
+    // The common showroom screen keeps the panel at 200 %: the button takes no zoom step there.
+    if (size == QSize(1024, 768)) {
+      EXPECT_EQ(panel->panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)).width(), 800);
+    }
+  }
+  key(Qt::Key_L, Qt::ControlModifier);
+  panel->startAgain();
+  settle();
+  expectOffered(QStringLiteral("English"), "after starting again");
 
   dismissNotice();
   // Tab from the panel's last button reaches it; the next Tab returns to the panel.

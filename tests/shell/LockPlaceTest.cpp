@@ -1,15 +1,24 @@
 // Where the single-instance lock goes under every runtime and home directory a session may hand the panel,
-// and the one line that says why when it is not the runtime directory.
+// and the one line that says why when it is not the runtime directory; the socket beside it, by which a
+// second launch brings the running panel forward.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QTemporaryDir>
+#include <cstring>
 #include <functional>
 #include <optional>
 
 #include "shell/QtApp.h"
+#include "shell/Summons.h"
 
 namespace yunuri {
 namespace {
@@ -150,6 +159,79 @@ TEST(LockPlace, EachSessionGetsAPrivateLockOrAReasonWordedForWhatWentWrong) {
     ::chmod(QFile::encodeName(root + "/home").constData(), 0700);
     ::chmod(QFile::encodeName(root + "/run").constData(), 0700);
   }
+}
+
+// Leaves a socket file at `path` with nobody listening, as a copy killed outright does.
+void leaveStaleSocket(const QString& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(path);
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+}
+
+// Says `bytes` to the listener at `path` and lets the event loop run until the listener hangs up; what it
+// answered.
+QByteArray say(const QString& path, const QByteArray& bytes) {
+  QLocalSocket caller;
+  caller.connectToServer(path);
+  if (!caller.waitForConnected(1000)) return "(not connected)";
+  caller.write(bytes);
+  caller.flush();
+  QByteArray answer;
+  const QDeadlineTimer deadline(3000);
+  while (caller.state() != QLocalSocket::UnconnectedState && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    answer += caller.readAll();
+  }
+  answer += caller.readAll();
+  if (caller.state() != QLocalSocket::UnconnectedState) return "(still connected)";
+  return answer;
+}
+
+TEST(Summons, ASecondLaunchIsAnsweredAndAStrangersBytesDoNothing) {
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  const QString path = scratch.filePath(QStringLiteral("yunuri.socket"));
+  leaveStaleSocket(path);
+  int comings = 0;
+  SummonsListener listener(path, [&comings](const std::function<void()>& done) {
+    ++comings;
+    done();
+  });
+  ASSERT_TRUE(listener.listening()) << "a dead copy's socket is not replaced: "
+                                    << listener.problem().toStdString();
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0077, 0u) << "others may reach the socket";
+
+  for (const QByteArray& stranger :
+       {QByteArray("hello\n"), QByteArray("forward\nforward\n"), QByteArray("forwardforwardforward"),
+        QByteArray(4096, 'f'), QByteArray("FORWARD\n"), QByteArray("forward", 7).append('\0')}) {
+    SCOPED_TRACE(stranger.left(24).toStdString());
+    EXPECT_EQ(say(path, stranger), QByteArray()) << "answered";
+    EXPECT_EQ(comings, 0) << "came forward";
+  }
+  // Split over two writes, as a stream may deliver it, the word still counts.
+  QLocalSocket halves;
+  halves.connectToServer(path);
+  ASSERT_TRUE(halves.waitForConnected(1000));
+  halves.write("for");
+  halves.flush();
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(say(path, "forward\n"), "done\n");
+  EXPECT_EQ(comings, 1);
+  halves.write("ward\n");
+  halves.flush();
+  const QDeadlineTimer deadline(3000);
+  while (comings < 2 && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(comings, 2);
+
+  listener.stop();
+  EXPECT_FALSE(QFile::exists(path)) << "the socket outlives the panel";
 }
 
 }  // namespace

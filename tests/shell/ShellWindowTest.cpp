@@ -1,23 +1,71 @@
-// The window as the desktop sees it: a fixed top-level window, centred, titled by the model, ticking at 100
-// ms.
+// The window as the desktop sees it: a fixed top-level window, the panel and the strip that shows the whole
+// caption, centred, titled by the model, ticking at 100 ms.
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
 #include "ShellFixture.h"
 #include "assets/Artwork.h"
+#include "shell/WindowPlace.h"
 
 namespace yunuri::shelltest {
 namespace {
 
 using ShellWindow = ShellTest;
 
-TEST_F(ShellWindow, IsAFixedTopLevelWindowOfFourHundredByThree) {
+void expectFixed(const QWidget& window, QSize size) {
+  EXPECT_EQ(window.size(), size);
+  EXPECT_EQ(window.minimumSize(), size);
+  EXPECT_EQ(window.maximumSize(), size);
+}
+
+TEST_F(ShellWindow, IsAFixedTopLevelWindowOfThePanelAndAStripThatF9HidesAndRemembers) {
+  QSettings(QStringLiteral("yunuri"), QStringLiteral("yunuri")).clear();
+  ASSERT_TRUE(rememberedStatusStrip()) << "a new user must see the whole caption without knowing a key";
   EXPECT_TRUE(panel->isWindow());
-  EXPECT_EQ(panel->size(), QSize(400, 300));
-  EXPECT_EQ(panel->minimumSize(), QSize(400, 300));
-  EXPECT_EQ(panel->maximumSize(), QSize(400, 300));
+  expectFixed(*panel, {400, 340});
+  const QRect panelArea(0, 0, 400, 300);
+  EXPECT_EQ(panel->panelToWidget(panelArea), panelArea) << "the strip moved the panel";
+  EXPECT_EQ(panel->statusLineRect(), QRect(0, 300, 400, 40));
+  // A screen reader finds the status line where it is painted.
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(panel.get());
+  QAccessibleInterface* status = nullptr;
+  for (int i = 0; i < tree->childCount() && status == nullptr; ++i) {
+    if (tree->child(i)->role() == QAccessible::StatusBar) status = tree->child(i);
+  }
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->rect(), QRect(panel->mapToGlobal(QPoint(0, 300)), QSize(400, 40)));
+
+  dismissNotice();
+  click(ArrayId::SWm, 6);
+  settle();
+  const QImage withStrip = grabbed();
+  const QImage strip = withStrip.copy(QRect(QPoint(0, 300), QSize(400, 40) * panel->devicePixelRatioF()));
+  int lit = 0;  // light letters on the dark ground
+  for (int y = 0; y < strip.height(); ++y) {
+    for (int x = 0; x < strip.width(); ++x) lit += qGray(strip.pixel(x, y)) > 128 ? 1 : 0;
+  }
+  EXPECT_GT(lit, 100) << "nothing written in the strip";
+
+  key(Qt::Key_F9);
+  expectFixed(*panel, {400, 300});
+  EXPECT_TRUE(panel->statusLineRect().isEmpty());
+  EXPECT_FALSE(rememberedStatusStrip());
+  EXPECT_TRUE(sameAt(withStrip, grabbed(), panelArea)) << "the panel's pixels changed with the strip";
+
+  // The strip grows with the zoom; F9 brings it back for this launch and the next.
+  key(Qt::Key_Plus, Qt::ControlModifier);
+  key(Qt::Key_F9);
+  expectFixed(*panel, {500, 425});
+  EXPECT_EQ(panel->statusLineRect(), QRect(0, 375, 500, 50));
+  EXPECT_TRUE(rememberedStatusStrip());
+  // An option decides for its launch only.
+  panel->setStatusStrip(false);
+  expectFixed(*panel, {500, 375});
+  EXPECT_TRUE(rememberedStatusStrip());
 }
 
 TEST_F(ShellWindow, OffersCloseButNeitherMinimizeNorMaximize) {

@@ -2,6 +2,7 @@
 // the panel starting again after a while without a press and instead of ending; the exhibitor's keys.
 #include <QAccessible>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -76,6 +77,45 @@ TEST_F(Showroom, TheStatusLineShowsTheCaptionUnderThePanelAndFollowsItWithoutIdl
   settle();
   EXPECT_EQ(line(), dvd);
   expectIdleTicksPaintNothing();
+}
+
+TEST_F(Showroom, TheNoticeHoldsTheKeyboardFirstAtStartAfterASwitchAndAfterStartingAgain) {
+  auto* button = panel->findChild<QPushButton*>(QStringLiteral("language"));
+  ASSERT_TRUE(button != nullptr && button->isVisible());
+  // Keys as the desktop sends them: to the widget with the keyboard focus.
+  const auto typed = [](Qt::Key k) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), k);
+    settle();
+  };
+  // As at a launch: the desktop activates the window once it is mapped, full screen already, the button
+  // shown, before anything has the keyboard.
+  panel->clearFocus();
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  settle();
+  panel->activateWindow();
+  settle();
+  typed(Qt::Key_Space);
+  EXPECT_FALSE(form.NoticeUp()) << "Space at start did not close the notice";
+  EXPECT_EQ(currentLanguage(), QStringLiteral("ja"));
+
+  // The language button, pressed from the keyboard over the notice, hands the keyboard back to the notice.
+  panel->startAgain();
+  button->setFocus(Qt::TabFocusReason);
+  typed(Qt::Key_Space);
+  ASSERT_EQ(currentLanguage(), QStringLiteral("en"));
+  typed(Qt::Key_Space);
+  EXPECT_FALSE(form.NoticeUp()) << "Space after a switch did not close the notice";
+
+  // Starting again takes the keyboard from the language button too.
+  button->setFocus(Qt::TabFocusReason);
+  panel->startAgain();
+  settle();
+  typed(Qt::Key_Space);
+  EXPECT_FALSE(form.NoticeUp()) << "Space after starting again did not close the notice";
+  EXPECT_EQ(currentLanguage(), QStringLiteral("ja"));
 }
 
 TEST(StatusLine, ALongCaptionIsSetWholeSmallerOrOnTwoLines) {
