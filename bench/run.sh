@@ -61,10 +61,14 @@ export DBUS_SESSION_BUS_ADDRESS=disabled:
 
 echo "Launching the panel and a bare window $RUNS times each ..." >&2
 "$BUILD/bench/yunuri_launch" "$RUNS" "$TMP/launches" "panel=$BUILD/bench/yunuri_first_frame" \
-  "ready=$BUILD/bench/yunuri_first_frame,--ready" "bare=$BUILD/bench/bare_window" >"$TMP/launch.txt"
+  "ready=$BUILD/bench/yunuri_first_frame,--ready" "bare=$BUILD/bench/bare_window" \
+  "english=$BUILD/bench/yunuri_first_frame,--english" "switch=$BUILD/bench/yunuri_first_frame,--switch" \
+  >"$TMP/launch.txt"
 read -r _ panel_ms panel_kb < <(grep '^panel ' "$TMP/launch.txt")
 read -r _ ready_ms _ < <(grep '^ready ' "$TMP/launch.txt")
 read -r _ bare_ms bare_kb < <(grep '^bare ' "$TMP/launch.txt")
+read -r _ english_ms english_kb < <(grep '^english ' "$TMP/launch.txt")
+read -r _ switch_ms switch_kb < <(grep '^switch ' "$TMP/launch.txt")
 
 # Starts a program in the background with a runtime directory of its own; its pid is in $STARTED.
 start() {
@@ -107,6 +111,16 @@ for _ in $(seq "$MEMORY_RUNS"); do
   echo "bare $(resident "$bare")" >>"$TMP/steady.txt"
   echo "japanese $(resident "$japanese")" >>"$TMP/steady.txt"
   stop "$panel" "$bare" "$japanese"
+done
+# The English panel alone: beside the others, the code pages it brings into the page cache would be mapped
+# into their resident memory too.
+for _ in $(seq "$MEMORY_RUNS"); do
+  start "$BUILD/yunuri" --language en
+  english=$STARTED
+  xdotool mousemove --window "$(window_of "$english")" 200 150 click 1
+  sleep "$STEADY_SECONDS"
+  echo "english $(resident "$english")" >>"$TMP/steady.txt"
+  stop "$english"
 done
 steady() { awk -v who="$1" -v col="$2" '$1 == who { print $col }' "$TMP/steady.txt" | median; }
 
@@ -189,10 +203,20 @@ row "panel ready / bare window's first frame" "$(ratio "$ready_ms" "$bare_ms")x"
 row "peak memory to first frame: panel" "$panel_kb KiB" "" "" ""
 row "peak memory to first frame: bare window" "$bare_kb KiB" "" "" ""
 ratio_row "peak memory to first frame, panel / bare" "$(ratio "$panel_kb" "$bare_kb")" "$GOAL_MEMORY_RATIO"
+# What English costs: started in it, or switched to once after the first frame (a visitor's first Ctrl+L).
+row "launch to first frame: English panel" "$english_ms ms" "" "" ""
+row "launch to first frame, English / bare" "$(ratio "$english_ms" "$bare_ms")x" "" "" ""
+row "first frame, then one in English" "$switch_ms ms" "" "" ""
+row "first switch to English" "$(awk -v a="$switch_ms" -v b="$panel_ms" 'BEGIN { printf "%.2f", a - b }') ms" \
+  "" "" ""
+row "peak memory to first frame: English" "$english_kb KiB" "" "" ""
+row "peak memory, first frame + switch" "$switch_kb KiB" "" "" ""
 row "running, ${STEADY_SECONDS} s idle: panel, current" "$(steady panel 3) KiB" "" "" ""
 row "running, ${STEADY_SECONDS} s idle: panel, peak" "$(steady panel 2) KiB" "" "" ""
 row "running: bare window, current" "$(steady bare 3) KiB" "" "" ""
 row "running: Japanese line, current" "$(steady japanese 3) KiB" "" "" ""
+row "running: English panel, current" "$(steady english 3) KiB" "" "" ""
+row "running, English panel / Japanese panel" "$(ratio "$(steady english 3)" "$(steady panel 3)")x" "" "" ""
 row "running, Japanese line / bare" "$(ratio "$(steady japanese 3)" "$(steady bare 3)")x" "" "" ""
 row "running, panel / bare" "$(ratio "$(steady panel 3)" "$(steady bare 3)")x" "" "" ""
 ratio_row "running, panel / Japanese line" "$(ratio "$(steady panel 3)" "$(steady japanese 3)")" \

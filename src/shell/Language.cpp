@@ -20,14 +20,25 @@ QString catalogueOf(const QString& code) {
 QString current = QString::fromLatin1(kPanelLanguage);
 std::unique_ptr<QTranslator> installed;
 
+// The built-in catalogues never change while the program runs, so they are listed once. The names are
+// matched by hand: a name filter would be a wildcard compiled as a regular expression, which maps and runs
+// half a megabyte of the regular expression library's compiler in a panel that needs none.
+QStringList findBuiltInLanguages() {
+  const QLatin1String prefix("yunuri_");
+  const QLatin1String suffix(".qm");
+  QStringList codes{QString::fromLatin1(kPanelLanguage)};
+  const QStringList files = QDir(QStringLiteral(":/i18n")).entryList(QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    if (file.startsWith(prefix) && file.endsWith(suffix) && file.size() > prefix.size() + suffix.size())
+      codes.append(file.mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
+  }
+  return codes;
+}
+
 }  // namespace
 
 QStringList builtInLanguages() {
-  QStringList codes{QString::fromLatin1(kPanelLanguage)};
-  const QStringList files =
-      QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("yunuri_*.qm")}, QDir::Files, QDir::Name);
-  for (const QString& file : files)
-    codes.append(file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0));
+  static const QStringList codes = findBuiltInLanguages();
   return codes;
 }
 

@@ -27,8 +27,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
       canvas_(*this, form, zoom_),
       place_(*this, zoom_),
       idle_(new IdleReset(this, [this] { startAgain(); })),
-      startLanguage_(currentLanguage()),
-      languageButton_(new LanguageButton(this)) {
+      startLanguage_(currentLanguage()) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &PanelWidget::tick);
@@ -183,7 +182,7 @@ bool PanelWidget::focusNextPrevChild(bool next) {
   const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   std::optional<ButtonRef> from = focus_.button();
   // The language button on the ground takes its turn after the panel's last button and before its first.
-  if (languageButton_->isVisible()) {
+  if (languageButton_ != nullptr && languageButton_->isVisible()) {
     const std::optional<ButtonRef> to = NextFocus(form_, from, step);
     if (!languageButton_->hasFocus() && from && to && wrapsAround(*from, *to, next)) {
       languageButton_->setFocus(reason);
@@ -243,7 +242,7 @@ void PanelWidget::startAgain() {
 }
 
 void PanelWidget::noticeTakesFocus() {
-  if (languageButton_->hasFocus()) setFocus(Qt::OtherFocusReason);
+  if (languageButton_ != nullptr && languageButton_->hasFocus()) setFocus(Qt::OtherFocusReason);
 }
 
 void PanelWidget::showLanguage() {
@@ -276,9 +275,12 @@ void PanelWidget::showEvent(QShowEvent* event) {
 }
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
+  // Made on the first full screen: a push button sets up the widget style and letters in the system's face,
+  // which a windowed panel never needs (a fifth of a megabyte).
+  if (languageButton_ == nullptr && isFullScreen()) languageButton_ = new LanguageButton(this);
   zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()),
-               languageButton_->cornerRoom());
-  languageButton_->place(zoom_.panelArea(), isFullScreen());
+               languageButton_ != nullptr ? languageButton_->cornerRoom() : QSize());
+  if (languageButton_ != nullptr) languageButton_->place(zoom_.panelArea(), isFullScreen());
   update();
   QWidget::resizeEvent(event);
 }

@@ -48,7 +48,9 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
   QRect panelToWidget(const QRectF& r) const override { return zoom_.toWidget(r); }
-  QWidget* groundButton() const override { return languageButton_->isVisible() ? languageButton_ : nullptr; }
+  QWidget* groundButton() const override {
+    return languageButton_ != nullptr && languageButton_->isVisible() ? languageButton_ : nullptr;
+  }
   QPoint widgetToPanel(QPointF p) const override { return zoom_.toPanel(p); }
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
@@ -109,9 +111,10 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   PanelCanvas canvas_;
   WindowPlace place_;
   IdleReset* idle_;
-  std::optional<int> finger_;       // the touch point that holds the press; other fingers are ignored
-  QString startLanguage_;           // the language the panel started in, which starting again returns to
-  LanguageButton* languageButton_;  // on the ground in full screen; a child, so the window owns it
+  std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
+  QString startLanguage_;      // the language the panel started in, which starting again returns to
+  // On the ground in full screen, made on the first; a child, so the window owns it.
+  LanguageButton* languageButton_ = nullptr;
 };
 
 }  // namespace yunuri

@@ -1,8 +1,15 @@
-// Repaint economy of the panel widget: a panel at rest paints nothing, and a moving popup repaints only the
-// strip it left and the strip it now covers.
+// Economy of the panel widget: a panel at rest paints nothing, a moving popup repaints only the strip it left
+// and the strip it now covers, and the Japanese panel keeps no second face mapped.
+#include <QFile>
+#include <QPainter>
+#include <QSet>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "ShellFixture.h"
+#include "assets/Fonts.h"
+#include "assets/Words.h"
 
 namespace yunuri::shelltest {
 namespace {
@@ -53,6 +60,47 @@ TEST_F(PerfIdle, AMovingPopupRepaintsOnlyWhereItWasAndIs) {
   ASSERT_NE(before, after) << "the popup did not move";
   EXPECT_EQ(spy.painted, before.united(after))
       << "painted " << describe(spy.painted) << ", expected " << describe(before.united(after));
+}
+
+// The font files mapped into this process.
+QSet<QString> mappedFontFiles() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  QSet<QString> files;
+  if (!maps.open(QIODevice::ReadOnly | QIODevice::Text)) return files;
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const QString path = QString::fromLocal8Bit(line).section(QLatin1Char(' '), 5).trimmed();
+    for (const char* suffix : {".ttf", ".otf", ".ttc", ".otc"}) {
+      if (path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive)) files.insert(path);
+    }
+  }
+  return files;
+}
+
+// The Latin face costs the Japanese panel nothing (a face file and its glyph caches): the file English
+// letters in is one no part of the Japanese panel had mapped. Looked at in a fresh process, where no earlier
+// test's lettering can still be mapped.
+TEST_F(PerfIdle, TheLatinFaceIsMappedOnlyOnceEnglishShows) {
+  if (!QFile::exists(QStringLiteral("/proc/self/maps"))) GTEST_SKIP() << "no /proc/self/maps here";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        dismissNotice();
+        settle();
+        const QSet<QString> japanese = mappedFontFiles();
+        // The face English letters in, asked for without letting the panel paint in it.
+        assets::setLatinLettering(true);
+        const QFont latinFace = assets::gothic(13);
+        assets::setLatinLettering(false);
+        QImage image(200, 40, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setFont(latinFace);
+        painter.drawText(QPointF(4, 20), QStringLiteral("Volume"));
+        painter.end();
+        for (const QString& file : japanese)
+          std::fprintf(stderr, "mapped in Japanese: %s\n", qPrintable(file));
+        std::_Exit((mappedFontFiles() - japanese).isEmpty() ? EXIT_FAILURE : EXIT_SUCCESS);
+      },
+      ::testing::ExitedWithCode(EXIT_SUCCESS), "");
 }
 
 }  // namespace
