@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
+#include <QString>
 #include <QTimer>
 
 #include "assets/PictureCache.h"
@@ -35,6 +37,9 @@ class PanelCanvas {
   void clear() { cache_.clear(); }
 
  private:
+  // The status line, lettered on the painting thread once for each caption and size.
+  const QImage& statusLineImage(QSize size);
+
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
@@ -46,6 +51,9 @@ class PanelCanvas {
   qreal cacheRatio_;  // the ratio the cached pictures were drawn at
   QTimer afterFirstFrame_;
   QTimer releasePainter_;
+  QImage statusImage_;
+  QString statusText_;
+  QSize statusSize_;
   bool firstFrameShown_ = false;
   bool noticeKept_ = true;
   int paintCount_ = 0;
