@@ -34,7 +34,7 @@ constexpr int kCallerPatienceMs = 2000;
 constexpr int kCallersAtOnce = 4;
 // How long a window manager may take to activate the panel before the caller is answered anyway.
 constexpr int kActivationWaitMs = 1500;
-constexpr qint64 kRetryMs = 50;
+constexpr int kRetryMs = 50;
 
 // The address of the socket at `place`; false when the path does not fit in one.
 bool addressOf(const QByteArray& place, sockaddr_un& address) {
@@ -46,17 +46,12 @@ bool addressOf(const QByteArray& place, sockaddr_un& address) {
 }
 
 const sockaddr* asAddress(const sockaddr_un& address) {
-  return reinterpret_cast<const sockaddr*>(&address);  // NOLINT: the socket calls take the generic address
+  return reinterpret_cast<const sockaddr*>(&address);
 }
 
 // A socket the event loop never waits on: the listener must not stall the panel, nor a caller the launch.
 int newSocket() {
   return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-}
-
-void closeSocket(int fd) {
-  // Not retried on EINTR: on Linux the descriptor is gone either way, and it may already be another's.
-  ::close(fd);
 }
 
 QString lastProblem() {
@@ -76,12 +71,13 @@ bool sameUser([[maybe_unused]] int fd) {
 #endif
 }
 
-// Waits for `events` on `fd` until the deadline; false when the time is up or the socket failed.
+// Waits for `events` on `fd` (or its failure, which the next call reports) until the deadline; false when
+// the time is up.
 bool await(int fd, short events, const QDeadlineTimer& deadline) {
   for (;;) {
     pollfd watched{fd, events, 0};
     const int ready = ::poll(&watched, 1, static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0)));
-    if (ready > 0) return true;  // ready, or failed: the next call tells which
+    if (ready > 0) return true;
     if (ready == 0 || errno != EINTR) return false;
   }
 }
@@ -122,7 +118,7 @@ class SummonsListener::Caller : public QObject {
     // The watch ends before the descriptor closes, so that no watch ever names a closed or reused one.
     notifier_.setEnabled(false);
     patience_.stop();
-    closeSocket(fd_);
+    ::close(fd_);
     fd_ = -1;
   }
 
@@ -150,18 +146,22 @@ SummonsListener::SummonsListener(const QString& path, std::function<void(std::fu
   ::unlink(place_.constData());
   if (::bind(fd, asAddress(address), sizeof address) != 0) {
     problem_ = lastProblem();
-    closeSocket(fd);
+    ::close(fd);
     return;
   }
   if (::chmod(place_.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, kCallersAtOnce) != 0) {
     problem_ = lastProblem();
-    closeSocket(fd);
+    ::close(fd);
     ::unlink(place_.constData());
     return;
   }
   fd_ = fd;
   incoming_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
   connect(incoming_.get(), &QSocketNotifier::activated, this, &SummonsListener::take);
+  rest_.setSingleShot(true);
+  connect(&rest_, &QTimer::timeout, this, [this] {
+    if (incoming_) incoming_->setEnabled(true);
+  });
   // The socket goes while the event loop still runs: after it, a quitting copy could no longer answer.
   if (QCoreApplication::instance()) {
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &SummonsListener::stop);
@@ -175,7 +175,7 @@ SummonsListener::~SummonsListener() {
 void SummonsListener::stop() {
   if (fd_ < 0) return;
   incoming_.reset();
-  closeSocket(fd_);
+  ::close(fd_);
   fd_ = -1;
   ::unlink(place_.constData());
 }
@@ -193,10 +193,15 @@ void SummonsListener::take() {
     const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd < 0) {
       if (errno == EINTR || errno == ECONNABORTED) continue;
-      return;  // nobody else waiting, or no descriptor to take them with: they wait for the next round
+      if (errno != EAGAIN && errno != EWOULDBLOCK) {
+        // Out of descriptors: the callers wait in the queue a moment rather than spin the event loop.
+        incoming_->setEnabled(false);
+        rest_.start(kRetryMs);
+      }
+      return;
     }
     if (callers() >= kCallersAtOnce || !sameUser(fd)) {
-      closeSocket(fd);
+      ::close(fd);
       continue;
     }
     new Caller(fd, this);  // owned by the listener; goes when hung up
@@ -242,8 +247,8 @@ bool summon(const QString& path, int patienceMs) {
     if (fd < 0) return false;
     // A local socket connects at once or not at all: a full queue is refused like an absent listener.
     if (::connect(fd, asAddress(address), sizeof address) != 0) {
-      closeSocket(fd);
-      QThread::msleep(static_cast<unsigned long>(std::min(kRetryMs, deadline.remainingTime())));
+      ::close(fd);
+      QThread::msleep(static_cast<unsigned long>(std::min<qint64>(kRetryMs, deadline.remainingTime())));
       continue;
     }
     bool sent = false;
@@ -263,7 +268,7 @@ bool summon(const QString& path, int patienceMs) {
         break;
       }
     }
-    closeSocket(fd);
+    ::close(fd);
     return answer == kAnswer;
   }
   return false;

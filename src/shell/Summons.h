@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -49,6 +50,7 @@ class SummonsListener : public QObject {
   QByteArray place_;  // the socket's path, as the system spells it
   int fd_ = -1;
   std::unique_ptr<QSocketNotifier> incoming_;
+  QTimer rest_;  // takes callers again after a pause for want of descriptors
   QString problem_;
   std::function<void(std::function<void()>)> comeForward_;
 };
