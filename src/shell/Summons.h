@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
-class QLocalSocket;
+class QSocketNotifier;
 class QWidget;
 
 namespace yunuri {
@@ -18,6 +20,9 @@ namespace yunuri {
 // The socket is reachable by its owner only: it lives in the lock's private directory, is made with owner
 // access only, and a peer of another user is dropped unheard on systems that tell who is calling. What is
 // read is bounded and must be the one request word; anything else is dropped without effect.
+//
+// A plain Unix-domain socket watched by the event loop, not Qt's network module: that module would bring
+// a megabyte of libraries (Kerberos, proxy lookup) into a panel that never goes on the network.
 
 // The running copy's side. Listens from construction; the socket goes when the application is about to quit
 // or this object goes, whichever is first.
@@ -31,15 +36,22 @@ class SummonsListener : public QObject {
   SummonsListener(const SummonsListener&) = delete;
   SummonsListener& operator=(const SummonsListener&) = delete;
 
-  bool listening() const { return server_.isListening(); }
-  QString problem() const { return server_.errorString(); }
+  bool listening() const { return fd_ >= 0; }
+  QString problem() const { return problem_; }
+  // Stops listening and removes the socket; callers already taken are still answered.
   void stop();
 
  private:
-  void take(QLocalSocket* caller);
-  void read(QLocalSocket* caller);
+  class Caller;
+  void take();
+  void read(Caller* caller);
+  int callers() const;
 
-  QLocalServer server_;
+  QByteArray place_;  // the socket's path, as the system spells it
+  int fd_ = -1;
+  std::unique_ptr<QSocketNotifier> incoming_;
+  QTimer rest_;  // takes callers again after a pause for want of descriptors
+  QString problem_;
   std::function<void(std::function<void()>)> comeForward_;
 };
 

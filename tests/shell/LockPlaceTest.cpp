@@ -11,8 +11,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QTemporaryDir>
+#include <array>
+#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -161,34 +162,76 @@ TEST(LockPlace, EachSessionGetsAPrivateLockOrAReasonWordedForWhatWentWrong) {
   }
 }
 
-// Leaves a socket file at `path` with nobody listening, as a copy killed outright does.
-void leaveStaleSocket(const QString& path) {
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
+sockaddr_un addressOf(const QString& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const QByteArray name = QFile::encodeName(path);
   std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  return address;
+}
+
+// Leaves a socket file at `path` with nobody listening, as a copy killed outright does.
+void leaveStaleSocket(const QString& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  const sockaddr_un address = addressOf(path);
   ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   ::close(fd);
 }
 
+// A caller's end of the socket, never waiting: the listener answers on this same thread's event loop.
+class Call {
+ public:
+  explicit Call(const QString& path) : fd_(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {
+    const sockaddr_un address = addressOf(path);
+    connected_ = fd_ >= 0 && ::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  }
+  ~Call() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Call(const Call&) = delete;
+  Call& operator=(const Call&) = delete;
+
+  // Until the listener hangs up.
+  bool connected() const { return connected_; }
+  bool write(const QByteArray& bytes) {
+    return ::send(fd_, bytes.constData(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL) ==
+           bytes.size();
+  }
+  QByteArray readAll() {
+    QByteArray arrived;
+    std::array<char, 256> bytes{};
+    while (connected_) {
+      const ssize_t got = ::recv(fd_, bytes.data(), bytes.size(), 0);
+      if (got > 0) {
+        arrived.append(bytes.data(), got);
+      } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        break;
+      } else if (got == 0 || errno != EINTR) {
+        connected_ = false;
+      }
+    }
+    return arrived;
+  }
+
+ private:
+  int fd_;
+  bool connected_ = false;
+};
+
 // Says `bytes` to the listener at `path` and lets the event loop run until the listener hangs up; what it
 // answered.
 QByteArray say(const QString& path, const QByteArray& bytes) {
-  QLocalSocket caller;
-  caller.connectToServer(path);
-  if (!caller.waitForConnected(1000)) return "(not connected)";
+  Call caller(path);
+  if (!caller.connected()) return "(not connected)";
   caller.write(bytes);
-  caller.flush();
   QByteArray answer;
   const QDeadlineTimer deadline(3000);
-  while (caller.state() != QLocalSocket::UnconnectedState && !deadline.hasExpired()) {
+  while (caller.connected() && !deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     answer += caller.readAll();
   }
-  answer += caller.readAll();
-  if (caller.state() != QLocalSocket::UnconnectedState) return "(still connected)";
+  if (caller.connected()) return "(still connected)";
   return answer;
 }
 
@@ -216,16 +259,13 @@ TEST(Summons, ASecondLaunchIsAnsweredAndAStrangersBytesDoNothing) {
     EXPECT_EQ(comings, 0) << "came forward";
   }
   // Split over two writes, as a stream may deliver it, the word still counts.
-  QLocalSocket halves;
-  halves.connectToServer(path);
-  ASSERT_TRUE(halves.waitForConnected(1000));
+  Call halves(path);
+  ASSERT_TRUE(halves.connected());
   halves.write("for");
-  halves.flush();
   QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_EQ(say(path, "forward\n"), "done\n");
   EXPECT_EQ(comings, 1);
   halves.write("ward\n");
-  halves.flush();
   const QDeadlineTimer deadline(3000);
   while (comings < 2 && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   EXPECT_EQ(comings, 2);
