@@ -22,7 +22,7 @@ QString shown(std::string_view source, const char* disambiguation) {
 }
 
 QString shownWithoutTitle(std::string_view caption) {
-  const QString whole = shown(caption);
+  QString whole = shown(caption);
   const QString title = shown(kTitle);
   if (!whole.startsWith(title)) return whole;
   qsizetype at = title.size();
