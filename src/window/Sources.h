@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -40,6 +41,9 @@ struct Source {
   std::array<std::string_view, 2> onScreen;
   Drawing drawing;
   std::uint8_t remote;  // the remote panel Sousa(remote) it brings into the remote area
+  // Its name in a room file, where an installer says which projector input it is wired to. Not translated.
+  // Video off is no picture rather than an input, so it has none.
+  std::string_view key;
 };
 
 // The remote area's panels Sousa(0..5).
@@ -53,7 +57,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝ映像が非表示になりました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝ映像が非表示になりました｡")},
      Drawing::None,
-     0},
+     0,
+     ""},
     {YUNURI_TR("Panel", "デスクトップPC"),
      YUNURI_TR_AS("Panel", "デスクトップPC", "short"),
      YUNURI_TR("Panel", "モニターに「デスクトップPC」の映像を表示します"),
@@ -61,7 +66,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾃﾞｽｸﾄｯﾌﾟPC｣映像が表示されました｡")},
      Drawing::DesktopPc,
-     1},
+     1,
+     "desktop-pc"},
     {YUNURI_TR("Panel", "ノートPC"),
      YUNURI_TR_AS("Panel", "ノートPC", "short"),
      YUNURI_TR("Panel", "モニターに「ノートPC」の映像を表示します"),
@@ -69,7 +75,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾉｰﾄPC｣映像が表示されました｡")},
      Drawing::Notebook,
-     1},
+     1,
+     "notebook-pc"},
     {YUNURI_TR("Panel", "ワイヤレスPC"),
      YUNURI_TR_AS("Panel", "ワイヤレスPC", "short"),
      YUNURI_TR("Panel", "モニターに「ワイヤレスPC」の映像を表示します"),
@@ -77,7 +84,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾜｲﾔﾚｽPC｣映像が表示されました｡")},
      Drawing::WirelessNotebook,
-     1},
+     1,
+     "wireless-pc"},
     {YUNURI_TR("Panel", "書画カメラ"),
      YUNURI_TR_AS("Panel", "書画カメラ", "short"),
      YUNURI_TR("Panel", "モニターに「書画カメラ」の映像を表示します"),
@@ -85,7 +93,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢書画ｶﾒﾗ｣映像が表示されました｡")},
      Drawing::DocumentCamera,
-     1},
+     1,
+     "document-camera"},
     {YUNURI_TR("Panel", "RGB入力"),
      YUNURI_TR_AS("Panel", "RGB入力", "short"),
      YUNURI_TR("Panel", "モニターに「RGB入力」の映像を表示します"),
@@ -93,7 +102,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢RGB入力｣映像が表示されました｡")},
      Drawing::RgbInput,
-     1},
+     1,
+     "rgb"},
     {"DVD/VTR",
      YUNURI_TR_AS("Panel", "DVD/VTR", "short"),
      YUNURI_TR("Panel", "モニターに「DVD/VTR」の映像を表示します"),
@@ -101,7 +111,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD/VTR｣映像が表示されました｡")},
      Drawing::DiscDeck,
-     2},
+     2,
+     "dvd-vtr"},
     {YUNURI_TR("Panel", "世界対応VTR"),
      YUNURI_TR_AS("Panel", "世界対応VTR", "short"),
      YUNURI_TR("Panel", "モニターに「世界対応VTR」の映像を表示します"),
@@ -109,7 +120,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢世界対応VTR｣映像が表示されました｡")},
      Drawing::WorldTape,
-     3},
+     3,
+     "multi-vtr"},
     {"DVD",
      YUNURI_TR_AS("Panel", "DVD", "short"),
      YUNURI_TR("Panel", "モニターに「DVD」の映像を表示します"),
@@ -117,7 +129,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢DVD｣映像が表示されました｡")},
      Drawing::Disc,
-     4},
+     4,
+     "dvd"},
     {YUNURI_TR("Panel", "スタンドカメラ"),
      YUNURI_TR_AS("Panel", "スタンドカメラ", "short"),
      YUNURI_TR("Panel", "モニターに「スタンドカメラ」の映像を表示します"),
@@ -125,7 +138,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ｽﾀﾝﾄﾞｶﾒﾗ｣映像が表示されました｡")},
      Drawing::StandCamera,
-     1},
+     1,
+     "stand-camera"},
     {YUNURI_TR("Panel", "ドームカメラ"),
      YUNURI_TR_AS("Panel", "ドームカメラ", "short"),
      YUNURI_TR("Panel", "モニターに「ドームカメラ」の映像を表示します"),
@@ -133,7 +147,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾄﾞｰﾑｶﾒﾗ｣映像が表示されました｡")},
      Drawing::DomeCamera,
-     5},
+     5,
+     "dome-camera"},
     {YUNURI_TR("Panel", "ビデオ入力"),
      YUNURI_TR_AS("Panel", "ビデオ入力", "short"),
      YUNURI_TR("Panel", "モニターに「ビデオ入力」の映像を表示します"),
@@ -141,7 +156,8 @@ inline constexpr std::array<Source, kSourceCount> kSources = {{
      {YUNURI_TR("Panel", "ゆぬり～  左側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡"),
       YUNURI_TR("Panel", "ゆぬり～  右側ｽｸﾘｰﾝに｢ﾋﾞﾃﾞｵ入力｣映像が表示されました｡")},
      Drawing::VideoInput,
-     1},
+     1,
+     "video"},
 }};
 
 // Every source is written out in full (the table is as long as SWm, so one left out would be empty), and in
@@ -151,6 +167,17 @@ static_assert([] {
     if (s.label.empty() || s.description.empty() || s.onMonitor.empty() || s.onScreen[0].empty() ||
         s.onScreen[1].empty() || s.shortName != s.label || s.remote >= kRemotePanelCount) {
       return false;
+    }
+  }
+  return true;
+}());
+
+// A room file names a source by its key alone: every source but video off has one, and no two share it.
+static_assert([] {
+  for (std::size_t i = 0; i < kSources.size(); ++i) {
+    if (kSources[i].key.empty() != (i == 0)) return false;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (!kSources[i].key.empty() && kSources[i].key == kSources[j].key) return false;
     }
   }
   return true;
