@@ -11,6 +11,7 @@
 #include "pjlink/LineFramer.h"
 #include "pjlink/Md5.h"
 #include "pjlink/Protocol.h"
+#include "pjlink/Session.h"
 
 namespace yunuri::pjlink {
 namespace {
@@ -176,20 +177,90 @@ TEST(Pjlink, RepliesReadAsTypedValues) {
   EXPECT_TRUE(Refused("%1LAMP=12 1 3", Ask(Command::Lamp)));
 }
 
-// Whatever a projector sends, the framer holds no more than its bound and the parsers neither crash nor
-// read outside the line (the sanitizer build runs this too).
+TEST(Pjlink, SessionKeepsOneCommandInFlightAndEndsOnSilenceOrNonsense) {
+  using Time = Session::Time;
+  const Time start{1000};
+  Session session(Password("JBMIAProjectorLink"), start);
+  EXPECT_TRUE(session.Send(Ask(Command::Power), start));
+  EXPECT_TRUE(session.Send(SetPower(true), start));
+  EXPECT_EQ(session.TakeOutgoing(), "");  // the projector speaks first
+  session.Received("PJLINK 1 498e4a67\r", start);
+  EXPECT_EQ(session.TakeOutgoing(), "5d8409bc1c3fa39749434aa3a5c38682%1POWR ?\r");
+  const Time late = start + Session::kTimeout - Time(1);
+  session.Tick(late);
+  session.Received("%1POWR=0\n", late);
+  EXPECT_EQ(session.TakeOutgoing(), "%1POWR 1\r");
+  session.Tick(late + Time(100));  // the first command's deadline has passed, not the second's
+  EXPECT_FALSE(session.Ended());
+  session.Received("%1POWR=ERR3\r", late + Time(200));
+  EXPECT_TRUE(session.Idle());
+  const auto asked = session.TakeAnswer();
+  ASSERT_TRUE(asked);
+  EXPECT_EQ(std::get<Power>(asked->reply), Power::Off);
+  EXPECT_EQ(std::get<Refusal>(session.TakeAnswer()->reply), Refusal::Unavailable);
+  EXPECT_FALSE(session.TakeAnswer());
+  // Idle time is no silence: the next command gets its own deadline.
+  session.Tick(start + Time(60'000));
+  EXPECT_TRUE(session.Send(Ask(Command::Power), start + Time(60'000)));
+  session.Tick(start + Time(60'000) + Session::kTimeout - Time(1));
+  EXPECT_FALSE(session.Ended());
+  session.Tick(start + Time(60'000) + Session::kTimeout);
+  EXPECT_EQ(session.Why(), "no reply");
+  EXPECT_FALSE(session.Send(Ask(Command::Power), start));
+
+  struct Ending {
+    std::string_view greeting;
+    bool asks;
+    std::string_view then;
+    std::string_view why;
+  };
+  const Ending endings[] = {
+      {"PJLINK 0\r", false, "%1POWR=1\r", "reply to no command"},
+      {"PJLINK 0\r", true, "%1INPT=31\r", "reply to a command not in flight"},
+      {"PJLINK 0\r", true, "%1POWR=7\r", "power state not 0 to 3"},
+      {"PJLINK 1 498e4a67\r", false, "", "password asked, none set"},
+      {"HELLO\r", false, "", "not a greeting"},
+      {"PJLINK 0", false, "", "no greeting"},
+  };
+  for (const Ending& ending : endings) {
+    Session failing(Password(), start);
+    failing.Received(ending.greeting, start);
+    if (ending.asks) {
+      EXPECT_TRUE(failing.Send(Ask(Command::Power), start));
+    }
+    failing.Received(ending.then, start);
+    failing.Tick(start + Session::kTimeout);
+    EXPECT_EQ(failing.Why(), ending.why);
+  }
+
+  Session refused(Password("wrong"), start);
+  refused.Received("PJLINK 1 498e4a67\r", start);
+  ASSERT_TRUE(refused.Send(Ask(Command::Power), start));
+  refused.Received("PJLINK ERRA\r", start);
+  EXPECT_EQ(std::get<Refusal>(refused.TakeAnswer()->reply), Refusal::Denied);
+  EXPECT_EQ(refused.Why(), "password refused");
+  EXPECT_FALSE(refused.Idle());
+  EXPECT_FALSE(refused.Send(Ask(Command::Power), start));  // one try only
+  EXPECT_EQ(refused.TakeOutgoing(), "");
+}
+
+// Whatever a projector sends, the framer holds no more than its bound and the parsers and the session neither
+// crash nor read outside the line (the sanitizer build runs this too).
 TEST(Pjlink, RandomStreamsStayBounded) {
   std::mt19937 random(20261208);
-  const std::string_view pieces[] = {"%1",   "POWR",    "INPT", "AVMT",   "ERST",    "LAMP",
-                                     "INST", "CLSS",    "NAME", "=",      "OK",      "ERR",
-                                     "ERRA", "PJLINK ", "1 ",   "0",      "3",       "31 ",
-                                     "\r",   "\n",      "\r\n", "Class ", "Version", "12345 1 "};
+  const std::string_view pieces[] = {"%1", "POWR", "INPT", "AVMT", "ERST", "LAMP", "INST", "CLSS", "NAME",
+                                     "=", "OK", "ERR", "ERRA", "PJLINK ", "1 ", "0", "3", "31 ", "\r", "\n",
+                                     "\r\n", "Class ", "Version", "12345 1 ",
+                                     // Whole lines, so that sessions get past the greeting and are answered.
+                                     "PJLINK 0\r", "PJLINK 0\r", "%1POWR=1\r", "%1POWR=OK\r", "%1NAME=x\r"};
   const Request requests[] = {Ask(Command::Power),       Ask(Command::Input), Ask(Command::AvMute),
                               Ask(Command::ErrorStatus), Ask(Command::Lamp),  Ask(Command::Inputs),
                               Ask(Command::Class),       Ask(Command::Name),  SetPower(true)};
   LineFramer framer;
   std::size_t lines = 0;
   std::size_t refused = 0;
+  std::size_t answered = 0;
+  Session session(Password("secret"), Session::Time(0));
   std::string chunk;
   for (int input = 0; input < 1'000'000; ++input) {
     chunk.clear();
@@ -201,6 +272,11 @@ TEST(Pjlink, RandomStreamsStayBounded) {
         chunk += pieces[random() % std::size(pieces)];
       }
     }
+    session.Received(chunk, Session::Time(input));
+    while (session.TakeAnswer()) ++answered;
+    if (session.Ended()) session = Session(Password("secret"), Session::Time(input));
+    if (session.Idle()) session.Send(requests[random() % std::size(requests)], Session::Time(input));
+    std::ignore = session.TakeOutgoing();
     if (!framer.Feed(chunk)) {
       ++refused;
       framer = LineFramer();
@@ -216,6 +292,7 @@ TEST(Pjlink, RandomStreamsStayBounded) {
   }
   EXPECT_GT(lines, 100'000U);
   EXPECT_GT(refused, 100U);
+  EXPECT_GT(answered, 20U);
 }
 
 }  // namespace
