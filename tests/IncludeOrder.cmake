@@ -1,9 +1,10 @@
 # Fails when a file of src/ includes a header of a folder above its own. The handlers of every subsystem stand
 # on the controls and the state record; start-up and the one input path stand above every handler; the
-# artwork and the shell on top. A folder may include its own headers and those of the folders before it.
+# artwork and the shell on top; the projector protocol stands below them all, knowing nothing of the panel.
+# A folder may include its own headers and those of the folders before it.
 #   cmake -DSRC=<the src folder> -P IncludeOrder.cmake
 cmake_minimum_required(VERSION 3.25)
-set(order state window audio devices routing tick input assets shell)
+set(order pjlink state window audio devices routing tick input assets shell)
 get_filename_component(SRC ${SRC} ABSOLUTE)
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 if(NOT files)
