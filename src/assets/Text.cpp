@@ -1,6 +1,7 @@
 #include "assets/Text.h"
 
 #include "assets/Decor.h"
+#include "assets/TextGrid.h"
 #include "assets/Words.h"
 
 #include <QFontMetricsF>
@@ -26,76 +27,10 @@ constexpr qreal kMinShrink = 0.8;
 constexpr qreal kLeading = 1.1;  // between the lines of a multi-line caption
 constexpr qreal kMaxInkGap = 2;  // between the letters of lines closed up to fit a short box
 
-// From 8 to 12 device pixels letters are drawn black and white: the gothic's hints are made for that (its
-// gasp table asks for grid-fitting without grey from 9 to 16 pixels, and its Latin letters hold up at 8),
-// and they put every stroke on a whole pixel, one pixel wide, where grey anti-aliasing at these sizes smears
-// a kanji into a blot. Smaller letters have too few pixels for black and white, larger ones are smooth
-// enough in grey.
-constexpr int kSmallestCrisp = 8;
-constexpr int kLargestCrisp = 12;
-// Synthetic bold thickens black-and-white strokes by a whole pixel and fills the counters of small kanji, so
-// the gothic's bold letters below this size keep their grey. The Latin face has a bold of its own, hinted for
-// black and white like its regular, and small grey Latin letters blur into one another ("Power" read as
-// "Pawer"), so Latin bold is crisp from the smallest crisp size.
-constexpr int kSmallestCrispBold = 11;
-
-// The painter's scale to device pixels when it only scales evenly and moves; 0 when it turns or shears, and
-// letters are then drawn as the transform says.
-qreal gridScale(const QPainter& p) {
-  const QTransform t = p.deviceTransform();
-  if (t.type() > QTransform::TxScale || t.m11() <= 0 || !qFuzzyCompare(t.m11(), t.m22())) return 0;
-  return t.m11();
-}
-
-// Japanese sets a word space only between Latin words, where one pixel narrower still parts them at these
-// sizes. Latin lettering needs its full space between words; only where a sign follows a space ("Focus −")
-// does the narrower one keep a small key's two words at their size.
-bool tightWordSpace(const QString& text) {
-  return !latinLettering() || text.contains(QLatin1String(" +")) || text.contains(QStringLiteral(" −"));
-}
-
-// The font as it is drawn on the device's grid: a whole number of device pixels, fully hinted, and black and
-// white where that is sharper.
-QFont onGrid(QFont font, int devicePixels, qreal scale, bool tightWords) {
-  const bool syntheticBold = font.bold() && !latinLettering();
-  const bool crisp = devicePixels >= (syntheticBold ? kSmallestCrispBold : kSmallestCrisp) &&
-                     devicePixels <= kLargestCrisp && !font.italic();
-  font.setPixelSize(std::max(1, devicePixels));
-  font.setHintingPreference(QFont::PreferFullHinting);
-  font.setStyleStrategy(crisp ? QFont::NoAntialias : QFont::PreferAntialias);
-  if (crisp && tightWords) font.setWordSpacing(-1);
-  if (font.letterSpacingType() == QFont::AbsoluteSpacing)
-    font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * scale);
-  return font;
-}
-
-// Within its scope the painter draws in device pixels, from the device's top left; clipping is kept.
-class DevicePixels {
- public:
-  explicit DevicePixels(QPainter& p) : p_(p) {
-    p_.save();
-    p_.setWorldTransform(p_.deviceTransform().inverted() * p_.worldTransform());
-  }
-  ~DevicePixels() { p_.restore(); }
-  DevicePixels(const DevicePixels&) = delete;
-  DevicePixels& operator=(const DevicePixels&) = delete;
-
- private:
-  QPainter& p_;
-};
-
 // Black-and-white letters are one pixel thin; a full shadow beside them fills the pixel between two strokes.
 QColor faint(QColor shadow) {
   shadow.setAlphaF(shadow.alphaF() * 0.55f);
   return shadow;
-}
-
-// To the nearest whole pixel, halves upwards. The small bias settles ties the same way wherever the box
-// lies: a button painted into the panel and alone must come out alike, though their centres, worked out
-// from different origins, differ in the last bits.
-qreal snap(qreal v) {
-  constexpr qreal kTieBias = 1e-6;
-  return std::floor(v + 0.5 + kTieBias);
 }
 
 // A shift in the painter's units as whole device pixels, at least one when it is not none.
@@ -271,86 +206,6 @@ void drawFittedShadowed(QPainter& p, const QRectF& box, const QString& text, con
   fitted.draw(p, {offset, offset}, Qt::AlignCenter);
   p.setPen(colour);
   fitted.draw(p, {}, Qt::AlignCenter);
-  p.restore();
-}
-
-namespace {
-
-qreal wrap(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
-           int minPixels, qreal lineSpacing, bool draw) {
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setAlignment(align & Qt::AlignHorizontal_Mask);
-  const qreal grid = gridScale(p);
-  const qreal scale = grid > 0 ? grid : 1;
-  const QRectF area = grid > 0 ? p.deviceTransform().mapRect(box) : box;
-  for (int pixels = font.pixelSize();; --pixels) {
-    const QFont f = grid > 0 ? onGrid(font, qRound(pixels * scale), grid, tightWordSpace(text)) : [&] {
-      QFont g = font;
-      g.setPixelSize(pixels);
-      return g;
-    }();
-    QTextLayout layout(text, f);
-    layout.setTextOption(option);
-    const QFontMetricsF m(f);
-    const qreal step = grid > 0 ? snap(m.height() * lineSpacing) : m.height() * lineSpacing;
-    layout.beginLayout();
-    qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-      line.setLineWidth(area.width());
-      line.setPosition(QPointF(0, y));
-      y += step;
-    }
-    layout.endLayout();
-    const qreal used = y - step + m.height();
-    if (used <= area.height() || pixels <= minPixels) {
-      if (!draw) return used / scale;
-      qreal top = area.top();
-      if (align & Qt::AlignVCenter) top = area.center().y() - used / 2;
-      if (grid > 0) {
-        const DevicePixels device(p);
-        layout.draw(&p, QPointF(snap(area.left()), snap(top)));
-      } else {
-        layout.draw(&p, QPointF(area.left(), top));
-      }
-      return used / scale;
-    }
-  }
-}
-
-}  // namespace
-
-qreal drawWrapped(QPainter& p, const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
-                  int minPixels, qreal lineSpacing) {
-  return wrap(p, box, text, font, align, minPixels, lineSpacing, true);
-}
-
-qreal wrappedHeight(QPainter& p, const QRectF& box, const QString& text, const QFont& font, int minPixels,
-                    qreal lineSpacing) {
-  return wrap(p, box, text, font, Qt::AlignLeft, minPixels, lineSpacing, false);
-}
-
-void drawRinged(QPainter& p, QPointF topLeft, const QString& text, const QFont& font, const QColor& colour,
-                const QColor& ring) {
-  const qreal grid = gridScale(p);
-  QPointF start = topLeft + QPointF(0, QFontMetricsF(font).ascent());
-  QFont letters = font;
-  std::optional<DevicePixels> device;
-  if (grid > 0) {
-    // The same place rounded to whole device pixels; the ring is one device pixel wide.
-    const QPointF at = p.deviceTransform().map(start);
-    start = QPointF(snap(at.x()), snap(at.y()));
-    letters = onGrid(font, qRound(font.pixelSize() * grid), grid, tightWordSpace(text));
-    device.emplace(p);
-  }
-  p.save();
-  p.setFont(letters);
-  p.setPen(ring);
-  for (const QPointF step : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)}) {
-    p.drawText(start + step, text);
-  }
-  p.setPen(colour);
-  p.drawText(start, text);
   p.restore();
 }
 
