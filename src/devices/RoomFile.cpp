@@ -120,12 +120,6 @@ std::optional<std::string> ParseAddress(std::string_view value, ProjectorLink& l
   return std::nullopt;
 }
 
-// Class 1's inputs are 1-5 then 1-9; class 2 adds the type 6 and the numbers A-Z.
-bool IsInputCode(std::string_view s) {
-  return s.size() == 2 && s[0] >= '1' && s[0] <= '6' &&
-         ((s[1] >= '1' && s[1] <= '9') || (s[1] >= 'A' && s[1] <= 'Z'));
-}
-
 // What is wrong with a password, in words that never repeat it.
 std::optional<std::string> CheckPassword(std::string_view s) {
   if (s.empty()) return "is empty (leave the line out for a projector without one)";
@@ -272,7 +266,7 @@ class Reader {
       } else {
         link.password = value;
       }
-    } else if (!IsInputCode(value)) {
+    } else if (!pjlink::IsInputCode(value)) {
       Fail(number, "input code '" + std::string(value) + "' for '" + std::string(key) + "'" + InSection() +
                        " is not 1-5 then 1-9, nor 1-6 then 1-9 or A-Z");
     } else {

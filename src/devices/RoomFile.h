@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "pjlink/Protocol.h"
 #include "state/Projector.h"
 #include "window/Picture.h"
 
@@ -15,8 +16,8 @@
 // the launch with one line an installer can act on.
 namespace yunuri::room {
 
-inline constexpr std::uint16_t kDefaultPort = 4352;  // the projector-control port every projector listens on
-inline constexpr std::size_t kMaxPassword = 32;      // the longest password the protocol carries
+inline constexpr std::uint16_t kDefaultPort = pjlink::kPort;  // where an address names no port
+inline constexpr std::size_t kMaxPassword = pjlink::kLongestPassword;
 
 // The sections, by projector: [left-projector] drives kProjectors[0], [right-projector] kProjectors[1].
 inline constexpr std::array<std::string_view, kProjectors.size()> kSections = {"left-projector",

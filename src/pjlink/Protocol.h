@@ -13,6 +13,9 @@
 // reads. No socket and no clock: the caller moves the bytes, so all of it is tested and fuzzed alone.
 namespace yunuri::pjlink {
 
+inline constexpr std::uint16_t kPort = 4352;         // the port every projector listens on
+inline constexpr std::size_t kLongestPassword = 32;  // the longest password projectors take
+
 // A projector's password. It can only be turned into the digest: there is no way to print it, so it cannot
 // reach a log, a caption or the accessible tree by accident.
 class Password {
