@@ -1,6 +1,7 @@
 #include "devices/Devices.h"
 #include "devices/Popups.h"
-#include "devices/ProjectorCaptions.h"
+#include "devices/SimulatedProjector.h"
+#include "state/Projector.h"
 
 namespace yunuri {
 namespace {
@@ -24,12 +25,12 @@ void SWp1_MouseDown(Form1& f, int Index) {
     f.Light(ArrayId::SWp1, p.onButton);
     f.Clear(ArrayId::SWp1, p.offButton);
     phase = kWarmUpStart;
-    f.SetCaption(kProjectorCaptions[side].warming);
+    DriveOf(f, side).Power(f, side, true);
   } else if (!isOn && projector::MayStop(phase)) {
     f.Light(ArrayId::SWp1, p.offButton);
     f.Clear(ArrayId::SWp1, p.onButton);
     phase = kCoolDownStart;
-    f.SetCaption(kProjectorCaptions[side].cooling);
+    DriveOf(f, side).Power(f, side, false);
   }
 }
 

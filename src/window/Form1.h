@@ -13,6 +13,7 @@
 #include "window/Controls.h"
 #include "window/Layout.h"
 #include "window/Picture.h"
+#include "window/ProjectorDrive.h"
 #include "window/Tr.h"
 
 namespace yunuri {
@@ -153,6 +154,10 @@ class Form1 : public FormContents {
   void End();
   bool Ended() const { return ended_; }
   App& app() { return app_; }
+  // A projector the room file attaches, or nothing while the projector on that side is simulated. The drive
+  // outlives the window and stays attached when the panel starts again.
+  void Attach(std::size_t side, ProjectorDrive* drive) { drives_.at(side) = drive; }
+  ProjectorDrive* Attached(std::size_t side) const { return drives_.at(side); }
 
   // What changed since the last call: the rectangles to repaint and the caption. The shell tells the screen
   // and screen readers.
@@ -168,6 +173,7 @@ class Form1 : public FormContents {
   // Not the window's contents: the platform, and what the screen and screen readers have yet to be told or
   // were told last. Whatever start-up sets belongs in FormContents.
   App& app_;
+  std::array<ProjectorDrive*, 2> drives_{};
   bool captionChanged_ = false;
   std::vector<DirtyRect> dirty_;
 };
