@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "devices/RoomFile.h"
 #include "shell/Language.h"
 
 namespace yunuri {
@@ -19,6 +20,11 @@ struct Options {
   std::optional<int> idleReset;
   // The status strip under the panel in a window, for this launch; unset, as F9 last left it.
   std::optional<bool> statusLine;
+  // The real projectors of --room FILE, read and checked before anything is shown; unset, the room is
+  // simulated.
+  std::optional<room::Room> room;
+  // --check-room FILE: the room to try once and report on instead of opening the panel.
+  std::optional<room::Room> checkRoom;
 };
 
 // Seconds without a press before the panel starts again, as the options ask: 180 in showroom mode unless told
