@@ -3,11 +3,14 @@
 password, class 1 and 2, warm-up and cool-down) and misbehaves on request.
 
   fake_pjlink.py [--port N] [--password P] [--class 1|2] [--warm S] [--cool S] [--power on|off]
-                 [--inputs "11 31 32"] [--name NAME] [--fault "FAULT"]... [--control-port N] [--lifetime S]
+                 [--inputs "11 31 32"] [--name NAME] [--fault "FAULT"]... [--control-port N] [--idle S]
+                 [--lifetime S]
 
 With --port 0 it picks a free port and prints "port N" as the first line of standard output; the same for the
 control port ("control N"). Then every line it receives is printed as "> LINE", and what happens to the
-connection as "# ...", so a test can assert what a client sent.
+connection as "# ...", so a test can assert what a client sent. Like a real projector it closes a connection
+after --idle seconds without a command (30; 0 never). It ends on SIGTERM and after --lifetime seconds (300), so
+that a test that crashed leaves nothing running.
 
 Faults, by --fault at start or as "fault ..." lines on the control port (127.0.0.1), answered "ok":
   delay S      wait S seconds before each reply          silent   never greet, never answer
@@ -46,6 +49,7 @@ class Projector:
         self.input = self.inputs[0] if self.inputs else "11"
         self.mute = "30"
         self.name = args.name
+        self.idle = args.idle
         self.errors = ERRORS_DEFAULT
         self.faults = {}
         self.change = None  # the pending end of a warm-up or cool-down
@@ -194,7 +198,11 @@ class Server:
         expected = hashlib.md5((random_part + (p.password or "")).encode()).hexdigest()
         first = True
         while True:
-            line = await self.read_line(reader)
+            try:
+                line = await asyncio.wait_for(self.read_line(reader), p.idle or None)
+            except asyncio.TimeoutError:
+                log("# idle: closed")
+                return
             if line is None:
                 return
             if first and challenge:
@@ -245,6 +253,15 @@ class Server:
 
 
 async def control(projector, reader, writer):
+    try:
+        await obey(projector, reader, writer)
+    except ConnectionError:
+        pass  # a shell's `echo ... >/dev/tcp/...` does not wait for the "ok"
+    finally:
+        writer.close()
+
+
+async def obey(projector, reader, writer):
     async for raw in reader:
         words = raw.decode("latin-1").split()
         if not words:
@@ -264,7 +281,6 @@ async def control(projector, reader, writer):
         log(f"# control {' '.join(words)}")
         writer.write(f"error {error}\n".encode() if error else b"ok\n")
         await writer.drain()
-    writer.close()
 
 
 async def main(args):
@@ -300,6 +316,7 @@ def options():
     parser.add_argument("--inputs", default="11 31 32")
     parser.add_argument("--name", default="fake")
     parser.add_argument("--fault", action="append", default=[])
+    parser.add_argument("--idle", type=float, default=30)  # seconds without a command before it closes; 0 never
     parser.add_argument("--lifetime", type=float, default=300)
     return parser.parse_args()
 
