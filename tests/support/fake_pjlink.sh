@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Fake projectors for the end-to-end tests; source it after lib.sh.
 #   start_fake NAME [OPTIONS...]  one fake_pjlink.py on a free loopback port, ended with the test: its port in
 #                                 FAKE_PORT[NAME], every line it received ("> LINE") in $E2E_TMP/fake-NAME.log
@@ -15,6 +16,7 @@ start_fake() {
   FAKE_PID[$name]=$!
   PIDS+=($!)
   within 5 grep -q '^control ' "$log" || fail "the fake projector $name did not start: $(cat "$log")"
+  # shellcheck disable=SC2034 # read by the tests that source this
   FAKE_PORT[$name]=$(sed -n 's/^port //p' "$log")
   FAKE_CONTROL[$name]=$(sed -n 's/^control //p' "$log")
 }
