@@ -181,8 +181,8 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("In a window, show the caption in the title bar alone."));
   const QCommandLineOption room(
       QStringLiteral("room"),
-      QStringLiteral("Drive the real projectors FILE names (see the manual page); without it the room is "
-                     "simulated."),
+      QStringLiteral("Drive the real projectors that FILE names (see the manual page); without it "
+                     "the room is simulated."),
       QStringLiteral("FILE"));
   const QCommandLineOption checkRoom(
       QStringLiteral("check-room"),
