@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <array>
+#include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "shell/Language.h"
@@ -125,6 +127,20 @@ void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// Reads the room file an option names, if it is given. A file that cannot be used ends the launch with the
+// one line that says where and why, and no usage: the command line itself was right.
+bool readRoom(const QCommandLineParser& parser, const QCommandLineOption& option,
+              std::optional<room::Room>& into, std::FILE* err) {
+  if (!parser.isSet(option)) return true;
+  const room::RoomRead read = room::ReadRoomFile(parser.value(option).toLocal8Bit().toStdString());
+  if (!read.room) {
+    std::fprintf(err, "%s\n", read.error.c_str());
+    return false;
+  }
+  into = read.room;
+  return true;
+}
+
 }  // namespace
 
 CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
@@ -163,7 +179,17 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   const QCommandLineOption noStatusLine(
       QStringLiteral("no-status-line"),
       QStringLiteral("In a window, show the caption in the title bar alone."));
-  parser.addOptions({help, version, language, kiosk, idleReset, statusLine, noStatusLine});
+  const QCommandLineOption room(
+      QStringLiteral("room"),
+      QStringLiteral("Drive the real projectors that FILE names (see the manual page); without it "
+                     "the room is simulated."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption checkRoom(
+      QStringLiteral("check-room"),
+      QStringLiteral("Ask each projector of FILE once what it is and how it is, print it, and end: 0 when "
+                     "all answered, 1 when one did not. No window opens."),
+      QStringLiteral("FILE"));
+  parser.addOptions({help, version, language, kiosk, idleReset, statusLine, noStatusLine, room, checkRoom});
   addToolkitOptions(parser);
 
   CommandLine result;
@@ -193,6 +219,13 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
     print(err, oneLine(QStringLiteral("no language '%1'; built in: %2")
                            .arg(parser.value(language), languages.join(u", "))));
     print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (parser.isSet(room) && parser.isSet(checkRoom)) {
+    print(err, oneLine(QStringLiteral("--room and --check-room exclude each other")));
+    print(err, usage(parser));
+    result.exitStatus = 2;
+  } else if (!readRoom(parser, room, result.options.room, err) ||
+             !readRoom(parser, checkRoom, result.options.checkRoom, err)) {
     result.exitStatus = 2;
   } else {
     if (parser.isSet(language)) result.options.language = parser.value(language);

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "assets/Fonts.h"
 #include "assets/Log.h"
 #include "input/StartUp.h"
+#include "shell/CheckRoom.h"
 #include "shell/CommandLine.h"
 #include "shell/EndOnSignals.h"
 #include "shell/FontWarning.h"
@@ -77,6 +79,8 @@ int main(int argc, char** argv) {
   // Help, the version and a mistyped option end here, before a display is needed or the lock is taken.
   const yunuri::CommandLine commandLine = yunuri::readCommandLine(argc, argv);
   if (commandLine.exitStatus) return *commandLine.exitStatus;
+  // An installer's check of the room runs in a console: no display, no lock, no window.
+  if (commandLine.options.checkRoom) return yunuri::checkRoom(*commandLine.options.checkRoom, stdout);
   // Without a display the toolkit would abort with a trace; say plainly what is missing instead.
   if (const char* missing = missingDisplay()) {
     qCCritical(yunuri::lcPanel, "the panel needs a desktop session (%s)", missing);

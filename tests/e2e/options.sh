@@ -33,6 +33,30 @@ for seconds in 99999999999 86401 -1; do
   WHAT="from 0 to 86400" check "--idle-reset $seconds is refused with the range" refused --idle-reset "$seconds"
 done
 
+# A room file is read before anything else is done: a good one lets the launch go on (to the display it lacks
+# here), a bad one ends it with status 2 and one line naming the file and the line, and its password is never
+# printed, not even when the file is refused for letting others read it.
+room="$E2E_TMP/room.ini"
+printf '[left-projector]\naddress = 192.0.2.10\npassword = Hush3dUp\ninput.desktop-pc = 31\n' >"$room"
+silent_password() { ! grep -qF Hush3dUp "$out" "$err" || why "password printed"; }
+room_refused() {
+  run "$@" && [ "$status" = 2 ] && [ ! -s "$out" ] && [ "$(wc -l <"$err")" = 1 ] &&
+    grep -qE "^yunuri: $room$WHERE: [^A-Z].*[^.]\$" "$err" && silent_password || why "$@"
+}
+passes_room() { run "$@" && [ "$status" = 1 ] && grep -q "desktop session" "$err" && silent_password || why "$@"; }
+chmod 600 "$room"
+check "a good room file lets the launch go on" passes_room --room "$room"
+check "the example room file is read" passes_room --room "$(dirname "$0")/../../packaging/room.ini"
+chmod 640 "$room"
+WHERE=:3 check "a room file with a password that others may read is refused" room_refused --room "$room"
+WHERE=:3 check "and so is it for --check-room" room_refused --check-room "$room"
+printf '[left-projector]\naddress = 192.0.2.10\ninput.desktop-pc = 31\ninput.desktop-pc = 99x\n' >"$room"
+WHERE=:4 check "a bad line is named" room_refused --room "$room"
+rm "$room"
+WHERE= check "a missing room file is named" room_refused --room "$room"
+both() { run --room a --check-room b && [ "$status" = 2 ] && grep -qx "yunuri: --room and --check-room exclude each other" "$err" || why "$@"; }
+check "--room and --check-room together are refused" both
+
 # Every option word of --help's list, and of the manual page's OPTIONS section, one a line, sorted.
 sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' "$E2E_TMP/help" | tr ', ' '\n\n' | sed '/^$/d' | sort >"$E2E_TMP/from-help"
 sed -n '/^\.SH OPTIONS/,/^\.SH /{/^\.TP/{n;p}}' "$manual" | sed 's/\\-/-/g' | grep -oE '(^|[ "])-[-a-z]+' |

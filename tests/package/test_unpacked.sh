@@ -14,7 +14,8 @@ present() {
 }
 check "binary, desktop entry, metadata, manual page, copyright" present usr/bin/yunuri \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
-  usr/share/man/man6/yunuri.6.gz usr/share/doc/yunuri/copyright usr/share/doc/yunuri/changelog.Debian.gz
+  usr/share/man/man6/yunuri.6.gz usr/share/doc/yunuri/copyright usr/share/doc/yunuri/changelog.Debian.gz \
+  usr/share/doc/yunuri/examples/room.ini
 
 # Each icon is a PNG of its directory's size.
 icons_fit() {
