@@ -105,9 +105,9 @@ TextFit captionFit(const QPainter& p, ArrayId id, int index, const QRectF& box) 
   return fitOf(p, captionArea(face, box), face.printed(), gothic(face.pixels, face.shape == Shape::Circle));
 }
 
-void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit) {
-  const Face face = buttonFace(id, index);
-  const Finish finish = lit ? Finish::Green : face.finish;
+namespace {
+
+void paintFace(QPainter& p, const Face& face, const QRectF& box, Finish finish) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -117,6 +117,28 @@ void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit
   p.setClipPath(shapePath(face.shape, box.adjusted(1, 1, -1, -1)), Qt::IntersectClip);
   paintLabel(p, face, box, finish);
   p.restore();
+}
+
+// A ring with a bar across it, in the button's lower right corner: the sign for "no connection", drawn with
+// lines rather than letters so that it reads the same in every language and stays sharp at every zoom.
+void paintNoLinkMark(QPainter& p, const QRectF& box) {
+  const qreal radius = std::min(box.width(), box.height()) * 0.17;
+  const QPointF centre(box.right() - radius - 2, box.bottom() - radius - 2);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::white);
+  p.setPen(QPen(colour::kRedInk, radius * 0.42));
+  p.drawEllipse(centre, radius, radius);
+  const qreal d = radius * 0.70710678;
+  p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
+  p.restore();
+}
+
+}  // namespace
+
+void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit) {
+  const Face face = buttonFace(id, index);
+  paintFace(p, face, box, lit ? Finish::Green : face.finish);
 }
 
 void paintButtonShadow(QPainter& p, ArrayId id, int index, const QRectF& box) {
@@ -156,6 +178,18 @@ QImage renderButton(ArrayId id, int index, bool lit, qreal devicePixelRatio) {
   image.fill(Qt::transparent);
   QPainter p(&image);
   paintButton(p, id, index, QRectF(0, 0, s.width, s.height), lit);
+  return image;
+}
+
+QImage renderUnlinkedButton(ArrayId id, int index, qreal devicePixelRatio) {
+  const Size s = litSize(id, index);
+  QImage image(QSize(s.width, s.height) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  const QRectF box(0, 0, s.width, s.height);
+  paintFace(p, buttonFace(id, index), box, Finish::Slate);
+  paintNoLinkMark(p, box);
   return image;
 }
 
