@@ -274,9 +274,10 @@ TEST(RealProjector, ConnectionsThatCloseAreMadeAgainAndHostileBytesEndOnlyTheirs
   EXPECT_EQ(p.taken(), "%1ERST ?\r");
   p.left.Lost(LinkLoss::Closed);
   EXPECT_EQ(p.socket.connects, 2);
-  p.greet();
+  p.left.Connected();
+  p.left.Received("PJLINK 0\n");  // some end their lines with LF
   EXPECT_EQ(p.taken(), "%1ERST ?\r");
-  p.say("%1ERST=000000");
+  p.left.Received("%1ERST=000000\n");
   EXPECT_TRUE(p.f.ProjectorAnswering(0));
 
   // Bytes no projector sends: that connection ends, logged, and the panel and the other projector go on.
