@@ -918,5 +918,177 @@ controls.</translation>
         <extracomment>The notice&apos;s description: %1 its band, %2 the title, %3 to %5 its paragraphs, %6 how to close it.</extracomment>
         <translation>%1 %2. %3 %4 %5 %6</translation>
     </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀから応答がありません｡</source>
+        <translation>Yunuri  The left projector does not answer.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀに接続できません｡</source>
+        <translation>Yunuri  The left projector refuses the connection.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがﾊﾟｽﾜｰﾄﾞを受け付けません｡</source>
+        <translation>Yunuri  The left projector does not accept the password.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀがｺﾏﾝﾄﾞを受け付けません｡</source>
+        <translation>Yunuri  The left projector does not accept the command.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀは今は操作を受け付けません｡</source>
+        <translation>Yunuri  The left projector cannot take the command now.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが故障を報告しています｡</source>
+        <translation>Yunuri  The left projector reports a failure.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀにはこの映像の入力がありません｡</source>
+        <translation>Yunuri  The left projector has no input for this source.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの応答が戻りました｡</source>
+        <translation>Yunuri  The left projector answers again.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの異常が解消しました｡</source>
+        <translation>Yunuri  The left projector reports no more faults.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾌｧﾝに注意が必要です｡</source>
+        <translation>Yunuri  The left projector warns about its fan.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾗﾝﾌﾟが交換時期です｡</source>
+        <translation>Yunuri  The left projector&apos;s lamp is due for replacement.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの温度が高くなっています｡</source>
+        <translation>Yunuri  The left projector is running hot.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのｶﾊﾞｰに注意が必要です｡</source>
+        <translation>Yunuri  The left projector warns about its cover.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾌｨﾙﾀｰが交換時期です｡</source>
+        <translation>Yunuri  The left projector&apos;s filter needs cleaning.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが警告を報告しています｡</source>
+        <translation>Yunuri  The left projector reports a warning.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾌｧﾝが異常です｡</source>
+        <translation>Yunuri  The left projector&apos;s fan has failed.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾗﾝﾌﾟが異常です｡</source>
+        <translation>Yunuri  The left projector&apos;s lamp has failed.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀの温度が異常です｡</source>
+        <translation>Yunuri  The left projector is overheating.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのｶﾊﾞｰが開いています｡</source>
+        <translation>Yunuri  The left projector&apos;s cover is open.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀのﾌｨﾙﾀｰが異常です｡</source>
+        <translation>Yunuri  The left projector&apos;s filter has a fault.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀが異常を報告しています｡</source>
+        <translation>Yunuri  The left projector reports a fault.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀから応答がありません｡</source>
+        <translation>Yunuri  The right projector does not answer.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀに接続できません｡</source>
+        <translation>Yunuri  The right projector refuses the connection.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがﾊﾟｽﾜｰﾄﾞを受け付けません｡</source>
+        <translation>Yunuri  The right projector does not accept the password.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀがｺﾏﾝﾄﾞを受け付けません｡</source>
+        <translation>Yunuri  The right projector does not accept the command.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀは今は操作を受け付けません｡</source>
+        <translation>Yunuri  The right projector cannot take the command now.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが故障を報告しています｡</source>
+        <translation>Yunuri  The right projector reports a failure.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀにはこの映像の入力がありません｡</source>
+        <translation>Yunuri  The right projector has no input for this source.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの応答が戻りました｡</source>
+        <translation>Yunuri  The right projector answers again.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの異常が解消しました｡</source>
+        <translation>Yunuri  The right projector reports no more faults.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾌｧﾝに注意が必要です｡</source>
+        <translation>Yunuri  The right projector warns about its fan.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾗﾝﾌﾟが交換時期です｡</source>
+        <translation>Yunuri  The right projector&apos;s lamp is due for replacement.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの温度が高くなっています｡</source>
+        <translation>Yunuri  The right projector is running hot.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのｶﾊﾞｰに注意が必要です｡</source>
+        <translation>Yunuri  The right projector warns about its cover.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾌｨﾙﾀｰが交換時期です｡</source>
+        <translation>Yunuri  The right projector&apos;s filter needs cleaning.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが警告を報告しています｡</source>
+        <translation>Yunuri  The right projector reports a warning.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾌｧﾝが異常です｡</source>
+        <translation>Yunuri  The right projector&apos;s fan has failed.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾗﾝﾌﾟが異常です｡</source>
+        <translation>Yunuri  The right projector&apos;s lamp has failed.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの温度が異常です｡</source>
+        <translation>Yunuri  The right projector is overheating.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのｶﾊﾞｰが開いています｡</source>
+        <translation>Yunuri  The right projector&apos;s cover is open.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀのﾌｨﾙﾀｰが異常です｡</source>
+        <translation>Yunuri  The right projector&apos;s filter has a fault.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀが異常を報告しています｡</source>
+        <translation>Yunuri  The right projector reports a fault.</translation>
+    </message>
+    <message>
+        <source>%1（応答なし）</source>
+        <translation>%1, not answering</translation>
+    </message>
 </context>
 </TS>

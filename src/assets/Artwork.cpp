@@ -53,7 +53,8 @@ QSize pictureSize(Picture picture) {
       const BoxLayout* l = boxShowing(b);
       return l ? QSize(l->width, l->height) : QSize();
     }
-    case Picture::Kind::Lit: {
+    case Picture::Kind::Lit:
+    case Picture::Kind::Unlinked: {
       const Size s = litSize(picture.array, picture.index);
       return {s.width, s.height};
     }
@@ -69,6 +70,8 @@ QImage renderPicture(Picture picture, qreal devicePixelRatio) {
   const QSize size = pictureSize(picture);
   if (picture.kind == Picture::Kind::Lit)
     return renderButton(picture.array, picture.index, true, devicePixelRatio);
+  if (picture.kind == Picture::Kind::Unlinked)
+    return renderUnlinkedButton(picture.array, picture.index, devicePixelRatio);
   QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::transparent);

@@ -105,9 +105,10 @@ TextFit captionFit(const QPainter& p, ArrayId id, int index, const QRectF& box) 
   return fitOf(p, captionArea(face, box), face.printed(), gothic(face.pixels, face.shape == Shape::Circle));
 }
 
-void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit) {
-  const Face face = buttonFace(id, index);
-  const Finish finish = lit ? Finish::Green : face.finish;
+namespace {
+
+// `lettering` is where the caption is set: the whole face, or the part a mark leaves it.
+void paintFace(QPainter& p, const Face& face, const QRectF& box, Finish finish, const QRectF& lettering) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -115,8 +116,28 @@ void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit
   paintBody(p, face.shape, box, finish);
   // Letters that fill a small key stop at its rim rather than cut into it.
   p.setClipPath(shapePath(face.shape, box.adjusted(1, 1, -1, -1)), Qt::IntersectClip);
-  paintLabel(p, face, box, finish);
+  paintLabel(p, face, lettering, finish);
   p.restore();
+}
+
+// A ring with a bar across it: the sign for "no connection", drawn with lines rather than letters so that
+// it reads the same in every language and stays sharp at every zoom.
+void paintNoLinkMark(QPainter& p, QPointF centre, qreal radius) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::white);
+  p.setPen(QPen(colour::kRedInk, radius * 0.4));
+  p.drawEllipse(centre, radius, radius);
+  const qreal d = radius * 0.70710678;
+  p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
+  p.restore();
+}
+
+}  // namespace
+
+void paintButton(QPainter& p, ArrayId id, int index, const QRectF& box, bool lit) {
+  const Face face = buttonFace(id, index);
+  paintFace(p, face, box, lit ? Finish::Green : face.finish, box);
 }
 
 void paintButtonShadow(QPainter& p, ArrayId id, int index, const QRectF& box) {
@@ -156,6 +177,22 @@ QImage renderButton(ArrayId id, int index, bool lit, qreal devicePixelRatio) {
   image.fill(Qt::transparent);
   QPainter p(&image);
   paintButton(p, id, index, QRectF(0, 0, s.width, s.height), lit);
+  return image;
+}
+
+QImage renderUnlinkedButton(ArrayId id, int index, qreal devicePixelRatio) {
+  const Size s = litSize(id, index);
+  QImage image(QSize(s.width, s.height) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  const QRectF box(0, 0, s.width, s.height);
+  // The mark takes the right end of the face and the caption is set in what is left, so neither hides the
+  // other.
+  const qreal radius = std::min(box.width(), box.height()) * 0.22;
+  const QPointF centre(box.right() - box.height() * 0.18 - radius, box.center().y());
+  paintFace(p, buttonFace(id, index), box, Finish::Slate, box.adjusted(0, 0, -2 * radius, 0));
+  paintNoLinkMark(p, centre, radius);
   return image;
 }
 

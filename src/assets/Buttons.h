@@ -48,5 +48,7 @@ void paintButtonsOn(QPainter& p, bool onWindow, BoxId box);
 
 // One button alone on a transparent image of its lit size at the given device pixel ratio.
 QImage renderButton(ArrayId id, int index, bool lit, qreal devicePixelRatio);
+// The same button greyed, with a mark saying that the equipment behind it does not answer.
+QImage renderUnlinkedButton(ArrayId id, int index, qreal devicePixelRatio);
 
 }  // namespace yunuri::assets

@@ -27,4 +27,10 @@ inline constexpr std::array<ProjectorCaptions, kProjectors.size()> kProjectorCap
      YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡")},
 }};
 
+// What a send to a screen reports while its projector is not fully on.
+inline constexpr std::array<std::string_view, kProjectors.size()> kProjectorNotOn = {
+    YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"),
+    YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"),
+};
+
 }  // namespace yunuri

@@ -2,9 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "devices/RoomFile.h"
+#include "pjlink/Session.h"
 #include "window/Form1.h"
 #include "window/ProjectorDrive.h"
 
@@ -55,8 +59,56 @@ class RealProjector final : public ProjectorDrive {
   void Lost(LinkLoss why);
 
  private:
+  // What went wrong last, as its caption told it; None once the projector answers as it should.
+  enum class Fault : std::uint8_t { None, NoAnswer, Refused, Password, Command, Busy, Failure };
+  // Why a command is sent, which decides what its answer changes.
+  enum class Purpose : std::uint8_t { Poll, Power, SendStep, SendDone };
+  struct Job {
+    pjlink::Request request;
+    Purpose purpose = Purpose::Poll;
+    std::size_t source = 0;      // for SendDone: whose caption its OK brings
+    std::int64_t notBefore = 0;  // the tick it may go at, for a command asked again
+  };
+  enum class Link : std::uint8_t { Down, Connecting, Up };
+
+  void Pump();
+  void Answered(const pjlink::Answer& answer);
+  void AnsweredPower(const pjlink::Answer& answer);
+  void AnsweredStatus(const pjlink::Reply& reply);
+  void Flush();
+  void EndIfOver();
+  void Fail(Fault fault);
+  void Refused(pjlink::Refusal refusal);
+  void Log(std::string_view what);
+  void Drop(Purpose purpose);
+  bool UserWaiting() const;
+  bool InTransition() const;
+  void QueuePoll();
+  void Show(Form1& f, std::size_t side);
+
   room::ProjectorLink link_;
   ProjectorSocket& socket_;
+  std::size_t side_ = 0;  // learnt from the panel's calls, for the captions
+  std::int64_t now_ = 0;  // ticks since the projector was made
+  Link state_ = Link::Down;
+  std::int64_t connectDeadline_ = 0;
+  std::optional<pjlink::Session> session_;
+  std::deque<Job> jobs_;
+  std::optional<Job> inFlight_;
+  int fruitless_ = 0;  // connections in a row that ended with nothing answered
+  std::int64_t nextPoll_ = 0;
+  std::int64_t retryAt_ = 0;
+  bool locked_ = false;  // a refused password: nothing more until the next press
+  bool statusUnsupported_ = false;
+  std::optional<pjlink::Power> known_;
+  std::optional<pjlink::Faults> faults_;
+  std::optional<bool> target_;  // the power a press asked for, until the projector reports it
+  bool taken_ = false;          // the projector took the power command of the press
+  int busyRetries_ = 0;
+  int stuckPolls_ = 0;  // polls after it took the command that still find it where it was
+  Fault fault_ = Fault::None;
+  bool linkDown_ = false;               // the buttons show that it does not answer
+  std::vector<std::string_view> says_;  // captions for the next Step to write, the last one staying
 };
 
 }  // namespace yunuri

@@ -13,11 +13,6 @@ namespace {
 constexpr int kBlinkPeriod = 10;
 constexpr int kBlinkHalf = 5;
 
-constexpr std::array<std::string_view, 2> kProjectorNotOn = {
-    YUNURI_TR("Panel", "ゆぬり～  左側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"),
-    YUNURI_TR("Panel", "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀ電源がONしていません｡"),
-};
-
 SimulatedProjector simulated;
 
 }  // namespace

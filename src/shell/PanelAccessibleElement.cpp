@@ -5,6 +5,7 @@
 #include "assets/Artwork.h"
 #include "assets/Words.h"
 #include "shell/PanelAccessible.h"
+#include "state/Projector.h"
 #include "window/Form1.h"
 #include "window/Groups.h"
 
@@ -16,6 +17,16 @@ QString buttonName(const ButtonEntry& e) {
   if (!e.name.empty()) return accessibleText(e.name);
   if (e.label.empty()) return accessibleText(SymbolWords(e.symbol));
   return accessibleText(e.label);
+}
+
+// A projector's ON and OFF while it cannot be reached: said with the button's name, as the buttons show it.
+constexpr std::string_view kNotAnswering = YUNURI_TR("Panel", "%1（応答なし）");
+
+QString projectorButtonName(const Form1& f, ArrayId array, int index, QString name) {
+  const bool powerButton =
+      array == ArrayId::SWp1 && index >= 0 && index < 2 * static_cast<int>(kProjectors.size());
+  if (!powerButton || f.ProjectorAnswering(static_cast<std::size_t>(index / 2))) return name;
+  return accessibleText(kNotAnswering).arg(name);
 }
 
 QRectF rectF(const DirtyRect& d) {
@@ -284,7 +295,8 @@ QString PanelElement::name() const {
     case Node::Kind::Group:
       return accessibleText(GroupOf(groupOf(node_)).name);
     case Node::Kind::Button:
-      return buttonName(CatalogueEntry(node_.array, node_.index));
+      return projectorButtonName(f, node_.array, node_.index,
+                                 buttonName(CatalogueEntry(node_.array, node_.index)));
     case Node::Kind::ScreenLabel: {
       QString screen = accessibleText(CatalogueEntry(node_.array, node_.index).name);
       const Picture p = f.Element(node_.array, node_.index).picture;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "state/Projector.h"
+
 namespace yunuri {
 namespace {
 
@@ -109,6 +111,13 @@ void Form1::StartFrom(const Form1& fresh) {
   captionChanged_ = captionChanged_ || captionDiffers;
   dirty_.clear();
   MarkDirty({0, 0, static_cast<float>(kWindowWidth), static_cast<float>(kWindowHeight)});
+}
+
+bool Form1::ProjectorAnswering(std::size_t side) const {
+  // The buttons' pictures are the one record of it, so repainting follows a change and starting again clears
+  // it.
+  const Projector& p = kProjectors.at(side);
+  return Element(ArrayId::SWp1, p.onButton).picture.kind != Picture::Kind::Unlinked;
 }
 
 void Form1::End() {

@@ -158,6 +158,8 @@ class Form1 : public FormContents {
   // outlives the window and stays attached when the panel starts again.
   void Attach(std::size_t side, ProjectorDrive* drive) { drives_.at(side) = drive; }
   ProjectorDrive* Attached(std::size_t side) const { return drives_.at(side); }
+  // Whether the projector on that side can be reached: false while its buttons show that it does not answer.
+  bool ProjectorAnswering(std::size_t side) const;
 
   // What changed since the last call: the rectangles to repaint and the caption. The shell tells the screen
   // and screen readers.

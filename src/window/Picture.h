@@ -64,10 +64,10 @@ enum class BasePicture : std::uint8_t {
   Meter = 12,
 };
 
-// What an image element or picture box shows: nothing, a base picture, the lit twin of a button, or one of
-// the twelve screen labels (MESd).
+// What an image element or picture box shows: nothing, a base picture, the lit twin of a button, one of the
+// twelve screen labels (MESd), or a button dimmed because the equipment behind it does not answer.
 struct Picture {
-  enum class Kind : std::uint8_t { None, Base, Lit, Label };
+  enum class Kind : std::uint8_t { None, Base, Lit, Label, Unlinked };
   Kind kind = Kind::None;
   ArrayId array = ArrayId::SWm;  // for Lit
   std::uint8_t index = 0;        // BasePicture number, button index, or label index
@@ -78,6 +78,9 @@ struct Picture {
   }
   static constexpr Picture lit(ArrayId a, int i) { return {Kind::Lit, a, static_cast<std::uint8_t>(i)}; }
   static constexpr Picture label(int i) { return {Kind::Label, ArrayId::MES, static_cast<std::uint8_t>(i)}; }
+  static constexpr Picture unlinked(ArrayId a, int i) {
+    return {Kind::Unlinked, a, static_cast<std::uint8_t>(i)};
+  }
 
   constexpr bool isNone() const { return kind == Kind::None; }
   friend constexpr bool operator==(const Picture&, const Picture&) = default;
