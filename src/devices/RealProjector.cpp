@@ -157,10 +157,10 @@ void RealProjector::Flush() {
 
 void RealProjector::EndIfOver() {
   if (!session_ || !session_->Ended()) return;
-  const std::string_view why = session_->Why();
-  const bool password = why == "password refused" || why == "password asked, none set";
-  const bool silent = why == "no greeting" || why == "no reply";
-  Log(std::string(password || silent ? "" : "protocol error: ") + std::string(why));
+  const pjlink::Session::Ending how = session_->How();
+  const bool password = how == pjlink::Session::Ending::Password;
+  Log(std::string(how == pjlink::Session::Ending::Protocol ? "protocol error: " : "") +
+      std::string(session_->Why()));
   socket_.Close();
   // A projector that says what cannot be its answer is as good as one that says nothing.
   Fail(password ? Fault::Password : Fault::NoAnswer);

@@ -17,7 +17,7 @@ bool Session::Send(Request request, Time now) {
 void Session::Received(std::string_view bytes, Time now) {
   if (Ended()) return;
   if (!framer_.Feed(bytes)) {
-    End(framer_.Why());
+    End(Ending::Protocol, framer_.Why());
     return;
   }
   while (!Ended()) {
@@ -29,8 +29,8 @@ void Session::Received(std::string_view bytes, Time now) {
 
 void Session::Tick(Time now) {
   if (Ended()) return;
-  if (!outgoing_ && now >= deadline_) End("no greeting");
-  if (inFlight_ && now >= deadline_) End("no reply");
+  if (!outgoing_ && now >= deadline_) End(Ending::Silent, "no greeting");
+  if (inFlight_ && now >= deadline_) End(Ending::Silent, "no reply");
 }
 
 std::string Session::TakeOutgoing() {
@@ -47,23 +47,23 @@ std::optional<Answer> Session::TakeAnswer() {
 void Session::Line(std::string_view line, Time now) {
   if (!outgoing_) {
     const std::optional<Greeting> greeting = ParseGreeting(line);
-    if (!greeting) return End("not a greeting");
-    if (greeting->kind == Greeting::Kind::Denied) return End("password refused");
+    if (!greeting) return End(Ending::Protocol, "not a greeting");
+    if (greeting->kind == Greeting::Kind::Denied) return End(Ending::Password, "password refused");
     // Guessing would only count as a failed login, and projectors lock up under those.
     if (greeting->kind == Greeting::Kind::Challenge && password_.Empty())
-      return End("password asked, none set");
+      return End(Ending::Password, "password asked, none set");
     outgoing_.emplace(*greeting, password_);
     SendNext(now);
     return;
   }
-  if (!inFlight_) return End("reply to no command");
+  if (!inFlight_) return End(Ending::Protocol, "reply to no command");
   Request request = *std::exchange(inFlight_, std::nullopt);
   Reply reply = ParseReply(line, request);
-  if (const auto* error = std::get_if<ProtocolError>(&reply)) return End(error->why);
+  if (const auto* error = std::get_if<ProtocolError>(&reply)) return End(Ending::Protocol, error->why);
   const auto* refusal = std::get_if<Refusal>(&reply);
   const bool denied = refusal != nullptr && *refusal == Refusal::Denied;
   answers_.push_back(Answer{std::move(request), std::move(reply)});
-  if (denied) return End("password refused");
+  if (denied) return End(Ending::Password, "password refused");
   SendNext(now);
 }
 
@@ -75,7 +75,8 @@ void Session::SendNext(Time now) {
   written_ += outgoing_->Write(*inFlight_);
 }
 
-void Session::End(std::string_view why) {
+void Session::End(Ending how, std::string_view why) {
+  how_ = how;
   why_ = why;
   queue_.clear();
   inFlight_.reset();

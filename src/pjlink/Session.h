@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct Answer {
 
 class Session {
  public:
+  // How a connection ended: the projector went quiet, refused the password, or said what no projector says.
+  enum class Ending : std::uint8_t { Open, Silent, Password, Protocol };
+
   using Time = std::chrono::milliseconds;  // any steady clock's count, as long as it only goes forward
   static constexpr Time kTimeout{5000};
   // More waiting than a panel ever asks for between two replies: a caller that piles up more is stuck.
@@ -41,7 +45,8 @@ class Session {
   std::string TakeOutgoing();
   std::optional<Answer> TakeAnswer();
 
-  bool Ended() const { return !why_.empty(); }
+  bool Ended() const { return how_ != Ending::Open; }
+  Ending How() const { return how_; }
   // Why the connection should close, for the log; empty while it need not.
   std::string_view Why() const { return why_; }
   // Greeted, nothing in flight and nothing waiting: a projector that closes now loses nothing.
@@ -50,7 +55,7 @@ class Session {
  private:
   void Line(std::string_view line, Time now);
   void SendNext(Time now);
-  void End(std::string_view why);
+  void End(Ending how, std::string_view why);
 
   Password password_;
   LineFramer framer_;
@@ -61,6 +66,7 @@ class Session {
   std::string written_;
   std::deque<Answer> answers_;
   std::string_view why_;
+  Ending how_ = Ending::Open;
 };
 
 }  // namespace yunuri::pjlink

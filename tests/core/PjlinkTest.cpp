@@ -213,14 +213,17 @@ TEST(Pjlink, SessionKeepsOneCommandInFlightAndEndsOnSilenceOrNonsense) {
     bool asks;
     std::string_view then;
     std::string_view why;
+    Session::Ending how;
   };
+  using E = Session::Ending;
   const Ending endings[] = {
-      {"PJLINK 0\r", false, "%1POWR=1\r", "reply to no command"},
-      {"PJLINK 0\r", true, "%1INPT=31\r", "reply to a command not in flight"},
-      {"PJLINK 0\r", true, "%1POWR=7\r", "power state not 0 to 3"},
-      {"PJLINK 1 498e4a67\r", false, "", "password asked, none set"},
-      {"HELLO\r", false, "", "not a greeting"},
-      {"PJLINK 0", false, "", "no greeting"},
+      {"PJLINK 0\r", false, "%1POWR=1\r", "reply to no command", E::Protocol},
+      {"PJLINK 0\r", true, "%1INPT=31\r", "reply to a command not in flight", E::Protocol},
+      {"PJLINK 0\r", true, "%1POWR=7\r", "power state not 0 to 3", E::Protocol},
+      {"PJLINK 1 498e4a67\r", false, "", "password asked, none set", E::Password},
+      {"HELLO\r", false, "", "not a greeting", E::Protocol},
+      {"PJLINK 0", false, "", "no greeting", E::Silent},
+      {"PJLINK 0\r", false, std::string_view("%1\0POWR\r", 8), "control byte in a line", E::Protocol},
   };
   for (const Ending& ending : endings) {
     Session failing(Password(), start);
@@ -231,6 +234,7 @@ TEST(Pjlink, SessionKeepsOneCommandInFlightAndEndsOnSilenceOrNonsense) {
     failing.Received(ending.then, start);
     failing.Tick(start + Session::kTimeout);
     EXPECT_EQ(failing.Why(), ending.why);
+    EXPECT_EQ(failing.How(), ending.how) << ending.why;
   }
 
   Session refused(Password("wrong"), start);
@@ -239,6 +243,7 @@ TEST(Pjlink, SessionKeepsOneCommandInFlightAndEndsOnSilenceOrNonsense) {
   refused.Received("PJLINK ERRA\r", start);
   EXPECT_EQ(std::get<Refusal>(refused.TakeAnswer()->reply), Refusal::Denied);
   EXPECT_EQ(refused.Why(), "password refused");
+  EXPECT_EQ(refused.How(), Session::Ending::Password);
   EXPECT_FALSE(refused.Idle());
   EXPECT_FALSE(refused.Send(Ask(Command::Power), start));  // one try only
   EXPECT_EQ(refused.TakeOutgoing(), "");
