@@ -1,10 +1,10 @@
 #include "shell/ProjectorSocket.h"
 
 #include <netdb.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QMetaObject>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -42,12 +42,34 @@ LinkLoss lossOf(int error) {
 
 }  // namespace
 
-// What a lookup's thread shares with its connection: the connection to hand the answer to, or nobody once it
-// gave the lookup up. Held under the lock while the answer is posted, so the connection cannot go meanwhile.
+// What a lookup's thread shares with its connection: the answer, and an eventfd written once it is there. The
+// last of the two to let go of it closes the eventfd, so a connection that gave the lookup up just stops
+// watching, and the thread never touches the connection.
 struct TcpProjectorSocket::Lookup {
+  int answered = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   std::mutex mutex;
-  TcpProjectorSocket* owner = nullptr;
+  std::vector<Address> addresses;
+  std::string failure;
+
+  Lookup() = default;
+  ~Lookup() {
+    if (answered >= 0) ::close(answered);
+  }
+  Lookup(const Lookup&) = delete;
+  Lookup& operator=(const Lookup&) = delete;
 };
+
+// The addresses getaddrinfo found, copied out of its list.
+std::vector<TcpProjectorSocket::Address> TcpProjectorSocket::copyOut(const addrinfo* found) {
+  std::vector<Address> addresses;
+  for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+    Address address;
+    std::memcpy(&address.storage, a->ai_addr, a->ai_addrlen);
+    address.length = a->ai_addrlen;
+    addresses.push_back(address);
+  }
+  return addresses;
+}
 
 LinkEvents EventsOf(RealProjector& projector) {
   return {[&projector] { projector.Connected(); },
@@ -59,6 +81,9 @@ TcpProjectorSocket::TcpProjectorSocket(std::string name, std::string host, std::
     : name_(std::move(name)), host_(std::move(host)), port_(port) {
   connect(&readable_, &QSocketNotifier::activated, this, &TcpProjectorSocket::onReadable);
   connect(&writable_, &QSocketNotifier::activated, this, &TcpProjectorSocket::onWritable);
+  connect(&answered_, &QSocketNotifier::activated, this, &TcpProjectorSocket::lookedUp);
+  news_.setSingleShot(true);
+  connect(&news_, &QTimer::timeout, this, &TcpProjectorSocket::tellNews);
 }
 
 TcpProjectorSocket::~TcpProjectorSocket() {
@@ -75,77 +100,73 @@ void TcpProjectorSocket::Connect() {
   hints.ai_socktype = SOCK_STREAM;
   hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
   addrinfo* found = nullptr;
-  const std::string service = std::to_string(port_);
   // A numeric address is only parsed, never sent to a resolver: it connects from here.
-  if (::getaddrinfo(host_.c_str(), service.c_str(), &hints, &found) != 0) {
+  if (::getaddrinfo(host_.c_str(), std::to_string(port_).c_str(), &hints, &found) != 0) {
     lookUp();
     return;
   }
-  for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
-    Address address;
-    std::memcpy(&address.storage, a->ai_addr, a->ai_addrlen);
-    address.length = a->ai_addrlen;
-    addresses_.push_back(address);
-  }
+  addresses_ = copyOut(found);
   ::freeaddrinfo(found);
   connectNext();
 }
 
 void TcpProjectorSocket::lookUp() {
   auto lookup = std::make_shared<Lookup>();
-  lookup->owner = this;
-  lookup_ = lookup;
-  stage_ = Stage::LookingUp;
+  if (lookup->answered < 0) {
+    giveUp(errno);
+    return;
+  }
   ++lookups;
   try {
-    // Detached: a resolver that does not answer keeps its thread until its own timeout, and the program's end
-    // must not wait for it. The thread holds only what it shares with nobody but the lookup.
-    std::thread([lookup, host = host_, service = std::to_string(port_), attempt = attempt_] {
+    // Detached: a resolver that does not answer keeps its thread until its own timeout, and neither a new
+    // attempt nor the program's end waits for it.
+    std::thread([lookup, host = host_, service = std::to_string(port_)] {
       addrinfo hints{};
       hints.ai_socktype = SOCK_STREAM;
       hints.ai_flags = AI_NUMERICSERV;
       addrinfo* found = nullptr;
       const int status = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found);
-      std::vector<Address> addresses;
-      for (const addrinfo* a = status == 0 ? found : nullptr; a != nullptr; a = a->ai_next) {
-        Address address;
-        std::memcpy(&address.storage, a->ai_addr, a->ai_addrlen);
-        address.length = a->ai_addrlen;
-        addresses.push_back(address);
-      }
-      if (found != nullptr) ::freeaddrinfo(found);
-      std::string failure = status == 0 ? std::string() : std::string(::gai_strerror(status));
       {
         const std::lock_guard lock(lookup->mutex);
-        if (TcpProjectorSocket* owner = lookup->owner) {
-          QMetaObject::invokeMethod(
-              owner,
-              [owner, attempt, addresses = std::move(addresses), failure = std::move(failure)] {
-                owner->lookedUp(attempt, addresses, failure);
-              },
-              Qt::QueuedConnection);
+        if (status == 0) {
+          lookup->addresses = copyOut(found);
+        } else {
+          lookup->failure = ::gai_strerror(status);
         }
       }
+      if (found != nullptr) ::freeaddrinfo(found);
+      const std::uint64_t one = 1;
+      [[maybe_unused]] const ssize_t written = ::write(lookup->answered, &one, sizeof one);
       --lookups;
     }).detach();
   } catch (const std::system_error& e) {
     --lookups;
-    lookup_.reset();
     giveUp(e.code().value());
-  }
-}
-
-void TcpProjectorSocket::lookedUp(unsigned attempt, const std::vector<Address>& addresses,
-                                  const std::string& failure) {
-  if (attempt != attempt_ || stage_ != Stage::LookingUp) return;
-  lookup_.reset();
-  if (addresses.empty()) {
-    Log("cannot find the host: " + (failure.empty() ? std::string("no address") : failure));
-    ended(EHOSTUNREACH);  // an unknown name is as far out of reach as an address without a route
     return;
   }
-  addresses_ = addresses;
-  connectNext();
+  lookup_ = std::move(lookup);
+  stage_ = Stage::LookingUp;
+  answered_.setSocket(lookup_->answered);
+  answered_.setEnabled(true);
+}
+
+void TcpProjectorSocket::lookedUp() {
+  answered_.setEnabled(false);
+  const std::shared_ptr<Lookup> lookup = std::move(lookup_);
+  if (!lookup || stage_ != Stage::LookingUp) return;
+  {
+    const std::lock_guard lock(lookup->mutex);
+    addresses_ = std::move(lookup->addresses);
+    if (addresses_.empty()) {
+      Log("cannot find the host: " + (lookup->failure.empty() ? std::string("no address") : lookup->failure));
+    }
+  }
+  // An unknown name is as far out of reach as an address without a route.
+  if (addresses_.empty()) {
+    ended(EHOSTUNREACH);
+  } else {
+    connectNext();
+  }
 }
 
 void TcpProjectorSocket::connectNext() {
@@ -156,15 +177,10 @@ void TcpProjectorSocket::connectNext() {
       lastError_ = errno;
       continue;
     }
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address.storage), address.length) == 0) {
-      watch(fd);
-      opened();
-      later([this] {
-        if (events_.connected) events_.connected();
-      });
-      return;
-    }
-    if (errno == EINPROGRESS || errno == EINTR) {
+    // Connected at once or not, the write notifier says so: the projector always hears it from the event
+    // loop.
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address.storage), address.length) == 0 ||
+        errno == EINPROGRESS || errno == EINTR) {
       watch(fd);
       stage_ = Stage::Connecting;
       writable_.setEnabled(true);
@@ -247,11 +263,8 @@ int TcpProjectorSocket::sendUnsent() {
 }
 
 void TcpProjectorSocket::Close() {
-  ++attempt_;
-  if (lookup_) {
-    const std::lock_guard lock(lookup_->mutex);
-    lookup_->owner = nullptr;
-  }
+  news_.stop();
+  answered_.setEnabled(false);
   lookup_.reset();
   closeSocket();
   stage_ = Stage::Closed;
@@ -284,19 +297,16 @@ void TcpProjectorSocket::ended(int error) {
 }
 
 void TcpProjectorSocket::giveUp(int error) {
-  const LinkLoss why = finish(error);
-  later([this, why] {
-    if (events_.lost) events_.lost(why);
-  });
+  later(finish(error));
 }
 
-void TcpProjectorSocket::later(std::function<void()> call) {
-  QMetaObject::invokeMethod(
-      this,
-      [this, attempt = attempt_, call = std::move(call)] {
-        if (attempt == attempt_) call();
-      },
-      Qt::QueuedConnection);
+void TcpProjectorSocket::later(LinkLoss why) {
+  pendingLoss_ = why;
+  news_.start(0);
+}
+
+void TcpProjectorSocket::tellNews() {
+  if (events_.lost) events_.lost(pendingLoss_);
 }
 
 void TcpProjectorSocket::Log(std::string_view line) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <netdb.h>
 #include <sys/socket.h>
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -61,8 +63,9 @@ class TcpProjectorSocket final : public QObject, public ProjectorSocket {
   struct Lookup;
   enum class Stage : std::uint8_t { Closed, LookingUp, Connecting, Open };
 
+  static std::vector<Address> copyOut(const addrinfo* found);
   void lookUp();
-  void lookedUp(unsigned attempt, const std::vector<Address>& addresses, const std::string& failure);
+  void lookedUp();
   void connectNext();
   void watch(int fd);
   void opened();
@@ -76,15 +79,14 @@ class TcpProjectorSocket final : public QObject, public ProjectorSocket {
   // The same, told to the projector at once (from the event loop) or later (from a call of the projector's).
   void ended(int error);
   void giveUp(int error);
-  void later(std::function<void()> call);
+  void later(LinkLoss why);
+  void tellNews();
 
   std::string name_;
   std::string host_;
   std::uint16_t port_;
   LinkEvents events_;
   Stage stage_ = Stage::Closed;
-  // Counts the attempts: what the event loop brings for an earlier one is dropped.
-  unsigned attempt_ = 0;
   int fd_ = -1;
   std::vector<Address> addresses_;
   std::size_t next_ = 0;
@@ -93,6 +95,10 @@ class TcpProjectorSocket final : public QObject, public ProjectorSocket {
   std::shared_ptr<Lookup> lookup_;
   QSocketNotifier readable_{QSocketNotifier::Read};
   QSocketNotifier writable_{QSocketNotifier::Write};
+  QSocketNotifier answered_{QSocketNotifier::Read};  // the lookup's eventfd
+  // What a call of the projector's ended in, told from the event loop; stopped by Close.
+  QTimer news_;
+  LinkLoss pendingLoss_ = LinkLoss::Failed;
 };
 
 }  // namespace yunuri
