@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "devices/RealProjector.h"
@@ -36,7 +37,7 @@ class TcpProjectorSocket final : public QObject, public ProjectorSocket {
  public:
   // At most this much is read per wake, so a projector that floods the panel cannot starve its event loop.
   static constexpr std::size_t kReadChunk = 4096;
-  // A projector that takes no more than this many bytes from us is taken as broken.
+  // A projector that leaves more than this many bytes unread is taken as broken.
   static constexpr std::size_t kMaxUnsent = 4096;
 
   // `name` says which projector it is in the log ("left projector").
@@ -52,7 +53,7 @@ class TcpProjectorSocket final : public QObject, public ProjectorSocket {
   void Close() override;
   void Log(std::string_view line) override;
 
-  // Host name lookups still running, given up or not: each ends with the resolver's own timeout.
+  // Host name lookups still running, given up or not: each ends when the resolver answers or times out.
   static int lookupsRunning();
 
  private:
