@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The performance figures of the panel in one table: the micro-benchmarks, start-up time and memory against
 # a bare Qt window, the memory the running panel holds against a bare window and one lettered in Japanese, and
-# the CPU the real panel uses while nobody touches it against a bare window running the same timer.
+# the CPU the real panel uses while nobody touches it against a bare window running the same timer, and a press
+# and the tick with a room file whose two projectors are dead (one silent, one refusing).
 #
 #   bench/run.sh BUILD_DIR     (the build must have been configured with -DYUNURI_BENCH=ON)
+#
+# The silent projector is at 192.0.2.1, where nothing answers on most networks; where something does, name an
+# address whose packets vanish in YUNURI_BENCH_SILENT_PROJECTOR.
 set -euo pipefail
 
 BUILD=$(readlink -f "${1:-build}")
@@ -22,6 +26,8 @@ GOAL_IDLE_CPU_RATIO=1.1
 GOAL_FRAME_RATIO2_US=1000
 GOAL_CACHE_RATIO2_MS=30
 GOAL_IDLE_TICK_NS=20
+GOAL_DEAD_ROOM_PRESS_US=100
+GOAL_TICK_LATENESS_MS=10
 
 for bin in bench/yunuri_bench bench/yunuri_first_frame bench/bare_window bench/japanese_window \
   bench/yunuri_launch yunuri; do
@@ -187,6 +193,11 @@ for kind in source send volume top_button popup_button remote_button; do
   row "press + release: $kind" "$(figure "BM_Press/$kind" ns) ns" "-" "" ""
 done
 row "hit test" "$(figure BM_HitTest ns) ns" "-" "" ""
+goal_row "press + release, both projectors dead" "$(figure BM_DeadRoomPress us)" us "$GOAL_DEAD_ROOM_PRESS_US"
+row "worst tick lateness, simulated room" "$(figure BM_TickLateness/dead_room:0/iterations:1/manual_time ms) ms" \
+  "-" "" ""
+goal_row "worst tick lateness, projectors dead" \
+  "$(figure BM_TickLateness/dead_room:1/iterations:1/manual_time ms)" ms "$GOAL_TICK_LATENESS_MS"
 row "full frame, ratio 1" "$(figure BM_PaintFrame/ratio:1 us) us" "-" "" ""
 goal_row "full frame, ratio 2" "$(figure BM_PaintFrame/ratio:2 us)" us "$GOAL_FRAME_RATIO2_US"
 row "picture cache, ratio 1" "$(figure BM_PictureCache/ratio:1 ms) ms" "-" "" ""

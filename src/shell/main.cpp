@@ -16,6 +16,7 @@
 #include "shell/FontWarning.h"
 #include "shell/Language.h"
 #include "shell/PanelWidget.h"
+#include "shell/ProjectorRoom.h"
 #include "shell/QtApp.h"
 #include "shell/ShowroomApp.h"
 #include "shell/WindowPlace.h"
@@ -107,6 +108,8 @@ int main(int argc, char** argv) {
   // In showroom mode the exit button starts the panel again; the handlers ask the platform to end as ever.
   yunuri::ShowroomApp showroom(platform);
   yunuri::Form1 form(options.kiosk ? static_cast<yunuri::App&>(showroom) : platform);
+  // The room file's projectors, attached before start-up asks them anything; none without a room file.
+  const yunuri::ProjectorRoom projectors(form, options.room);
   if (!yunuri::Form_Load(form)) return EXIT_SUCCESS;
 
   yunuri::PanelWidget panel(form);
