@@ -71,8 +71,7 @@ void RealProjector::Step(Form1& f, std::size_t side) {
   ++now_;
   if (state_ == Link::Connecting && now_ >= connectDeadline_) {
     socket_.Close();
-    Log("no answer to the connection");
-    Fail(Fault::NoAnswer);
+    Fail(Fault::NoAnswer, "no answer to the connection");
   }
   if (session_) {
     session_->Tick(now_ * kTick);
@@ -110,13 +109,11 @@ void RealProjector::Lost(LinkLoss why) {
   if (state_ == Link::Down) return;
   const bool wasUp = state_ == Link::Up;
   if (why == LinkLoss::Refused) {
-    Log("connection refused");
-    Fail(Fault::Refused);
+    Fail(Fault::Refused, "connection refused");
     return;
   }
   if (why != LinkLoss::Closed || !wasUp) {
-    Log(why == LinkLoss::Unreachable ? "unreachable" : "connection failed");
-    Fail(Fault::NoAnswer);
+    Fail(Fault::NoAnswer, why == LinkLoss::Unreachable ? "unreachable" : "connection failed");
     return;
   }
   // Closing is normal: after a quiet while, or after every reply. What was in flight is asked again on a new
@@ -126,8 +123,7 @@ void RealProjector::Lost(LinkLoss why) {
   if (!inFlight_) return;
   jobs_.push_front(*std::exchange(inFlight_, std::nullopt));
   if (++fruitless_ >= kMostFruitless) {
-    Log("closed before answering");
-    Fail(Fault::NoAnswer);
+    Fail(Fault::NoAnswer, "closed before answering");
     return;
   }
   Pump();
@@ -159,14 +155,15 @@ void RealProjector::EndIfOver() {
   if (!session_ || !session_->Ended()) return;
   const pjlink::Session::Ending how = session_->How();
   const bool password = how == pjlink::Session::Ending::Password;
-  Log(std::string(how == pjlink::Session::Ending::Protocol ? "protocol error: " : "") +
-      std::string(session_->Why()));
+  const std::string why = std::string(session_->Why());
   socket_.Close();
-  // A projector that says what cannot be its answer is as good as one that says nothing.
-  Fail(password ? Fault::Password : Fault::NoAnswer);
+  // A projector that says what cannot be its answer is as good as one that says nothing; what it said is
+  // always logged.
+  if (how == pjlink::Session::Ending::Protocol) Log("protocol error: " + why);
+  Fail(password ? Fault::Password : Fault::NoAnswer, how == pjlink::Session::Ending::Protocol ? "" : why);
 }
 
-void RealProjector::Fail(Fault fault) {
+void RealProjector::Fail(Fault fault, std::string_view why) {
   const bool pressed = UserWaiting();
   session_.reset();
   state_ = Link::Down;
@@ -180,6 +177,8 @@ void RealProjector::Fail(Fault fault) {
   if (fault == Fault::Password) locked_ = true;
   // Told once per change while the panel retries by itself, and again whenever it was a press that failed.
   if (fault != fault_ || pressed) {
+    // Logged as it is told: a projector that stays away is retried for hours without filling the log.
+    if (!why.empty()) Log(why);
     const ProjectorFaultCaptions& says = kProjectorFaultCaptions.at(side_);
     says_.push_back(fault == Fault::Password  ? says.password
                     : fault == Fault::Refused ? says.refused
@@ -210,7 +209,7 @@ void RealProjector::Refused(pjlink::Refusal refusal) {
 }
 
 void RealProjector::Log(std::string_view what) {
-  socket_.Log("projector " + link_.host + ": " + std::string(what));
+  socket_.Log(what);  // the platform names the projector and its address
 }
 
 void RealProjector::Drop(Purpose purpose) {

@@ -77,7 +77,7 @@ class RealProjector final : public ProjectorDrive {
   void AnsweredStatus(const pjlink::Reply& reply);
   void Flush();
   void EndIfOver();
-  void Fail(Fault fault);
+  void Fail(Fault fault, std::string_view why);
   void Refused(pjlink::Refusal refusal);
   void Log(std::string_view what);
   void Drop(Purpose purpose);
