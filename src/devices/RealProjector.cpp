@@ -33,6 +33,7 @@ void RealProjector::Power(Form1& /*f*/, std::size_t side, bool on) {
   side_ = side;
   locked_ = false;  // a press is the one new try after a refused password
   target_ = on;
+  beforePress_ = !on;  // ON may act only on a projector shown off or cooling down, OFF only otherwise
   taken_ = false;
   busyRetries_ = 0;
   stuckPolls_ = 0;
@@ -237,6 +238,7 @@ void RealProjector::Answered(const pjlink::Answer& answer) {
   // The session ends on a refused password; what that means is decided there.
   if (refusal != nullptr && *refusal == pjlink::Refusal::Denied) return;
   fruitless_ = 0;
+  retryAt_ = 0;  // it answers: the polls go at their own pace again
   if (linkDown_) {
     linkDown_ = false;
     fault_ = Fault::None;

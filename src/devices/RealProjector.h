@@ -103,7 +103,10 @@ class RealProjector final : public ProjectorDrive {
   std::optional<pjlink::Power> known_;
   std::optional<pjlink::Faults> faults_;
   std::optional<bool> target_;  // the power a press asked for, until the projector reports it
-  bool taken_ = false;          // the projector took the power command of the press
+  // Where the panel showed the projector before the last press: where it rests while nothing is known and
+  // the press came to nothing.
+  std::optional<bool> beforePress_;
+  bool taken_ = false;  // the projector took the power command of the press
   int busyRetries_ = 0;
   int stuckPolls_ = 0;  // polls after it took the command that still find it where it was
   Fault fault_ = Fault::None;

@@ -106,8 +106,9 @@ void RealProjector::Show(Form1& f, std::size_t side) {
     }
   };
   // Where the projector was last known to be, or where the panel says it is while nothing is known.
-  const bool headingOn = known_ ? *known_ == pjlink::Power::On || *known_ == pjlink::Power::Warming
-                                : projector::HeadingOn(phase);
+  const bool headingOn = known_         ? *known_ == pjlink::Power::On || *known_ == pjlink::Power::Warming
+                         : beforePress_ ? *beforePress_
+                                        : projector::HeadingOn(phase);
   if (linkDown_ && !target_) {
     // Unreachable, it rests where it was; its buttons say that it does not answer.
     phase = headingOn ? kProjectorOn : kProjectorOff;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The panel on a room file, against a fake projector on the left and a closed port on the right, with real
 # clicks: it reads the left one's power at start, ON blinks through the warm-up until the projector reports on,
-# a send selects the source's input, and the dead right one is told in the caption while the left goes on.
+# a send selects the source's input, the dead right one is told in the caption while the left goes on, and is
+# reached again once it is back.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../support/fake_pjlink.sh"
 start_fake left --password Hush3dUp --warm 2 --cool 2 --inputs "11 31"
@@ -44,5 +45,11 @@ click "$WID" right_power_off
 check "the dead right projector is told" wait_caption "$WID" "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀに接続できません｡" 8
 click "$WID" send_left
 check "and the left one goes on" wait_for asked '^%1INPT 31$' 2
+
+# Back on its port, the right projector is reached at the next press and switched off.
+start_fake right_again --port "${FAKE_PORT[right]}" --power on --cool 1
+click "$WID" right_power_off
+check "a projector that is back is reached again" \
+  wait_caption "$WID" "ゆぬり～  右側ﾌﾟﾛｼﾞｪｸﾀの電源がOFFしました｡" 10
 check "the password is never logged" not grep -qF Hush3dUp "$PANEL_LOG"
 finish
