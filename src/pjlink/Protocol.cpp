@@ -147,8 +147,14 @@ std::optional<Request> SelectInput(std::string_view code) {
   return Request{Command::Input, std::string(code)};
 }
 
+char Request::Class() const {
+  const bool classTwoInput = command == Command::Input && parameter.size() == 2 &&
+                             (parameter[0] == '6' || (parameter[1] >= 'A' && parameter[1] <= 'Z'));
+  return classTwoInput ? '2' : '1';
+}
+
 std::string Encode(const Request& request) {
-  std::string line = "%1";
+  std::string line = {'%', request.Class()};
   line += Name(request.command);
   line += ' ';
   line += request.parameter;
@@ -169,7 +175,8 @@ std::string Outgoing::Write(const Request& request) {
 Reply ParseReply(std::string_view line, const Request& inFlight) {
   // A wrong digest is answered with the greeting's own refusal, not with a reply to the command.
   if (line == "PJLINK ERRA") return Refusal::Denied;
-  if (line.size() < kHeaderLength || line[0] != '%' || line[1] != '1' || line[kHeaderLength - 1] != '=') {
+  if (line.size() < kHeaderLength || line[0] != '%' || line[1] != inFlight.Class() ||
+      line[kHeaderLength - 1] != '=') {
     return ProtocolError{"not a reply"};
   }
   if (line.substr(2, 4) != Name(inFlight.command)) return ProtocolError{"reply to a command not in flight"};

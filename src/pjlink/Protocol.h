@@ -59,6 +59,10 @@ struct Request {
   Command command = Command::Power;
   std::string parameter = "?";
   bool Query() const { return parameter == "?"; }
+  // The protocol's class the command is sent in, and its reply comes back in: 2 only for an input that class
+  // 1 has no name for (a letter for its number, or the internal kind 6), which a class 1 command would have
+  // refused as out of range.
+  char Class() const;
 };
 
 enum class Mute : std::uint8_t {

@@ -97,6 +97,9 @@ TEST(Pjlink, GreetingCommandsAndTheDigestInFrontOfTheFirstOnly) {
   for (const auto& [command, line] : queries) EXPECT_EQ(Encode(Ask(command)), line);
   for (std::string_view bad : {"", "3", "01", "71", "30", "3a", "311"}) EXPECT_FALSE(SelectInput(bad)) << bad;
   EXPECT_TRUE(SelectInput("2Z"));
+  // Inputs class 1 cannot name go, and come back, in class 2.
+  EXPECT_EQ(Encode(*SelectInput("3A")), "%2INPT 3A\r");
+  EXPECT_EQ(Encode(*SelectInput("61")), "%2INPT 61\r");
 
   Outgoing secured(*challenge, Password("JBMIAProjectorLink"));
   EXPECT_EQ(secured.Write(Ask(Command::Power)), "5d8409bc1c3fa39749434aa3a5c38682%1POWR ?\r");
@@ -129,6 +132,9 @@ TEST(Pjlink, RepliesReadAsTypedValues) {
   std::ignore = As<Ok>("%1POWR=OK", SetPower(true));
   EXPECT_EQ(As<Input>("%1INPT=31", Ask(Command::Input)).code, "31");
   std::ignore = As<Ok>("%1INPT=OK", *SelectInput("31"));
+  std::ignore = As<Ok>("%2INPT=OK", *SelectInput("3A"));
+  EXPECT_TRUE(Refused("%1INPT=OK", *SelectInput("3A")));
+  EXPECT_TRUE(Refused("%2POWR=1", Ask(Command::Power)));
   EXPECT_EQ(As<MuteState>("%1AVMT=11", Ask(Command::AvMute)).mute, Mute::PictureOn);
   EXPECT_EQ(As<MuteState>("%1AVMT=30", Ask(Command::AvMute)).mute, Mute::BothOff);
   EXPECT_EQ(
