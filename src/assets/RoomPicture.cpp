@@ -1,17 +1,185 @@
+// The lecture room seen from the back of the hall: the hall itself, then what the panel's state puts in it.
 #include "assets/RoomPicture.h"
 
-#include <QColor>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include "assets/Palette.h"
+#include "assets/RoomDevices.h"
+#include "state/Projector.h"
 
 namespace yunuri::assets {
+namespace {
 
-QImage renderRoom(const RoomView& /*view*/, qreal ratio) {
+// The hall in one-point perspective: the front wall between the ceiling's and the floor's far edges.
+constexpr qreal kWallLeft = 14;
+constexpr qreal kWallRight = kRoomWidth - kWallLeft;
+constexpr qreal kCeilingLine = 34;
+constexpr qreal kFloorLine = 214;
+
+// The plan: where each part of the room stands, in the picture's logical pixels. Left and right mirror each
+// other about the middle of the picture.
+constexpr int kScreenLeft = 26;
+constexpr int kScreenWidth = 164;
+constexpr int kScreenTop = 40;
+constexpr int kScreenHeight = 114;
+constexpr int kCaseHeight = 6;  // the roller case the screen hangs from
+constexpr int kProjectorWidth = 50;
+constexpr int kProjectorTop = 8;
+constexpr int kProjectorHeight = 16;
+constexpr int kGlowReach = 12;  // how far a lamp's glow spreads past the projector
+const QRect kMonitor(160, 160, 80, 52);
+const QRectF kLectern(148, 218, 104, 52);
+constexpr qreal kSpeakerWidth = 26;
+constexpr qreal kSpeakerHeight = 46;
+constexpr qreal kSpeakerInset = 98;  // from the picture's edge to the speaker's outer side
+const QRect kSoundCard(310, 236, 84, 58);
+constexpr qreal kDeskTop = 276;
+
+QRect screenRect(std::size_t side) {
+  const int left = side == 0 ? kScreenLeft : kRoomWidth - kScreenLeft - kScreenWidth;
+  return {left, kScreenTop, kScreenWidth, kScreenHeight};
+}
+
+// The part of the screen a projector lights: below the case and above the weighted bottom bar.
+QRectF surfaceOf(const QRect& screen) {
+  return QRectF(screen).adjusted(3, kCaseHeight + 1, -3, -4);
+}
+
+QRect projectorRect(std::size_t side) {
+  const int centre = screenRect(side).center().x() + 1;
+  return {centre - kProjectorWidth / 2, kProjectorTop, kProjectorWidth, kProjectorHeight};
+}
+
+QRectF speakerRect(std::size_t side) {
+  const qreal left = side == 0 ? kSpeakerInset : kRoomWidth - kSpeakerInset - kSpeakerWidth;
+  return {left, kFloorLine - 18, kSpeakerWidth, kSpeakerHeight};
+}
+
+void paintHall(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  // The house lights are down: the walls keep the panel's warm colours, dimmed, so the screens stand out.
+  QLinearGradient wall(0, kCeilingLine, 0, kFloorLine);
+  wall.setColorAt(0, QColor(74, 58, 48));
+  wall.setColorAt(1, QColor(112, 80, 54));
+  p.fillRect(QRectF(0, 0, kRoomWidth, kRoomHeight), wall);
+
+  QLinearGradient ceiling(0, 0, 0, kCeilingLine);
+  ceiling.setColorAt(0, colour::kBarBottom);
+  ceiling.setColorAt(1, colour::kBarTop);
+  p.setBrush(ceiling);
+  p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(kRoomWidth, 0), QPointF(kWallRight, kCeilingLine),
+                           QPointF(kWallLeft, kCeilingLine)}));
+
+  // The side walls, a shade darker than the front one.
+  p.setBrush(QColor(0, 0, 0, 46));
+  p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(kWallLeft, kCeilingLine), QPointF(kWallLeft, kFloorLine),
+                           QPointF(0, kFloorLine + 20)}));
+  p.drawPolygon(QPolygonF({QPointF(kRoomWidth, 0), QPointF(kWallRight, kCeilingLine),
+                           QPointF(kWallRight, kFloorLine), QPointF(kRoomWidth, kFloorLine + 20)}));
+
+  QLinearGradient floor(0, kFloorLine, 0, kRoomHeight);
+  floor.setColorAt(0, QColor(78, 56, 40));
+  floor.setColorAt(1, QColor(46, 34, 26));
+  p.setBrush(floor);
+  p.drawPolygon(QPolygonF({QPointF(kWallLeft, kFloorLine), QPointF(kWallRight, kFloorLine),
+                           QPointF(kRoomWidth, kFloorLine + 20), QPointF(kRoomWidth, kRoomHeight),
+                           QPointF(0, kRoomHeight), QPointF(0, kFloorLine + 20)}));
+  p.setPen(QPen(QColor(150, 110, 74), 1.0));
+  p.drawLine(QPointF(kWallLeft, kFloorLine + 0.5), QPointF(kWallRight, kFloorLine + 0.5));
+}
+
+// The screen's hardware: the roller case above and the weighted bar at the bottom of the cloth.
+void paintScreenFrame(QPainter& p, const QRect& screen) {
+  const QRectF r(screen);
+  p.setPen(QPen(QColor(30, 30, 34), 0.8));
+  QLinearGradient roller(r.topLeft(), r.topLeft() + QPointF(0, kCaseHeight));
+  roller.setColorAt(0, QColor(176, 176, 184));
+  roller.setColorAt(1, QColor(76, 76, 84));
+  p.setBrush(roller);
+  p.drawRoundedRect(QRectF(r.left() + 0.5, r.top() + 0.5, r.width() - 1, kCaseHeight), 2, 2);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 40, 46));
+  p.drawRect(QRectF(r.left() + 2, r.bottom() - 3, r.width() - 4, 3));
+  // The cloth's black border, as on a real projection screen.
+  p.drawRect(QRectF(r.left() + 2, r.top() + kCaseHeight, r.width() - 4, r.height() - kCaseHeight - 2));
+}
+
+void paintLectern(QPainter& p) {
+  const QRectF& l = kLectern;
+  p.setPen(QPen(QColor(52, 32, 16), 1.0));
+  QLinearGradient wood(l.topLeft(), l.bottomLeft());
+  wood.setColorAt(0, QColor(168, 112, 62));
+  wood.setColorAt(1, QColor(104, 66, 34));
+  p.setBrush(wood);
+  p.drawPolygon(QPolygonF({QPointF(l.left() + 0.5, l.top() + 0.5), QPointF(l.right() - 0.5, l.top() + 0.5),
+                           QPointF(l.right() - 6.5, l.bottom() - 0.5), QPointF(l.left() + 6.5, l.bottom() - 0.5)}));
+  p.setBrush(QColor(255, 255, 255, 40));
+  p.setPen(Qt::NoPen);
+  p.drawRect(QRectF(l.left() + 1, l.top() + 1, l.width() - 2, 4));
+  p.setPen(QPen(QColor(0, 0, 0, 60), 1.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(l.left() + 18.5, l.top() + 12.5, l.width() - 37, l.height() - 21));
+}
+
+// The first row of desks, the nearest thing to a visitor standing at the back.
+void paintDesks(QPainter& p) {
+  QLinearGradient desk(0, kDeskTop, 0, kRoomHeight);
+  desk.setColorAt(0, QColor(58, 42, 30));
+  desk.setColorAt(1, QColor(30, 22, 16));
+  p.setPen(Qt::NoPen);
+  p.setBrush(desk);
+  p.drawRect(QRectF(0, kDeskTop, kRoomWidth, kRoomHeight - kDeskTop));
+  p.setPen(QPen(QColor(150, 110, 74), 1.0));
+  p.drawLine(QPointF(0, kDeskTop + 0.5), QPointF(kRoomWidth, kDeskTop + 0.5));
+}
+
+}  // namespace
+
+QImage renderRoom(const RoomView& view, qreal ratio) {
   QImage image(QSize(kRoomWidth, kRoomHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
-  image.fill(QColor(0x20, 0x28, 0x38));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  paintHall(p);
+  for (std::size_t side = 0; side < view.sides.size(); ++side) {
+    const QRect screen = screenRect(side);
+    paintScreenFrame(p, screen);
+    room::paintScreenSurface(p, surfaceOf(screen), view.sides[side]);
+  }
+  for (std::size_t side = 0; side < view.sides.size(); ++side) {
+    const RoomView::Side& s = view.sides[side];
+    if (projector::ShowsPicture(s.phase)) room::paintBeam(p, projectorRect(side), surfaceOf(screenRect(side)));
+    room::paintProjector(p, projectorRect(side), s);
+  }
+  paintLectern(p);
+  room::paintMonitor(p, kMonitor, view.monitorSource);
+  room::paintSpeaker(p, speakerRect(0), -1, view.volume, view.muted);
+  room::paintSpeaker(p, speakerRect(1), 1, view.volume, view.muted);
+  paintDesks(p);
+  room::paintSoundCard(p, kSoundCard, view.volume, view.muted);
   return image;
 }
 
-QRect roomPart(RoomPart /*part*/) {
+QRect roomPart(RoomPart part) {
+  switch (part) {
+    case RoomPart::LeftScreen:
+      return screenRect(0);
+    case RoomPart::RightScreen:
+      return screenRect(1);
+    case RoomPart::LeftProjector:
+    case RoomPart::RightProjector: {
+      const QRect body = projectorRect(part == RoomPart::LeftProjector ? 0 : 1);
+      return body.adjusted(0, -kProjectorTop, 0, kGlowReach);
+    }
+    case RoomPart::Monitor:
+      return kMonitor;
+    case RoomPart::Sound:
+      return kSoundCard;
+  }
   return {};
 }
 
