@@ -173,7 +173,8 @@ const std::vector<Shot>& roomShots() {
          // Each scene's projector outlives it: the tool ends soon after.
          static RefusingSocket socket;
          static std::deque<yunuri::RealProjector> projectors;
-         yunuri::RealProjector& left = projectors.emplace_back(yunuri::room::ProjectorLink{"192.0.2.10"}, socket);
+         yunuri::RealProjector& left =
+             projectors.emplace_back(yunuri::room::ProjectorLink{"192.0.2.10"}, socket);
          bothShowing(s);
          s.f.Attach(0, &left);
          s.ticks(1);

@@ -79,7 +79,7 @@ void paintUnanswered(QPainter& p, const QRectF& body) {
   p.setBrush(colour::kRedInk);
   p.drawRoundedRect(badge.adjusted(0.5, 0.5, -0.5, -0.5), badge.height() / 2, badge.height() / 2);
   p.setPen(Qt::white);
-  drawFitted(p, badge.adjusted(4, 0, -4, 0), shown(YUNURI_TR("Panel", "応答なし")), gothic(10));
+  drawFitted(p, badge.adjusted(4, 0, -4, 0), unansweredWords(), gothic(10));
 }
 
 // The small loudspeaker of the panel's volume scale, drawn at `at` (its top left) in `ink`.
@@ -88,8 +88,9 @@ void paintSpeakerSign(QPainter& p, QPointF at, qreal size, const QColor& ink) {
   p.setPen(Qt::NoPen);
   p.setBrush(ink);
   p.drawRect(QRectF(at.x(), at.y() + 3 * u, 3 * u, 4 * u));
-  p.drawPolygon(QPolygonF({QPointF(at.x() + 3 * u, at.y() + 3 * u), QPointF(at.x() + 7 * u, at.y()),
-                           QPointF(at.x() + 7 * u, at.y() + 10 * u), QPointF(at.x() + 3 * u, at.y() + 7 * u)}));
+  p.drawPolygon(
+      QPolygonF({QPointF(at.x() + 3 * u, at.y() + 3 * u), QPointF(at.x() + 7 * u, at.y()),
+                 QPointF(at.x() + 7 * u, at.y() + 10 * u), QPointF(at.x() + 3 * u, at.y() + 7 * u)}));
 }
 
 // A red ring crossed through: no sound.
@@ -101,9 +102,26 @@ void paintSilenced(QPainter& p, QPointF centre, qreal radius) {
   p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
 }
 
+QPointF wooferOf(const QRectF& speaker) {
+  return {speaker.center().x(), speaker.bottom() - 15};
+}
+
+QRectF levelBarOf(const QRectF& card) {
+  return {card.left() + 8, card.bottom() - 20, card.width() - 16, 10};
+}
+
+// The lens sits under the projector's front edge.
+QPointF lensOf(const QRectF& body) {
+  return {body.center().x(), body.bottom() - 1};
+}
+
 }  // namespace
 
-void paintProjector(QPainter& p, const QRectF& body, const RoomView::Side& side) {
+QString unansweredWords() {
+  return shown(YUNURI_TR("Panel", "応答なし"));
+}
+
+void paintProjectorBody(QPainter& p, const QRectF& body) {
   // The rod it hangs from.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(24, 22, 20));
@@ -120,6 +138,12 @@ void paintProjector(QPainter& p, const QRectF& body, const RoomView::Side& side)
     const qreal y = body.top() + 4.5 + 3 * k;
     p.drawLine(QPointF(body.left() + 5, y), QPointF(body.left() + 15, y));
   }
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(50, 50, 56));
+  p.drawEllipse(lensOf(body), 7, 3.5);
+}
+
+void paintProjectorLamp(QPainter& p, const QRectF& body, const RoomView::Side& side) {
   // The pilot lamp: green when on, amber while the projector warms up or cools down, red on standby.
   const Byte phase = side.phase;
   const QColor pilot = projector::ShowsPicture(phase) ? QColor(80, 230, 90)
@@ -129,11 +153,9 @@ void paintProjector(QPainter& p, const QRectF& body, const RoomView::Side& side)
   p.setBrush(pilot);
   p.drawEllipse(QPointF(body.right() - 7, body.top() + 5.5), 2, 2);
 
-  // The lens under the front edge, and the lamp's glow around it.
-  const QPointF lens(body.center().x(), body.bottom() - 1);
+  // The lamp's glow around the lens.
+  const QPointF lens = lensOf(body);
   const qreal strength = lampStrength(phase);
-  p.setBrush(QColor(50, 50, 56));
-  p.drawEllipse(lens, 7, 3.5);
   if (strength > 0) {
     const QColor lamp = lampColour(phase);
     const qreal reach = 3 + (body.height() * 0.75 - 3) * strength;
@@ -150,13 +172,14 @@ void paintProjector(QPainter& p, const QRectF& body, const RoomView::Side& side)
 }
 
 void paintBeam(QPainter& p, const QRectF& body, const QRectF& screen) {
-  const QPointF lens(body.center().x(), body.bottom() - 1);
+  const QPointF lens = lensOf(body);
   QLinearGradient light(lens, QPointF(lens.x(), screen.top()));
   light.setColorAt(0, withAlpha(kLampOn, 0.55));
   light.setColorAt(1, withAlpha(kLampOn, 0.12));
   p.setPen(Qt::NoPen);
   p.setBrush(light);
-  p.drawPolygon(QPolygonF({lens + QPointF(-4, 0), lens + QPointF(4, 0), screen.topRight(), screen.topLeft()}));
+  p.drawPolygon(
+      QPolygonF({lens + QPointF(-4, 0), lens + QPointF(4, 0), screen.topRight(), screen.topLeft()}));
 }
 
 void paintScreenSurface(QPainter& p, const QRectF& surface, const RoomView::Side& side) {
@@ -185,13 +208,16 @@ void paintScreenSurface(QPainter& p, const QRectF& surface, const RoomView::Side
                      colour::kLabelYellow, colour::kLabelShadow);
 }
 
-void paintMonitor(QPainter& p, const QRectF& frame, int source) {
+void paintMonitorFrame(QPainter& p, const QRectF& frame) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(30, 30, 34));
   p.drawRect(QRectF(frame.center().x() - 5, frame.bottom(), 10, 6));
   p.setPen(QPen(QColor(110, 110, 118), 1.0));
   p.setBrush(QColor(34, 34, 38));
   p.drawRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+}
+
+void paintMonitorPicture(QPainter& p, const QRectF& frame, int source) {
   const QRectF surface = frame.adjusted(4, 4, -4, -4);
   if (source == 0) {
     paintNoPicture(p, surface, 11);
@@ -206,13 +232,12 @@ void paintMonitor(QPainter& p, const QRectF& frame, int source) {
              shortName(source), gothic(10));
 }
 
-void paintSpeaker(QPainter& p, const QRectF& box, int outwards, int level, bool muted) {
+void paintSpeakerBox(QPainter& p, const QRectF& box) {
   p.setPen(QPen(QColor(96, 88, 82), 1.0));
   p.setBrush(QColor(38, 34, 32));
   p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
   const QPointF tweeter(box.center().x(), box.top() + 10);
-  const QPointF woofer(box.center().x(), box.bottom() - 15);
-  for (const auto& [centre, radius] : {std::pair{tweeter, 4.0}, std::pair{woofer, 9.0}}) {
+  for (const auto& [centre, radius] : {std::pair{tweeter, 4.0}, std::pair{wooferOf(box), 9.0}}) {
     QRadialGradient cone(centre, radius);
     cone.setColorAt(0, QColor(120, 116, 112));
     cone.setColorAt(0.7, QColor(58, 54, 52));
@@ -221,8 +246,11 @@ void paintSpeaker(QPainter& p, const QRectF& box, int outwards, int level, bool 
     p.setBrush(cone);
     p.drawEllipse(centre, radius, radius);
   }
+}
+
+void paintSpeakerSound(QPainter& p, const QRectF& box, int outwards, int level, bool muted) {
   if (muted) {
-    paintSilenced(p, woofer, 11);
+    paintSilenced(p, wooferOf(box), 11);
     return;
   }
   // As many waves as the level reaches thirds of the scale, the first as soon as anything plays.
@@ -237,9 +265,13 @@ void paintSpeaker(QPainter& p, const QRectF& box, int outwards, int level, bool 
   }
 }
 
-void paintSoundCard(QPainter& p, const QRectF& card, int level, bool muted) {
+void paintSoundCard(QPainter& p, const QRectF& card) {
   paintSoftShadow(p, card, 6, 3);
   paintCard(p, card, 6);
+  paintWell(p, levelBarOf(card), 3, QColor(40, 36, 34));
+}
+
+void paintSoundLevel(QPainter& p, const QRectF& card, int level, bool muted) {
   constexpr qreal kSign = 16;
   const QPointF sign(card.left() + 8, card.top() + 7);
   paintSpeakerSign(p, sign, kSign, muted ? colour::kRedInk : colour::kInk);
@@ -251,17 +283,15 @@ void paintSoundCard(QPainter& p, const QRectF& card, int level, bool muted) {
   drawFitted(p, figures, muted ? QStringLiteral("MUTE") : QStringLiteral("%1%").arg(level), gothic(16, true),
              Qt::AlignRight | Qt::AlignVCenter);
 
-  const QRectF bar(card.left() + 8, card.bottom() - 20, card.width() - 16, 10);
-  paintWell(p, bar, 3, QColor(40, 36, 34));
   if (level <= 0) return;
-  const QRectF filled = bar.adjusted(1, 1, -1, -1);
+  const QRectF filled = levelBarOf(card).adjusted(1, 1, -1, -1);
   QLinearGradient fill(filled.topLeft(), filled.bottomLeft());
   fill.setColorAt(0, muted ? QColor(170, 160, 150) : colour::kPanelMid);
   fill.setColorAt(1, muted ? QColor(110, 102, 96) : colour::kPanelTop.darker(115));
   p.setPen(Qt::NoPen);
   p.setBrush(fill);
-  p.drawRoundedRect(QRectF(filled.left(), filled.top(), filled.width() * std::min(level, kFullLevel) / kFullLevel,
-                           filled.height()),
+  p.drawRoundedRect(QRectF(filled.left(), filled.top(),
+                           filled.width() * std::min(level, kFullLevel) / kFullLevel, filled.height()),
                     2, 2);
 }
 

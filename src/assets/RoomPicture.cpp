@@ -1,167 +1,155 @@
-// The lecture room seen from the back of the hall: the hall itself, then what the panel's state puts in it.
+// The lecture room seen from the back of the hall: the hall painted once, then what the panel's state puts in
+// it, painted again region by region, only where what a region shows changed.
 #include "assets/RoomPicture.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
+#include <QRegion>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
 
-#include "assets/Palette.h"
 #include "assets/RoomDevices.h"
+#include "assets/RoomPlan.h"
+#include "assets/Words.h"
 #include "state/Projector.h"
 
 namespace yunuri::assets {
 namespace {
 
-// The hall in one-point perspective: the front wall between the ceiling's and the floor's far edges.
-constexpr qreal kWallLeft = 14;
-constexpr qreal kWallRight = kRoomWidth - kWallLeft;
-constexpr qreal kCeilingLine = 34;
-constexpr qreal kFloorLine = 214;
+using namespace room;
 
-// The plan: where each part of the room stands, in the picture's logical pixels. Left and right mirror each
-// other about the middle of the picture.
-constexpr int kScreenLeft = 26;
-constexpr int kScreenWidth = 164;
-constexpr int kScreenTop = 40;
-constexpr int kScreenHeight = 114;
-constexpr int kCaseHeight = 6;  // the roller case the screen hangs from
-constexpr int kProjectorWidth = 50;
-constexpr int kProjectorTop = 8;
-constexpr int kProjectorHeight = 16;
-constexpr int kGlowReach = 12;  // how far a lamp's glow spreads past the projector
-const QRect kMonitor(160, 160, 80, 52);
-const QRectF kLectern(148, 218, 104, 52);
-constexpr qreal kSpeakerWidth = 26;
-constexpr qreal kSpeakerHeight = 46;
-constexpr qreal kSpeakerInset = 98;  // from the picture's edge to the speaker's outer side
-const QRect kSoundCard(310, 236, 84, 58);
-constexpr qreal kDeskTop = 276;
+// The regions a change repaints, apart from one another with room to spare for glows, waves and marks.
+enum class Region : std::uint8_t { LeftSide, RightSide, Monitor, Sound };
+constexpr std::array kRegions = {Region::LeftSide, Region::RightSide, Region::Monitor, Region::Sound};
 
-QRect screenRect(std::size_t side) {
-  const int left = side == 0 ? kScreenLeft : kRoomWidth - kScreenLeft - kScreenWidth;
-  return {left, kScreenTop, kScreenWidth, kScreenHeight};
+std::vector<QRect> areasOf(Region region) {
+  switch (region) {
+    case Region::LeftSide:
+      return {{0, 0, kRoomWidth / 2, kScreenTop + kScreenHeight + 2}};
+    case Region::RightSide:
+      return {{kRoomWidth / 2, 0, kRoomWidth / 2, kScreenTop + kScreenHeight + 2}};
+    case Region::Monitor:
+      return {kMonitor.adjusted(-2, -2, 2, 2)};
+    case Region::Sound: {
+      // The speakers with the sound leaving them, and the card.
+      std::vector<QRect> areas;
+      for (std::size_t side = 0; side < 2; ++side) {
+        areas.push_back(speakerRect(side).toAlignedRect().adjusted(-36, -22, 36, 22));
+      }
+      areas.push_back(kSoundCard.adjusted(-4, -4, 4, 4));
+      return areas;
+    }
+  }
+  return {};
 }
 
-// The part of the screen a projector lights: below the case and above the weighted bottom bar.
-QRectF surfaceOf(const QRect& screen) {
-  return QRectF(screen).adjusted(3, kCaseHeight + 1, -3, -4);
+// All a region's painting depends on: the view's fields it reads and the words it letters, in their face.
+struct Shown {
+  std::array<int, 3> values{};
+  QString words;
+  bool latin = false;
+  friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+Shown shownIn(Region region, const RoomView& view) {
+  Shown s;
+  s.latin = latinLettering();
+  switch (region) {
+    case Region::LeftSide:
+    case Region::RightSide: {
+      const RoomView::Side& side = view.sides[region == Region::LeftSide ? 0 : 1];
+      s.values = {side.source, side.phase, side.answering ? 1 : 0};
+      s.words = shortName(side.source) + u'\n' + unansweredWords();
+      break;
+    }
+    case Region::Monitor:
+      s.values = {view.monitorSource, 0, 0};
+      s.words = shortName(view.monitorSource);
+      break;
+    case Region::Sound:
+      s.values = {view.volume, view.muted ? 1 : 0, 0};
+      break;
+  }
+  return s;
 }
 
-QRect projectorRect(std::size_t side) {
-  const int centre = screenRect(side).center().x() + 1;
-  return {centre - kProjectorWidth / 2, kProjectorTop, kProjectorWidth, kProjectorHeight};
+void paintRegion(QPainter& p, Region region, const RoomView& view) {
+  switch (region) {
+    case Region::LeftSide:
+    case Region::RightSide: {
+      const std::size_t side = region == Region::LeftSide ? 0 : 1;
+      const RoomView::Side& s = view.sides[side];
+      const QRectF surface = surfaceOf(screenRect(side));
+      paintScreenSurface(p, surface, s);
+      if (projector::ShowsPicture(s.phase)) paintBeam(p, projectorRect(side), surface);
+      paintProjectorLamp(p, projectorRect(side), s);
+      break;
+    }
+    case Region::Monitor:
+      paintMonitorPicture(p, kMonitor, view.monitorSource);
+      break;
+    case Region::Sound:
+      paintSpeakerSound(p, speakerRect(0), -1, view.volume, view.muted);
+      paintSpeakerSound(p, speakerRect(1), 1, view.volume, view.muted);
+      paintSoundLevel(p, kSoundCard, view.volume, view.muted);
+      break;
+  }
 }
 
-QRectF speakerRect(std::size_t side) {
-  const qreal left = side == 0 ? kSpeakerInset : kRoomWidth - kSpeakerInset - kSpeakerWidth;
-  return {left, kFloorLine - 18, kSpeakerWidth, kSpeakerHeight};
+// The areas in whole device pixels, rounded outwards, so that at any ratio a region's edge never cuts a pixel
+// that the hall and the region would both have a share of.
+QRegion devicePixelsOf(Region region, qreal ratio) {
+  QRegion pixels;
+  for (const QRect& area : areasOf(region)) {
+    pixels += QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+                  .toAlignedRect();
+  }
+  return pixels;
 }
 
-void paintHall(QPainter& p) {
-  p.setPen(Qt::NoPen);
-  // The house lights are down: the walls keep the panel's warm colours, dimmed, so the screens stand out.
-  QLinearGradient wall(0, kCeilingLine, 0, kFloorLine);
-  wall.setColorAt(0, QColor(74, 58, 48));
-  wall.setColorAt(1, QColor(112, 80, 54));
-  p.fillRect(QRectF(0, 0, kRoomWidth, kRoomHeight), wall);
-
-  QLinearGradient ceiling(0, 0, 0, kCeilingLine);
-  ceiling.setColorAt(0, colour::kBarBottom);
-  ceiling.setColorAt(1, colour::kBarTop);
-  p.setBrush(ceiling);
-  p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(kRoomWidth, 0), QPointF(kWallRight, kCeilingLine),
-                           QPointF(kWallLeft, kCeilingLine)}));
-
-  // The side walls, a shade darker than the front one.
-  p.setBrush(QColor(0, 0, 0, 46));
-  p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(kWallLeft, kCeilingLine), QPointF(kWallLeft, kFloorLine),
-                           QPointF(0, kFloorLine + 20)}));
-  p.drawPolygon(QPolygonF({QPointF(kRoomWidth, 0), QPointF(kWallRight, kCeilingLine),
-                           QPointF(kWallRight, kFloorLine), QPointF(kRoomWidth, kFloorLine + 20)}));
-
-  QLinearGradient floor(0, kFloorLine, 0, kRoomHeight);
-  floor.setColorAt(0, QColor(78, 56, 40));
-  floor.setColorAt(1, QColor(46, 34, 26));
-  p.setBrush(floor);
-  p.drawPolygon(QPolygonF({QPointF(kWallLeft, kFloorLine), QPointF(kWallRight, kFloorLine),
-                           QPointF(kRoomWidth, kFloorLine + 20), QPointF(kRoomWidth, kRoomHeight),
-                           QPointF(0, kRoomHeight), QPointF(0, kFloorLine + 20)}));
-  p.setPen(QPen(QColor(150, 110, 74), 1.0));
-  p.drawLine(QPointF(kWallLeft, kFloorLine + 0.5), QPointF(kWallRight, kFloorLine + 0.5));
-}
-
-// The screen's hardware: the roller case above and the weighted bar at the bottom of the cloth.
-void paintScreenFrame(QPainter& p, const QRect& screen) {
-  const QRectF r(screen);
-  p.setPen(QPen(QColor(30, 30, 34), 0.8));
-  QLinearGradient roller(r.topLeft(), r.topLeft() + QPointF(0, kCaseHeight));
-  roller.setColorAt(0, QColor(176, 176, 184));
-  roller.setColorAt(1, QColor(76, 76, 84));
-  p.setBrush(roller);
-  p.drawRoundedRect(QRectF(r.left() + 0.5, r.top() + 0.5, r.width() - 1, kCaseHeight), 2, 2);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(40, 40, 46));
-  p.drawRect(QRectF(r.left() + 2, r.bottom() - 3, r.width() - 4, 3));
-  // The cloth's black border, as on a real projection screen.
-  p.drawRect(QRectF(r.left() + 2, r.top() + kCaseHeight, r.width() - 4, r.height() - kCaseHeight - 2));
-}
-
-void paintLectern(QPainter& p) {
-  const QRectF& l = kLectern;
-  p.setPen(QPen(QColor(52, 32, 16), 1.0));
-  QLinearGradient wood(l.topLeft(), l.bottomLeft());
-  wood.setColorAt(0, QColor(168, 112, 62));
-  wood.setColorAt(1, QColor(104, 66, 34));
-  p.setBrush(wood);
-  p.drawPolygon(QPolygonF({QPointF(l.left() + 0.5, l.top() + 0.5), QPointF(l.right() - 0.5, l.top() + 0.5),
-                           QPointF(l.right() - 6.5, l.bottom() - 0.5), QPointF(l.left() + 6.5, l.bottom() - 0.5)}));
-  p.setBrush(QColor(255, 255, 255, 40));
-  p.setPen(Qt::NoPen);
-  p.drawRect(QRectF(l.left() + 1, l.top() + 1, l.width() - 2, 4));
-  p.setPen(QPen(QColor(0, 0, 0, 60), 1.0));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(l.left() + 18.5, l.top() + 12.5, l.width() - 37, l.height() - 21));
-}
-
-// The first row of desks, the nearest thing to a visitor standing at the back.
-void paintDesks(QPainter& p) {
-  QLinearGradient desk(0, kDeskTop, 0, kRoomHeight);
-  desk.setColorAt(0, QColor(58, 42, 30));
-  desk.setColorAt(1, QColor(30, 22, 16));
-  p.setPen(Qt::NoPen);
-  p.setBrush(desk);
-  p.drawRect(QRectF(0, kDeskTop, kRoomWidth, kRoomHeight - kDeskTop));
-  p.setPen(QPen(QColor(150, 110, 74), 1.0));
-  p.drawLine(QPointF(0, kDeskTop + 0.5), QPointF(kRoomWidth, kDeskTop + 0.5));
-}
+// The picture as last painted, and what each region showed in it. Kept for one ratio: the picture is shown
+// at one zoom step at a time.
+struct Painted {
+  qreal ratio = 0;
+  QImage hall;
+  QImage picture;
+  std::array<std::optional<Shown>, kRegions.size()> shown;
+};
 
 }  // namespace
 
 QImage renderRoom(const RoomView& view, qreal ratio) {
-  QImage image(QSize(kRoomWidth, kRoomHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(ratio);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  paintHall(p);
-  for (std::size_t side = 0; side < view.sides.size(); ++side) {
-    const QRect screen = screenRect(side);
-    paintScreenFrame(p, screen);
-    room::paintScreenSurface(p, surfaceOf(screen), view.sides[side]);
+  static std::mutex guard;
+  static Painted last;
+  const std::lock_guard lock(guard);
+  if (last.ratio != ratio) {
+    last = Painted{ratio, paintedHall(ratio), {}, {}};
+    last.picture = last.hall.copy();
   }
-  for (std::size_t side = 0; side < view.sides.size(); ++side) {
-    const RoomView::Side& s = view.sides[side];
-    if (projector::ShowsPicture(s.phase)) room::paintBeam(p, projectorRect(side), surfaceOf(screenRect(side)));
-    room::paintProjector(p, projectorRect(side), s);
+  QPainter p(&last.picture);
+  for (std::size_t r = 0; r < kRegions.size(); ++r) {
+    Shown now = shownIn(kRegions[r], view);
+    if (last.shown[r] == now) continue;
+    p.save();
+    // The clip is set in device pixels and stays there when the painter goes back to logical ones.
+    const QTransform logical = p.worldTransform();
+    p.setWorldTransform(p.deviceTransform().inverted() * logical);
+    p.setClipRegion(devicePixelsOf(kRegions[r], ratio));
+    p.setWorldTransform(logical);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPointF(0, 0), last.hall);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paintRegion(p, kRegions[r], view);
+    p.restore();
+    last.shown[r] = std::move(now);
   }
-  paintLectern(p);
-  room::paintMonitor(p, kMonitor, view.monitorSource);
-  room::paintSpeaker(p, speakerRect(0), -1, view.volume, view.muted);
-  room::paintSpeaker(p, speakerRect(1), 1, view.volume, view.muted);
-  paintDesks(p);
-  room::paintSoundCard(p, kSoundCard, view.volume, view.muted);
-  return image;
+  p.end();
+  return last.picture;
 }
 
 QRect roomPart(RoomPart part) {
