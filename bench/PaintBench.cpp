@@ -83,7 +83,7 @@ BENCHMARK(BM_ShellIdleTick);
 // The room's picture after a send, each time: the left screen goes from no picture to the DVD/VTR and back,
 // while the shell still holds the picture it was given before.
 void BM_PaintRoom(benchmark::State& state) {
-  const qreal ratio = static_cast<qreal>(state.range(0));
+  const auto ratio = static_cast<qreal>(state.range(0));
   test::ShownPanel p;
   p.selectSource(6);
   const RoomView chosen = ViewOf(p.f);

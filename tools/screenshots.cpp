@@ -173,8 +173,9 @@ const std::vector<Shot>& roomShots() {
          // Each scene's projector outlives it: the tool ends soon after.
          static RefusingSocket socket;
          static std::deque<yunuri::RealProjector> projectors;
-         yunuri::RealProjector& left =
-             projectors.emplace_back(yunuri::room::ProjectorLink{"192.0.2.10"}, socket);
+         yunuri::room::ProjectorLink link;
+         link.host = "192.0.2.10";  // an address kept for documentation: nothing is sent anywhere
+         yunuri::RealProjector& left = projectors.emplace_back(link, socket);
          bothShowing(s);
          s.f.Attach(0, &left);
          s.ticks(1);

@@ -10,6 +10,7 @@
 #include "assets/Fonts.h"
 #include "assets/Palette.h"
 #include "assets/RoomPicture.h"
+#include "assets/RoomPlan.h"
 #include "assets/Text.h"
 #include "assets/Words.h"
 #include "state/Projector.h"
@@ -21,9 +22,9 @@ namespace {
 const QColor kUnlitCloth(128, 128, 136);
 const QColor kNoPicture(22, 22, 26);
 const QColor kNoPictureInk(150, 150, 160);
-const QColor kLampWarming(255, 214, 130);
+const QColor kLampWarming(255, 196, 80);
 const QColor kLampOn(255, 246, 220);
-const QColor kLampCooling(255, 140, 64);
+const QColor kLampCooling(255, 118, 48);
 const QColor kSoundWave(255, 226, 150, 210);
 constexpr int kMostWaves = 3;
 constexpr int kFullLevel = 100;
@@ -158,10 +159,11 @@ void paintProjectorLamp(QPainter& p, const QRectF& body, const RoomView::Side& s
   const qreal strength = lampStrength(phase);
   if (strength > 0) {
     const QColor lamp = lampColour(phase);
-    const qreal reach = 3 + (body.height() * 0.75 - 3) * strength;
+    // Seen at once, however early in the warm-up, and growing to the full glow of a lamp that is on.
+    const qreal reach = 6 + (kGlowReach - 6) * strength;
     QRadialGradient glow(lens, reach);
-    glow.setColorAt(0, withAlpha(lamp, 0.35 + 0.65 * strength));
-    glow.setColorAt(0.45, withAlpha(lamp, 0.6 * strength));
+    glow.setColorAt(0, withAlpha(lamp, 0.7 + 0.3 * strength));
+    glow.setColorAt(0.5, withAlpha(lamp, 0.25 + 0.45 * strength));
     glow.setColorAt(1, withAlpha(lamp, 0));
     p.setBrush(glow);
     p.drawEllipse(lens, reach, reach);

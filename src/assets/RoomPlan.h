@@ -25,7 +25,7 @@ inline constexpr int kCaseHeight = 6;  // the roller case the screen hangs from
 inline constexpr int kProjectorWidth = 50;
 inline constexpr int kProjectorTop = 8;
 inline constexpr int kProjectorHeight = 16;
-inline constexpr int kGlowReach = 12;  // how far a lamp's glow spreads below the projector
+inline constexpr int kGlowReach = 15;  // how far a lamp's glow spreads around its lens
 inline constexpr QRect kMonitor(160, 160, 80, 52);
 inline constexpr QRectF kLectern(148, 218, 104, 52);
 inline constexpr qreal kSpeakerWidth = 26;
