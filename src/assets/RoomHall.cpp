@@ -92,11 +92,7 @@ void paintDesks(QPainter& p) {
 
 }  // namespace
 
-QImage paintedHall(qreal ratio) {
-  QImage image(QSize(kRoomWidth, kRoomHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(ratio);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
+void paintHallAndFurniture(QPainter& p) {
   paintHall(p);
   for (std::size_t side = 0; side < kProjectors.size(); ++side) {
     paintScreenFrame(p, screenRect(side));
@@ -107,7 +103,6 @@ QImage paintedHall(qreal ratio) {
   paintMonitorFrame(p, kMonitor);
   paintDesks(p);
   paintSoundCard(p, kSoundCard);
-  return image;
 }
 
 }  // namespace yunuri::assets::room

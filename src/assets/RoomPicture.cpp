@@ -1,5 +1,5 @@
-// The lecture room seen from the back of the hall: the hall painted once, then what the panel's state puts in
-// it, painted again region by region, only where what a region shows changed.
+// The lecture room seen from the back of the hall: the hall and what the panel's state puts in it, painted
+// again region by region, only where what a region shows changed.
 #include "assets/RoomPicture.h"
 
 #include <QPainter>
@@ -114,7 +114,6 @@ QRegion devicePixelsOf(Region region, qreal ratio) {
 // at one zoom step at a time.
 struct Painted {
   qreal ratio = 0;
-  QImage hall;
   QImage picture;
   std::array<std::optional<Shown>, kRegions.size()> shown;
 };
@@ -126,8 +125,12 @@ QImage renderRoom(const RoomView& view, qreal ratio) {
   static Painted last;
   const std::lock_guard lock(guard);
   if (last.ratio != ratio) {
-    last = Painted{ratio, paintedHall(ratio), {}, {}};
-    last.picture = last.hall.copy();
+    last = Painted{
+        ratio, QImage(QSize(kRoomWidth, kRoomHeight) * ratio, QImage::Format_ARGB32_Premultiplied), {}};
+    last.picture.setDevicePixelRatio(ratio);
+    QPainter p(&last.picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintHallAndFurniture(p);
   }
   QPainter p(&last.picture);
   for (std::size_t r = 0; r < kRegions.size(); ++r) {
@@ -139,11 +142,10 @@ QImage renderRoom(const RoomView& view, qreal ratio) {
     p.setWorldTransform(p.deviceTransform().inverted() * logical);
     p.setClipRegion(devicePixelsOf(kRegions[r], ratio));
     p.setWorldTransform(logical);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPointF(0, 0), last.hall);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // The hall is opaque: painted again under the clip, it wipes out what the region showed before.
+    paintHallAndFurniture(p);
     paintRegion(p, kRegions[r], view);
     p.restore();
     last.shown[r] = std::move(now);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRectF>
 #include <cstddef>
@@ -54,7 +54,8 @@ inline QRectF speakerRect(std::size_t side) {
   return {left, kFloorLine - 18, kSpeakerWidth, kSpeakerHeight};
 }
 
-// Everything in the room that no state changes, at a device pixel ratio.
-QImage paintedHall(qreal ratio);
+// Everything in the room that no state changes: the hall, the screens' frames, the projectors' and the
+// speakers' cases, the lectern with the monitor's frame, the desks and the sound card.
+void paintHallAndFurniture(QPainter& p);
 
 }  // namespace yunuri::assets::room
