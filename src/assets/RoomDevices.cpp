@@ -1,7 +1,6 @@
 #include "assets/RoomDevices.h"
 
 #include <QLinearGradient>
-#include <QPainterPath>
 #include <QRadialGradient>
 #include <algorithm>
 
