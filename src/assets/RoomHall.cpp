@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "assets/Decor.h"
 #include "assets/Palette.h"
 #include "assets/RoomDevices.h"
 #include "assets/RoomPlan.h"
@@ -93,16 +94,22 @@ void paintDesks(QPainter& p) {
 }  // namespace
 
 void paintHallAndFurniture(QPainter& p) {
+  // Under a region's clip only the pieces that reach into it are painted: most of the hall's cost is in
+  // shaping the curves of pieces the clip would throw away.
   paintHall(p);
   for (std::size_t side = 0; side < kProjectors.size(); ++side) {
-    paintScreenFrame(p, screenRect(side));
-    paintProjectorBody(p, projectorRect(side));
-    paintSpeakerBox(p, speakerRect(side));
+    if (showsThrough(p, screenRect(side))) paintScreenFrame(p, screenRect(side));
+    const QRect projector = projectorRect(side);
+    if (showsThrough(p, projector.adjusted(0, -projector.top(), 0, 0))) paintProjectorBody(p, projector);
+    if (showsThrough(p, speakerRect(side))) paintSpeakerBox(p, speakerRect(side));
   }
-  paintLectern(p);
-  paintMonitorFrame(p, kMonitor);
+  if (showsThrough(p, kLectern)) paintLectern(p);
+  // The monitor's stand reaches down to the lectern.
+  if (showsThrough(p, QRectF(kMonitor).adjusted(0, 0, 0, kLectern.top() - kMonitor.bottom()))) {
+    paintMonitorFrame(p, kMonitor);
+  }
   paintDesks(p);
-  paintSoundCard(p, kSoundCard);
+  if (showsThrough(p, kSoundCard)) paintSoundCard(p, kSoundCard);
 }
 
 }  // namespace yunuri::assets::room
