@@ -34,10 +34,13 @@ std::vector<QRect> areasOf(Region region) {
     case Region::Monitor:
       return {kMonitor.adjusted(-2, -2, 2, 2)};
     case Region::Sound: {
-      // The speakers with the sound leaving them, and the card.
+      // The speakers with the sound leaving them outwards, and the card.
+      constexpr int kWaves = 36;
+      constexpr int kMargin = 4;
       std::vector<QRect> areas;
       for (std::size_t side = 0; side < 2; ++side) {
-        areas.push_back(speakerRect(side).toAlignedRect().adjusted(-36, -22, 36, 22));
+        const QRect box = speakerRect(side).toAlignedRect().adjusted(-kMargin, -kMargin, kMargin, kMargin);
+        areas.push_back(side == 0 ? box.adjusted(-kWaves, 0, 0, 0) : box.adjusted(0, 0, kWaves, 0));
       }
       areas.push_back(kSoundCard.adjusted(-4, -4, 4, 4));
       return areas;
@@ -124,28 +127,29 @@ QImage renderRoom(const RoomView& view, qreal ratio) {
   static std::mutex guard;
   static Painted last;
   const std::lock_guard lock(guard);
-  if (last.ratio != ratio) {
+  const bool whole = last.ratio != ratio;
+  if (whole) {
     last = Painted{
         ratio, QImage(QSize(kRoomWidth, kRoomHeight) * ratio, QImage::Format_ARGB32_Premultiplied), {}};
     last.picture.setDevicePixelRatio(ratio);
-    QPainter p(&last.picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintHallAndFurniture(p);
   }
   QPainter p(&last.picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  if (whole) paintHallAndFurniture(p);
   for (std::size_t r = 0; r < kRegions.size(); ++r) {
     Shown now = shownIn(kRegions[r], view);
     if (last.shown[r] == now) continue;
     p.save();
-    // The clip is set in device pixels and stays there when the painter goes back to logical ones.
-    const QTransform logical = p.worldTransform();
-    p.setWorldTransform(p.deviceTransform().inverted() * logical);
-    p.setClipRegion(devicePixelsOf(kRegions[r], ratio));
-    p.setWorldTransform(logical);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    // The hall is opaque: painted again under the clip, it wipes out what the region showed before.
-    paintHallAndFurniture(p);
+    if (!whole) {
+      // The clip is set in device pixels and stays there when the painter goes back to logical ones.
+      const QTransform logical = p.worldTransform();
+      p.setWorldTransform(p.deviceTransform().inverted() * logical);
+      p.setClipRegion(devicePixelsOf(kRegions[r], ratio));
+      p.setWorldTransform(logical);
+      // The hall is opaque: painted again under the clip, it wipes out what the region showed before.
+      paintHallAndFurniture(p);
+    }
     paintRegion(p, kRegions[r], view);
     p.restore();
     last.shown[r] = std::move(now);
