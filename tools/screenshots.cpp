@@ -226,6 +226,22 @@ QString longestCaption() {
   return yunuri::assets::shownWithoutTitle(s.f.Caption());
 }
 
+// One picture at 100 % and 200 %, as name<suffix>@<scale>x.png; false, said on standard error, when a file
+// cannot be written.
+bool saveBoth(const QDir& out, const char* name, const QString& suffix,
+              const std::function<QImage(qreal)>& paint) {
+  for (const int scale : {1, 2}) {
+    const QString file =
+        out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(name), suffix).arg(scale));
+    if (!paint(scale).save(file)) {
+      std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
+      return false;
+    }
+  }
+  std::printf("%s%s\n", name, qPrintable(suffix));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,39 +263,22 @@ int main(int argc, char** argv) {
     for (const Shot& shot : shots()) {
       Scene scene;
       shot.script(scene);
-      for (const int scale : {1, 2}) {
-        const QString file =
-            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(shot.name), suffix).arg(scale));
-        if (!render(scene.f, scale).save(file)) {
-          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-          return 1;
-        }
-      }
-      std::printf("%s%s\n", shot.name, qPrintable(suffix));
+      if (!saveBoth(out, shot.name, suffix, [&](qreal scale) { return render(scene.f, scale); })) return 1;
     }
     for (const Band& band : kBands) {
-      for (const int scale : {1, 2}) {
-        const QString file =
-            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(band.name), suffix).arg(scale));
-        if (!renderStatusLine(longestCaption(), band.size, scale).save(file)) {
-          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-          return 1;
-        }
+      if (!saveBoth(out, band.name, suffix,
+                    [&](qreal scale) { return renderStatusLine(longestCaption(), band.size, scale); })) {
+        return 1;
       }
-      std::printf("%s%s\n", band.name, qPrintable(suffix));
     }
     for (const Shot& shot : roomShots()) {
       Scene scene;
       shot.script(scene);
-      for (const int scale : {1, 2}) {
-        const QString file =
-            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(shot.name), suffix).arg(scale));
-        if (!yunuri::assets::renderRoom(yunuri::ViewOf(scene.f), scale).save(file)) {
-          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-          return 1;
-        }
+      const yunuri::RoomView view = yunuri::ViewOf(scene.f);
+      if (!saveBoth(out, shot.name, suffix,
+                    [&](qreal scale) { return yunuri::assets::renderRoom(view, scale); })) {
+        return 1;
       }
-      std::printf("%s%s\n", shot.name, qPrintable(suffix));
     }
     // The main shot under a plain name as well.
     Scene main;
