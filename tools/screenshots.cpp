@@ -1,5 +1,6 @@
-// Renders the real panel (Form1 driven through its handlers, painted by the shell's painter) in its main
-// states to PNG files, at 100 % and 200 %. Needs no display: it runs on the offscreen platform.
+// Renders the real panel (Form1 driven through its handlers, painted by the shell's painter) and the picture
+// of the room beside it in their main states to PNG files, at 100 % and 200 %. Needs no display: it runs on
+// the offscreen platform.
 //
 //   yunuri-screenshots <directory>
 #include <QDir>
@@ -8,15 +9,19 @@
 #include <QPainter>
 #include <array>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "assets/RoomPicture.h"
 #include "assets/Words.h"
+#include "devices/RealProjector.h"
 #include "shell/Language.h"
 #include "shell/PanelPainter.h"
 #include "shell/StatusLine.h"
 #include "support/Panel.h"
+#include "window/RoomView.h"
 
 namespace {
 
@@ -114,6 +119,73 @@ const std::vector<Shot>& shots() {
   return list;
 }
 
+// A projector of a room file whose address refuses the connection: its socket never gets anywhere.
+struct RefusingSocket : yunuri::ProjectorSocket {
+  void Connect() override {}
+  void Write(std::string_view) override {}
+  void Close() override {}
+  void Log(std::string_view) override {}
+};
+
+// The room's states, each driven through the panel as a visitor would.
+void sendTo(Scene& s, int source, int screen) {
+  s.click(ArrayId::SWm, source);
+  s.ticks(kSlideTicks);
+  s.click(ArrayId::SWs, screen);
+}
+
+void bothShowing(Scene& s) {
+  pastNotice(s);
+  sendTo(s, 6, 0);  // the DVD/VTR on the left
+  sendTo(s, 4, 1);  // the document camera on the right
+}
+
+void switchLeftProjector(Scene& s, int button) {
+  s.click(ArrayId::SWu, 0);
+  s.ticks(kSlideTicks);
+  s.click(ArrayId::SWp1, button);
+}
+
+const std::vector<Shot>& roomShots() {
+  static const std::vector<Shot> list = {
+      {"room-start", [](Scene& s) { pastNotice(s); }},
+      {"room-both-showing", bothShowing},
+      {"room-warming",
+       [](Scene& s) {
+         bothShowing(s);
+         switchLeftProjector(s, 1);
+         s.click(ArrayId::SWp1, 0);  // on again at once: it warms up
+         s.ticks(40);
+       }},
+      {"room-cooling",
+       [](Scene& s) {
+         bothShowing(s);
+         switchLeftProjector(s, 1);
+         s.ticks(30);
+       }},
+      {"room-muted",
+       [](Scene& s) {
+         bothShowing(s);
+         s.click(ArrayId::SWv, 2);
+       }},
+      {"room-unlinked",
+       [](Scene& s) {
+         // Each scene's projector outlives it: the tool ends soon after.
+         static RefusingSocket socket;
+         static std::deque<yunuri::RealProjector> projectors;
+         yunuri::room::ProjectorLink link;
+         link.host = "192.0.2.10";  // an address kept for documentation: nothing is sent anywhere
+         yunuri::RealProjector& left = projectors.emplace_back(link, socket);
+         bothShowing(s);
+         s.f.Attach(0, &left);
+         s.ticks(1);
+         left.Lost(yunuri::LinkLoss::Refused);
+         s.ticks(1);
+       }},
+  };
+  return list;
+}
+
 QImage render(const Form1& form, qreal ratio) {
   QImage image(QSize(yunuri::kWindowWidth, yunuri::kWindowHeight) * ratio,
                QImage::Format_ARGB32_Premultiplied);
@@ -154,6 +226,22 @@ QString longestCaption() {
   return yunuri::assets::shownWithoutTitle(s.f.Caption());
 }
 
+// One picture at 100 % and 200 %, as name<suffix>@<scale>x.png; false, said on standard error, when a file
+// cannot be written.
+bool saveBoth(const QDir& out, const char* name, const QString& suffix,
+              const std::function<QImage(qreal)>& paint) {
+  for (const int scale : {1, 2}) {
+    const QString file =
+        out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(name), suffix).arg(scale));
+    if (!paint(scale).save(file)) {
+      std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
+      return false;
+    }
+  }
+  std::printf("%s%s\n", name, qPrintable(suffix));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -175,26 +263,22 @@ int main(int argc, char** argv) {
     for (const Shot& shot : shots()) {
       Scene scene;
       shot.script(scene);
-      for (const int scale : {1, 2}) {
-        const QString file =
-            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(shot.name), suffix).arg(scale));
-        if (!render(scene.f, scale).save(file)) {
-          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-          return 1;
-        }
-      }
-      std::printf("%s%s\n", shot.name, qPrintable(suffix));
+      if (!saveBoth(out, shot.name, suffix, [&](qreal scale) { return render(scene.f, scale); })) return 1;
     }
     for (const Band& band : kBands) {
-      for (const int scale : {1, 2}) {
-        const QString file =
-            out.filePath(QStringLiteral("%1%2@%3x.png").arg(QString::fromUtf8(band.name), suffix).arg(scale));
-        if (!renderStatusLine(longestCaption(), band.size, scale).save(file)) {
-          std::fprintf(stderr, "yunuri-screenshots: cannot write %s\n", qPrintable(file));
-          return 1;
-        }
+      if (!saveBoth(out, band.name, suffix,
+                    [&](qreal scale) { return renderStatusLine(longestCaption(), band.size, scale); })) {
+        return 1;
       }
-      std::printf("%s%s\n", band.name, qPrintable(suffix));
+    }
+    for (const Shot& shot : roomShots()) {
+      Scene scene;
+      shot.script(scene);
+      const yunuri::RoomView view = yunuri::ViewOf(scene.f);
+      if (!saveBoth(out, shot.name, suffix,
+                    [&](qreal scale) { return yunuri::assets::renderRoom(view, scale); })) {
+        return 1;
+      }
     }
     // The main shot under a plain name as well.
     Scene main;

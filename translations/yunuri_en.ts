@@ -1090,5 +1090,9 @@ controls.</translation>
         <source>%1（応答なし）</source>
         <translation>%1, not answering</translation>
     </message>
+    <message>
+        <source>応答なし</source>
+        <translation>Not answering</translation>
+    </message>
 </context>
 </TS>

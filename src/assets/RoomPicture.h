@@ -15,7 +15,8 @@ inline constexpr int kRoomWidth = 400;
 inline constexpr int kRoomHeight = 300;
 
 // Paints the room as `view` says at `ratio` device pixels per logical pixel (the image carries the ratio),
-// its words in the language shown.
+// its words in the language shown. Over the picture it last gave at that ratio it paints again only the
+// parts whose state or words changed: nothing at all for an equal view in the same language.
 QImage renderRoom(const RoomView& view, qreal ratio);
 
 // Where the parts of the picture lie, in logical pixels: what tests look at.
