@@ -178,7 +178,7 @@ for _ in $(seq "$IDLE_RUNS"); do
   floor=$STARTED
   wid=$(panel_window_of "$panel")
   window_of "$floor" >/dev/null
-  xdotool windowactivate --sync "$wid" mousemove --window "$wid" 200 150 click 1
+  xdotool windowraise "$wid" mousemove --window "$wid" 200 150 click 1
   sleep "$STEADY_SECONDS"
   echo "room $(resident "$panel")" >>"$TMP/steady.txt"
   before_ns=$(cpu_ns "$panel")

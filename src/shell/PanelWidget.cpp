@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QPainter>
 #include <QTouchEvent>
+#include <initializer_list>
 
 #include "assets/Words.h"
 #include "input/StartUp.h"
@@ -164,9 +165,9 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
   if (switchLanguageOnKey(*event)) return;
-  // A showroom's window stays as it is.
   if (isRoomViewKey(*event)) {
     event->accept();
+    // A showroom's window stays as it is.
     if (place_.showroom() || event->isAutoRepeat()) return;
     rooms_.toggle(isFullScreen());
     if (!isFullScreen()) return rooms_.place({}, false, zoom_.scale());
@@ -298,7 +299,7 @@ void PanelWidget::setRoomView(bool shown) {
 
 std::vector<QWidget*> PanelWidget::groundWidgets() const {
   std::vector<QWidget*> shown;
-  for (QWidget* w : {static_cast<QWidget*>(rooms_.ground()), static_cast<QWidget*>(languageButton_)}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{rooms_.ground(), languageButton_}) {
     if (w != nullptr && w->isVisible()) shown.push_back(w);
   }
   return shown;
