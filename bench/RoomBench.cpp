@@ -21,7 +21,7 @@ BENCHMARK(BM_RoomIdleFollow);
 
 // A change (MUTE pressed or released) painted at 2x: the widget paints the picture anew, as on screen.
 void BM_RoomRepaint(benchmark::State& state) {
-  const qreal scale = static_cast<qreal>(state.range(0));
+  const auto scale = static_cast<qreal>(state.range(0));
   test::ShownPanel p;
   RoomWidget room(p.f, nullptr);
   room.resize((QSizeF(assets::kRoomWidth, assets::kRoomHeight) * scale).toSize());

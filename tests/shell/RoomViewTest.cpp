@@ -1,6 +1,7 @@
 // The picture of the room: painted only when what it shows changed, in a window of its own that follows the
 // panel, or beside the panel in full screen at the panel's scale; one graphic for a screen reader.
 #include <QAccessible>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
