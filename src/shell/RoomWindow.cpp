@@ -1,15 +1,19 @@
 #include "shell/RoomWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
+#include "assets/Artwork.h"
 #include "assets/PaintingThread.h"
 #include "assets/RoomPicture.h"
 #include "assets/Words.h"
+#include "shell/FrameExtents.h"
 #include "shell/Language.h"
 #include "shell/PanelZoom.h"
 #include "shell/RoomWidget.h"
@@ -26,6 +30,14 @@ const QColor kGround(20, 18, 17);
 // Screen pixels between the panel's window and the room's.
 constexpr int kGap = 8;
 
+// The frame the window manager put around a window's client area; none while it is not known.
+QMargins frameAround(const QWidget& window) {
+  const QRect framed = window.frameGeometry();
+  const QRect client = window.geometry();
+  return {client.left() - framed.left(), client.top() - framed.top(), framed.right() - client.right(),
+          framed.bottom() - client.bottom()};
+}
+
 }  // namespace
 
 bool isRoomViewKey(const QKeyEvent& event) {
@@ -40,8 +52,10 @@ RoomWindow::RoomWindow(const Form1& form, QWidget* panel, std::function<void()> 
       closed_(std::move(closed)) {
   setObjectName(QStringLiteral("roomWindow"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // It only shows: the keyboard stays with the panel unless the window is clicked.
+  // It only shows: the keyboard stays with the panel (Space still closes the notice) unless it is clicked.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::ClickFocus);
+  setWindowIcon(assets::windowIcon());
   setScale(1);
   retitle();
 }
@@ -66,17 +80,27 @@ QRect RoomWindow::statusLineRect() const {
 void RoomWindow::placeBeside(const QWidget& panel) {
   const QScreen* screen = panel.screen();
   if (screen == nullptr) return;
+  // On X11 a frame is known only once its window has been on screen; until then a window's position is its
+  // client area's, and the window manager tells beforehand the frame it will give.
+  QMargins frame = frameAround(*this);
+  QPoint toClient;
+  if (frame.isNull() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (const std::optional<QMargins> extents = frameExtentsBeforeMap(*this)) {
+      frame = *extents;
+      toClient = {frame.left(), frame.top()};
+    }
+  }
+  // Both are the same kind of window: the panel's frame, not known yet, is the room's.
+  const QMargins panelFrame = frameAround(panel).isNull() ? frame : frameAround(panel);
+  const QRect beside = panel.geometry().marginsAdded(panelFrame);
   const QRect area = screen->availableGeometry();
-  const QRect beside = panel.frameGeometry();
-  // The frame the room's window will have is the panel's: both are the same kind of window.
-  const QSize framed = size() + (beside.size() - panel.size());
-  QRect r(QPoint(beside.right() + 1 + kGap, beside.top()), framed);
+  QRect r(QPoint(beside.right() + 1 + kGap, beside.top()), size().grownBy(frame));
   if (!area.contains(r)) r.moveRight(beside.left() - 1 - kGap);
   if (!area.contains(r)) {
     r.moveLeft(std::max(area.left(), std::min(beside.right() + 1 + kGap, area.right() + 1 - r.width())));
   }
   r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
-  move(r.topLeft());
+  move(r.topLeft() + toClient);
 }
 
 void RoomWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -4,8 +4,10 @@
 source "$(dirname "$0")/lib.sh"
 start_x 1920x1080
 launch --room-view
-WID=$(wait_window "$PANEL_PID" '^ゆぬり～$')
 ROOM=$(wait_window "$PANEL_PID" "教室")
+# The panel's window is the other one (a title to match would match the room's too).
+WID=$(windows_titled "$PANEL_PID" | grep -vx "$ROOM" | head -1)
+[ -n "$WID" ] || fail "no panel beside the room's window"
 
 # Left, top, right and bottom of window $1's frame.
 frame_of() {
