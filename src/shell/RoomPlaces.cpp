@@ -1,5 +1,6 @@
 #include "shell/RoomPlaces.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "shell/RoomWidget.h"
@@ -29,7 +30,15 @@ void RoomPlaces::place(const QRectF& groundArea, bool fullScreen, qreal zoom) {
     window_ = new RoomWindow(form_, &panel_, [this] { windowWanted_ = false; });
   }
   if (window_ == nullptr) return;
-  window_->setScale(zoom);
+  // The window takes the panel's zoom step (not full screen's scale), and stays beside it as both grow.
+  if (!fullScreen) {
+    const QSize before = window_->size();
+    window_->setScale(zoom);
+    // Once the panel has taken its new place: it grows about its centre after its new size is laid out.
+    if (window_->isVisible() && window_->size() != before) {
+      QTimer::singleShot(0, window_, [window = window_, &panel = panel_] { window->placeBeside(panel); });
+    }
+  }
   if (windowShown && !window_->isVisible()) {
     // What changed while it was hidden shows at once.
     window_->follow(true);
