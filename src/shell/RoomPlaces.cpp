@@ -1,12 +1,18 @@
 #include "shell/RoomPlaces.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include "shell/RoomWidget.h"
 #include "shell/RoomWindow.h"
 
 namespace yunuri {
+
+RoomPlaces::RoomPlaces(QWidget& panel, const Form1& form) : panel_(panel), form_(form) {
+  placeAgain_.setSingleShot(true);
+  QObject::connect(&placeAgain_, &QTimer::timeout, &panel_, [this] {
+    if (window_ != nullptr && window_->isVisible()) window_->placeBeside(panel_);
+  });
+}
 
 void RoomPlaces::toggle(bool fullScreen) {
   if (fullScreen) {
@@ -35,9 +41,7 @@ void RoomPlaces::place(const QRectF& groundArea, bool fullScreen, qreal zoom) {
     const QSize before = window_->size();
     window_->setScale(zoom);
     // Once the panel has taken its new place: it grows about its centre after its new size is laid out.
-    if (window_->isVisible() && window_->size() != before) {
-      QTimer::singleShot(0, window_, [window = window_, &panel = panel_] { window->placeBeside(panel); });
-    }
+    if (window_->isVisible() && window_->size() != before) placeAgain_.start(0);
   }
   if (windowShown && !window_->isVisible()) {
     // What changed while it was hidden shows at once.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QTimer>
 
 class QWidget;
 
@@ -15,7 +16,7 @@ class RoomWindow;
 // made before it is first shown, so a panel without the room costs what it did.
 class RoomPlaces {
  public:
-  RoomPlaces(QWidget& panel, const Form1& form) : panel_(panel), form_(form) {}
+  RoomPlaces(QWidget& panel, const Form1& form);
 
   // F8: in full screen the room beside the panel goes or comes back, in a window the room's window opens
   // or closes.
@@ -42,6 +43,7 @@ class RoomPlaces {
   const Form1& form_;
   RoomWidget* ground_ = nullptr;  // children of the panel, which owns them
   RoomWindow* window_ = nullptr;
+  QTimer placeAgain_;  // the window beside the panel again, once the panel has taken its new place
   bool groundWanted_ = true;
   bool windowWanted_ = false;
 };
