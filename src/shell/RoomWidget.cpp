@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "assets/PaintingThread.h"
