@@ -28,6 +28,8 @@ GOAL_CACHE_RATIO2_MS=30
 GOAL_IDLE_TICK_NS=20
 GOAL_DEAD_ROOM_PRESS_US=100
 GOAL_TICK_LATENESS_MS=10
+GOAL_ROOM_REPAINT_RATIO2_US=2000
+GOAL_ROOM_MEMORY_KB=2048
 
 for bin in bench/yunuri_bench bench/yunuri_first_frame bench/bare_window bench/japanese_window \
   bench/yunuri_launch yunuri; do
@@ -166,6 +168,37 @@ for _ in $(seq "$IDLE_RUNS"); do
   awk -v a="$panel_percent" -v b="$floor_percent" 'BEGIN { printf "%.2f\n", (b > 0 ? a / b : 0) }' \
     >>"$TMP/idle-ratio.txt"
 done
+# The same with the room's window open beside the panel: it follows every tick and paints nothing while nothing
+# changes. Its memory is read after the same steady wait as the panel's above.
+echo "The same with the room's window open, $IDLE_RUNS times ..." >&2
+# The panel's window of a process that shows the room's too.
+panel_window_of() {
+  local room
+  room=$(timeout 10 xdotool search --sync --onlyvisible --pid "$1" --name '教室' | head -1)
+  [ -n "$room" ] || { echo "run.sh: process $1 showed no room" >&2; exit 1; }
+  xdotool search --onlyvisible --pid "$1" | grep -vx "$room" | head -1
+}
+for _ in $(seq "$IDLE_RUNS"); do
+  start "$BUILD/yunuri" --room-view
+  panel=$STARTED
+  start "$BUILD/bench/bare_window" --timer
+  floor=$STARTED
+  wid=$(panel_window_of "$panel")
+  window_of "$floor" >/dev/null
+  xdotool windowraise "$wid" mousemove --window "$wid" 200 150 click 1
+  sleep "$STEADY_SECONDS"
+  echo "room $(resident "$panel")" >>"$TMP/steady.txt"
+  before_ns=$(cpu_ns "$panel")
+  floor_before_ns=$(cpu_ns "$floor")
+  sleep "$IDLE_SECONDS"
+  after_ns=$(cpu_ns "$panel")
+  floor_after_ns=$(cpu_ns "$floor")
+  stop "$panel" "$floor"
+  awk -v a="$(percent_of $((after_ns - before_ns)))" -v b="$(percent_of $((floor_after_ns - floor_before_ns)))" \
+    'BEGIN { printf "%.2f\n", (b > 0 ? a / b : 0) }' >>"$TMP/room-idle-ratio.txt"
+done
+room_idle_ratio=$(median <"$TMP/room-idle-ratio.txt")
+
 idle_percent=$(median <"$TMP/idle-ticks.txt")
 idle_percent_fine=$(median <"$TMP/idle-panel.txt")
 floor_percent_fine=$(median <"$TMP/idle-floor.txt")
@@ -236,3 +269,10 @@ row "idle CPU, $IDLE_SECONDS s, panel, utime+stime" "$idle_percent %" "" "" ""
 row "idle CPU, $IDLE_SECONDS s, panel, schedstat" "$idle_percent_fine %" "" "" ""
 row "idle CPU, $IDLE_SECONDS s, 100 ms timer floor" "$floor_percent_fine %" "" "" ""
 ratio_row "idle CPU, panel / timer floor" "$idle_ratio" "$GOAL_IDLE_CPU_RATIO"
+row "room: idle tick's look at the panel" "$(figure BM_RoomIdleFollow ns) ns" "-" "" ""
+row "room: repaint after a change, ratio 1" "$(figure BM_RoomRepaint/ratio:1 us) us" "-" "" ""
+goal_row "room: repaint after a change, ratio 2" "$(figure BM_RoomRepaint/ratio:2 us)" us \
+  "$GOAL_ROOM_REPAINT_RATIO2_US"
+ratio_row "idle CPU with the room, panel / floor" "$room_idle_ratio" "$GOAL_IDLE_CPU_RATIO"
+goal_row "running, room's window open - panel" "$(awk -v a="$(steady room 3)" -v b="$(steady panel 3)" \
+  'BEGIN { print a - b }')" KiB "$GOAL_ROOM_MEMORY_KB"

@@ -1094,5 +1094,45 @@ controls.</translation>
         <source>応答なし</source>
         <translation>Not answering</translation>
     </message>
+    <message>
+        <source>教室</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>左側スクリーン：%1。</source>
+        <translation>Left screen: %1.</translation>
+    </message>
+    <message>
+        <source>右側スクリーン：%1。</source>
+        <translation>Right screen: %1.</translation>
+    </message>
+    <message>
+        <source>プロジェクターOFF</source>
+        <translation>projector off</translation>
+    </message>
+    <message>
+        <source>プロジェクター準備中</source>
+        <translation>projector warming up</translation>
+    </message>
+    <message>
+        <source>プロジェクター冷却中</source>
+        <translation>projector cooling down</translation>
+    </message>
+    <message>
+        <source>モニター：%1。</source>
+        <translation>Monitor: %1.</translation>
+    </message>
+    <message>
+        <source>音量 %1 %。</source>
+        <translation>Volume %1 %.</translation>
+    </message>
+    <message>
+        <source>音量 %1 %、MUTE中。</source>
+        <translation>Volume %1 %, muted.</translation>
+    </message>
+    <message>
+        <source>ゆぬり～  教室</source>
+        <translation>Yunuri  Room</translation>
+    </message>
 </context>
 </TS>

@@ -51,7 +51,7 @@ void addToolkitOptions(QCommandLineParser& parser) {
 }
 
 // The keys, after the options: a visitor at the panel has no menu to find them in.
-constexpr std::array<std::array<const char*, 2>, 9> kKeys{{
+constexpr std::array<std::array<const char*, 2>, 10> kKeys{{
     {"Tab, Shift+Tab", "Move the focus through the buttons in view; the arrow keys move it within a group."},
     {"Space, Enter",
      "Press the focused button for as long as the key is down; either also removes the "
@@ -61,6 +61,9 @@ constexpr std::array<std::array<const char*, 2>, 9> kKeys{{
     {"Ctrl+0", "Return to 100 %."},
     {"F11", "Switch full screen on or off."},
     {"F9", "In a window, show or hide the whole caption under the panel."},
+    {"F8",
+     "Open or close the picture of the room in a window of its own; in full screen, show or leave out the "
+     "room beside the panel."},
     {"Ctrl+L", "Switch the language."},
     {"Ctrl+Alt+Q", "End the program in showroom mode (--kiosk)."},
 }};
@@ -179,6 +182,10 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   const QCommandLineOption noStatusLine(
       QStringLiteral("no-status-line"),
       QStringLiteral("In a window, show the caption in the title bar alone."));
+  const QCommandLineOption roomView(
+      QStringLiteral("room-view"),
+      QStringLiteral("Open the picture of the room in a window of its own beside the panel's (F8 opens and "
+                     "closes it)."));
   const QCommandLineOption room(
       QStringLiteral("room"),
       QStringLiteral("Drive the real projectors that FILE names (see the manual page); without it "
@@ -189,7 +196,8 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
       QStringLiteral("Ask each projector of FILE once what it is and how it is, print it, and end: 0 when "
                      "all answered, 1 when one did not. No window opens."),
       QStringLiteral("FILE"));
-  parser.addOptions({help, version, language, kiosk, idleReset, statusLine, noStatusLine, room, checkRoom});
+  parser.addOptions(
+      {help, version, language, kiosk, idleReset, statusLine, noStatusLine, roomView, room, checkRoom});
   addToolkitOptions(parser);
 
   CommandLine result;
@@ -230,6 +238,7 @@ CommandLine readCommandLine(const QStringList& arguments, std::FILE* out, std::F
   } else {
     if (parser.isSet(language)) result.options.language = parser.value(language);
     result.options.kiosk = parser.isSet(kiosk);
+    result.options.roomView = parser.isSet(roomView);
     if (parser.isSet(idleReset)) result.options.idleReset = seconds(parser.value(idleReset));
     // Given both, the later wins, so that a launcher's choice can be overridden after it.
     for (const QString& name : parser.optionNames()) {

@@ -20,6 +20,8 @@ struct Options {
   std::optional<int> idleReset;
   // The status strip under the panel in a window, for this launch; unset, as F9 last left it.
   std::optional<bool> statusLine;
+  // The room's own window beside the panel's from the start (F8 opens and closes it).
+  bool roomView = false;
   // The real projectors of --room FILE, read and checked before anything is shown; unset, the room is
   // simulated.
   std::optional<room::Room> room;

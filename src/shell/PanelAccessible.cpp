@@ -84,14 +84,15 @@ const std::vector<PanelElement*>& PanelAccessible::nodes() const {
 
 int PanelAccessible::childCount() const {
   build();
-  return static_cast<int>(children_.size()) + (panel()->groundButton() != nullptr ? 1 : 0);
+  return static_cast<int>(children_.size() + panel()->groundWidgets().size());
 }
 
 QAccessibleInterface* PanelAccessible::child(int index) const {
   build();
   const auto count = static_cast<int>(children_.size());
-  if (index == count && panel()->groundButton() != nullptr)
-    return QAccessible::queryAccessibleInterface(panel()->groundButton());
+  const std::vector<QWidget*> ground = panel()->groundWidgets();
+  if (index >= count && index - count < static_cast<int>(ground.size()))
+    return QAccessible::queryAccessibleInterface(ground[static_cast<std::size_t>(index - count)]);
   if (index < 0 || index >= count) return nullptr;
   return children_[static_cast<std::size_t>(index)];
 }
@@ -101,8 +102,10 @@ int PanelAccessible::indexOfChild(const QAccessibleInterface* child) const {
   for (std::size_t i = 0; i < children_.size(); ++i) {
     if (children_[i] == child) return static_cast<int>(i);
   }
-  if (child != nullptr && panel()->groundButton() != nullptr && child->object() == panel()->groundButton())
-    return static_cast<int>(children_.size());
+  const std::vector<QWidget*> ground = panel()->groundWidgets();
+  for (std::size_t i = 0; child != nullptr && i < ground.size(); ++i) {
+    if (child->object() == ground[i]) return static_cast<int>(children_.size() + i);
+  }
   return -1;
 }
 

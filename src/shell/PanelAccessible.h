@@ -30,8 +30,9 @@ class AccessiblePanel {
   virtual void dismissNoticeFromAccessible() = 0;
   // The tree was just built: what its nodes say now is what a screen reader knows of them.
   virtual void nodesBuilt(const std::vector<PanelElement*>& nodes) = 0;
-  // A button of the window's own beside the panel (the language button in full screen), if one shows.
-  virtual QWidget* groundButton() const { return nullptr; }
+  // The window's own widgets beside the panel that show (the room's picture and the language button in full
+  // screen), in the order they are read after the panel.
+  virtual std::vector<QWidget*> groundWidgets() const { return {}; }
   // Where the window paints the caption as a status line (in full screen), in widget pixels; empty where the
   // title bar shows it.
   virtual QRect statusLineRect() const { return {}; }

@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QPainter>
 #include <QTouchEvent>
+#include <initializer_list>
 
 #include "assets/Words.h"
 #include "input/StartUp.h"
@@ -12,6 +13,8 @@
 #include "shell/IdleReset.h"
 #include "shell/InputEvents.h"
 #include "shell/Language.h"
+#include "shell/RoomWidget.h"
+#include "shell/RoomWindow.h"
 #include "shell/StatusLine.h"
 
 namespace yunuri {
@@ -26,6 +29,7 @@ PanelWidget::PanelWidget(Form1& form, QWidget* parent)
       pointer_(*this, form, zoom_),
       canvas_(*this, form, zoom_),
       place_(*this, zoom_),
+      rooms_(*this, form),
       idle_(new IdleReset(this, [this] { startAgain(); })),
       startLanguage_(currentLanguage()) {
   timer_.setObjectName(QStringLiteral("Timer1"));
@@ -53,7 +57,8 @@ void PanelWidget::pass(std::optional<InputWay> by, const std::function<void(Form
   focusToTell_ = false;
   run(form_);
   if (focusToTell_) announcer_.focus();
-  if (form_.TakeCaptionChanged()) {
+  const bool captionChanged = form_.TakeCaptionChanged();
+  if (captionChanged) {
     setWindowTitle(assets::shown(form_.Caption()));
     // Screen readers hear the caption as the status line's name: the line on the ground is only painted.
     announcer_.caption();
@@ -65,6 +70,7 @@ void PanelWidget::pass(std::optional<InputWay> by, const std::function<void(Form
     update(ring);
   }
   canvas_.follow();
+  rooms_.follow(captionChanged);
   const std::vector<DirtyRect> dirty = form_.TakeDirty();
   for (const DirtyRect& r : dirty) update(panelToWidget(QRectF(r.left, r.top, r.width, r.height)));
   announcer_.changes(form_, !dirty.empty());
@@ -159,6 +165,16 @@ void PanelWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void PanelWidget::keyPressEvent(QKeyEvent* event) {
   if (switchLanguageOnKey(*event)) return;
+  if (isRoomViewKey(*event)) {
+    event->accept();
+    // A showroom's window stays as it is.
+    if (place_.showroom() || event->isAutoRepeat()) return;
+    rooms_.toggle(isFullScreen());
+    if (!isFullScreen()) return rooms_.place({}, false, zoom_.scale());
+    layOut();
+    // The panel moved: a held press would be released at a point that no longer means the same thing.
+    return pass(std::nullopt, CaptureLost);
+  }
   if (const WindowPlace::Key k = place_.key(*event); k != WindowPlace::Key::NotMine) {
     event->accept();
     // A press held across the change would be released at a point that no longer means the same thing.
@@ -265,6 +281,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
 void PanelWidget::closeEvent(QCloseEvent* event) {
   // Closing from the frame ends the program at once: no handler of the panel runs.
   timer_.stop();
+  rooms_.panelClosed();
   event->accept();
   QCoreApplication::exit(0);
 }
@@ -272,17 +289,36 @@ void PanelWidget::closeEvent(QCloseEvent* event) {
 void PanelWidget::showEvent(QShowEvent* event) {
   place_.shown();
   QWidget::showEvent(event);
+  rooms_.place(zoom_.roomArea(), isFullScreen(), zoom_.scale());
+}
+
+void PanelWidget::setRoomView(bool shown) {
+  rooms_.setWindowWanted(shown);
+  rooms_.place(zoom_.roomArea(), isFullScreen(), zoom_.scale());
+}
+
+std::vector<QWidget*> PanelWidget::groundWidgets() const {
+  std::vector<QWidget*> shown;
+  for (QWidget* w : std::initializer_list<QWidget*>{rooms_.ground(), languageButton_}) {
+    if (w != nullptr && w->isVisible()) shown.push_back(w);
+  }
+  return shown;
 }
 
 void PanelWidget::resizeEvent(QResizeEvent* event) {
   // Made on the first full screen: a push button sets up the widget style and letters in the system's face,
   // which a windowed panel never needs (a fifth of a megabyte).
   if (languageButton_ == nullptr && isFullScreen()) languageButton_ = new LanguageButton(this);
-  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()),
-               languageButton_ != nullptr ? languageButton_->cornerRoom() : QSize());
-  if (languageButton_ != nullptr) languageButton_->place(zoom_.panelArea(), isFullScreen());
-  update();
+  layOut();
   QWidget::resizeEvent(event);
+}
+
+void PanelWidget::layOut() {
+  zoom_.layOut(size(), isFullScreen(), devicePixelRatioF(), statusLineReserve(size()),
+               languageButton_ != nullptr ? languageButton_->cornerRoom() : QSize(), rooms_.groundWanted());
+  if (languageButton_ != nullptr) languageButton_->place(zoom_.shownArea(), isFullScreen());
+  rooms_.place(zoom_.roomArea(), isFullScreen(), zoom_.scale());
+  update();
 }
 
 }  // namespace yunuri

@@ -13,6 +13,7 @@
 #include "shell/PanelCanvas.h"
 #include "shell/PanelPointer.h"
 #include "shell/PanelZoom.h"
+#include "shell/RoomPlaces.h"
 #include "shell/StatusLine.h"
 #include "shell/WindowPlace.h"
 #include "window/Form1.h"
@@ -48,9 +49,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // Between the panel's own 400 x 300 coordinates and the widget's: the widget pixels that cover a rectangle
   // of the panel, and the panel pixel under a point of the widget.
   QRect panelToWidget(const QRectF& r) const override { return zoom_.toWidget(r); }
-  QWidget* groundButton() const override {
-    return languageButton_ != nullptr && languageButton_->isVisible() ? languageButton_ : nullptr;
-  }
+  std::vector<QWidget*> groundWidgets() const override;
   QPoint widgetToPanel(QPointF p) const override { return zoom_.toPanel(p); }
   // The window's zoom step in percent (the full screen has its own scale).
   int zoomPercent() const { return zoom_.percent(); }
@@ -67,11 +66,16 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   // The strip under the panel that shows the whole caption in a window (as F9 last left it unless set),
   // for this launch.
   void setStatusStrip(bool shown) { place_.showStrip(shown); }
-  // Where the status line is set: on the ground under the panel in full screen, in the strip in a window;
+  // The room's own window beside the panel's (F8 opens and closes it), for this launch.
+  void setRoomView(bool shown);
+  // Where the picture of the room shows.
+  const RoomPlaces& rooms() const { return rooms_; }
+  // Where the status line is set: on the ground under the panel (and the room beside it) in full screen, in
+  // the strip in a window;
   // empty in a window without the strip.
   QRect statusLineRect() const override {
     if (!isFullScreen() && !zoom_.strip()) return {};
-    return statusLineBand(size(), panelToWidget(QRectF(0, 0, kWindowWidth, kWindowHeight)));
+    return statusLineBand(size(), zoom_.shownArea().toAlignedRect());
   }
 
  protected:
@@ -100,6 +104,8 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   void showLanguage();
   // The notice is up again, or still: the keyboard goes to it from the language button.
   void noticeTakesFocus();
+  // Lays the panel, the room and the language button out in the window's size.
+  void layOut();
 
   Form1& form_;  // changed only within `pass`
   PanelZoom zoom_;
@@ -110,6 +116,7 @@ class PanelWidget : public QWidget, public AccessiblePanel {
   PanelPointer pointer_;
   PanelCanvas canvas_;
   WindowPlace place_;
+  RoomPlaces rooms_;
   IdleReset* idle_;
   std::optional<int> finger_;  // the touch point that holds the press; other fingers are ignored
   QString startLanguage_;      // the language the panel started in, which starting again returns to

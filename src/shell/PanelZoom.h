@@ -41,8 +41,11 @@ class PanelZoom {
   // Lays the panel out in a widget of `size`: in a window at the current step in its top left corner;
   // full screen at the largest step that fits above a band `reserveBelow` high kept for the status line and
   // leaves a `corner` at the top right free, centred in what is left on whole device pixels of
-  // `deviceRatio` (lower than centred where the corner needs it).
-  void layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow = 0, QSize corner = {});
+  // `deviceRatio` (lower than centred where the corner needs it). With `room`, full screen also shows the
+  // picture of the room at the same step: beside the panel on a wide screen, above it on a tall one, and
+  // not at all where neither leaves both at 100 % or more.
+  void layOut(QSize size, bool fullScreen, qreal deviceRatio, int reserveBelow = 0, QSize corner = {},
+              bool room = false);
   // Widget pixels per panel pixel.
   qreal scale() const { return scale_; }
   // The panel pixel under a widget point (outside the panel when the point is on the ground around it).
@@ -52,14 +55,22 @@ class PanelZoom {
   QRect toWidget(const QRectF& panelRect) const;
   // Where the panel lies in the widget, on whole device pixels.
   QRectF panelArea() const;
+  // Where the room's picture lies in full screen, on whole device pixels; empty where it is left out.
+  QRectF roomArea() const { return room_; }
+  // The panel and the room's picture together: what the status line goes under.
+  QRectF shownArea() const { return panelArea().united(room_); }
 
  private:
   static qreal factor(int percent) { return percent / 100.0; }
+  // Lays out a block of panel pixels (the panel alone, or with the room) at the largest step that fits in
+  // `room`; false when none does.
+  bool place(QSizeF block, QSize room, qreal deviceRatio, QSize corner);
 
   std::size_t step_ = 0;
   bool strip_ = true;
   qreal scale_ = 1;
   QPointF origin_;
+  QRectF room_;
 };
 
 }  // namespace yunuri

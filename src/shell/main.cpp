@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
   yunuri::PanelWidget panel(form);
   panel.setIdleReset(yunuri::idleResetSeconds(options));
   panel.setStatusStrip(options.statusLine.value_or(yunuri::rememberedStatusStrip()));
+  panel.setRoomView(options.roomView);
   if (options.kiosk) {
     showroom.restartInsteadOfEnd([&panel] { panel.startAgain(); });
     panel.startShowroom();

@@ -98,10 +98,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display number and openbox on it. The server must not reset when its last client
+# Starts Xvfb on a free display number (its screen $1, 1024x768 unless given) and openbox on it. The server must not reset when its last client
 # leaves: a client connecting meanwhile (the window manager, while a check has just looked) would be turned away.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   within 5 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
   DISPLAY=":$(cat "$E2E_TMP/display")"

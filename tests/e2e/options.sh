@@ -68,7 +68,7 @@ check "the manual page lists what --help lists" \
 # The keys: --help lists every key the panel answers, and the manual page's KEYS section each of them.
 sed -n '/^Keys:/,${s/^  \([^ ].*[^ ]\)  .*/\1/p}' "$E2E_TMP/help" | sed 's/, /\n/g' >"$E2E_TMP/keys"
 lists_keys() {
-  for key in Tab Shift+Tab Space Enter Esc Ctrl++ Ctrl+- Ctrl+0 F11 F9 Ctrl+L Ctrl+Alt+Q; do
+  for key in Tab Shift+Tab Space Enter Esc Ctrl++ Ctrl+- Ctrl+0 F11 F9 F8 Ctrl+L Ctrl+Alt+Q; do
     grep -qxF -- "$key" "$E2E_TMP/keys" || { echo "no $key" >&2; return 1; }
   done
 }
