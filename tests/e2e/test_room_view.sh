@@ -33,11 +33,12 @@ check "the panel's caption stays the panel's" caption_is "$WID" "ゆぬり～"
 dismiss_notice "$WID"
 click "$WID" dvd_vtr
 wait_caption "$WID" "ゆぬり～  ﾓﾆﾀｰに｢DVD/VTR｣映像が表示されました｡"
-# Changes of the monitor are painted by now: what follows is the send alone.
+# Changes of the monitor are painted by now: what follows is the send alone, on the left screen (its place
+# in the picture, as assets::roomPart gives it).
 screenshot "$ROOM" "$E2E_TMP/room-before.png"
 click "$WID" send_left
 check "a send is shown in the room's window" \
-  wait_area_changed "$ROOM" "$E2E_TMP/room-before.png" "$E2E_TMP/room-after.png" 0 0 400 340
+  wait_area_changed "$ROOM" "$E2E_TMP/room-before.png" "$E2E_TMP/room-after.png" 26 40 164 114
 
 close_from_frame "$WID"
 check "the program ends with the panel" ends_cleanly "$PANEL_PID" 5
