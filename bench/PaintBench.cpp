@@ -4,16 +4,13 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
 #include "assets/PictureCache.h"
-#include "assets/RoomPicture.h"
 #include "shell/PanelPainter.h"
 #include "shell/PanelWidget.h"
 #include "support/Panel.h"
-#include "window/RoomView.h"
 
 namespace yunuri::bench {
 namespace {
@@ -80,24 +77,6 @@ void BM_ShellIdleTick(benchmark::State& state) {
 }
 BENCHMARK(BM_ShellIdleTick);
 
-// The room's picture after a send, each time: the left screen goes from no picture to the DVD/VTR and back,
-// while the shell still holds the picture it was given before.
-void BM_PaintRoom(benchmark::State& state) {
-  const auto ratio = static_cast<qreal>(state.range(0));
-  test::ShownPanel p;
-  p.selectSource(6);
-  const RoomView chosen = ViewOf(p.f);
-  p.click(ArrayId::SWs, 0);
-  const std::array<RoomView, 2> views = {chosen, ViewOf(p.f)};
-  QImage held = assets::renderRoom(chosen, ratio);
-  std::size_t k = 0;
-  for (auto _ : state) {
-    k = 1 - k;
-    held = assets::renderRoom(views[k], ratio);
-    benchmark::DoNotOptimize(held.constBits());
-  }
-}
-BENCHMARK(BM_PaintRoom)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace yunuri::bench
