@@ -216,20 +216,20 @@ TEST(Pjlink, SessionKeepsOneCommandInFlightAndEndsOnSilenceOrNonsense) {
 
   struct Ending {
     std::string_view greeting;
-    bool asks;
     std::string_view then;
     std::string_view why;
     Session::Ending how;
+    bool asks = false;
   };
   using E = Session::Ending;
   const Ending endings[] = {
-      {"PJLINK 0\r", false, "%1POWR=1\r", "reply to no command", E::Protocol},
-      {"PJLINK 0\r", true, "%1INPT=31\r", "reply to a command not in flight", E::Protocol},
-      {"PJLINK 0\r", true, "%1POWR=7\r", "power state not 0 to 3", E::Protocol},
-      {"PJLINK 1 498e4a67\r", false, "", "password asked, none set", E::Password},
-      {"HELLO\r", false, "", "not a greeting", E::Protocol},
-      {"PJLINK 0", false, "", "no greeting", E::Silent},
-      {"PJLINK 0\r", false, std::string_view("%1\0POWR\r", 8), "control byte in a line", E::Protocol},
+      {"PJLINK 0\r", "%1POWR=1\r", "reply to no command", E::Protocol},
+      {"PJLINK 0\r", "%1INPT=31\r", "reply to a command not in flight", E::Protocol, true},
+      {"PJLINK 0\r", "%1POWR=7\r", "power state not 0 to 3", E::Protocol, true},
+      {"PJLINK 1 498e4a67\r", "", "password asked, none set", E::Password},
+      {"HELLO\r", "", "not a greeting", E::Protocol},
+      {"PJLINK 0", "", "no greeting", E::Silent},
+      {"PJLINK 0\r", std::string_view("%1\0POWR\r", 8), "control byte in a line", E::Protocol},
   };
   for (const Ending& ending : endings) {
     Session failing(Password(), start);
