@@ -77,6 +77,5 @@ void BM_ShellIdleTick(benchmark::State& state) {
 }
 BENCHMARK(BM_ShellIdleTick);
 
-
 }  // namespace
 }  // namespace yunuri::bench
