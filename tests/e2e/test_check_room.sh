@@ -19,6 +19,7 @@ input.document-camera = 41
 [right-projector]
 address = localhost:${FAKE_PORT[right]}   ; by name: the resolver's answers are tried in turn
 input.desktop-pc = 32
+input.dvd = 3A
 ROOM
 }
 # Runs the check: its status in $status, what it printed in $report.
@@ -38,8 +39,10 @@ reports_both() {
     says '^  power +on$' && says '^  errors +fan warning$' && says '^every projector answered$'
 }
 check "the report names each projector's name, class, power, inputs and errors" reports_both
-flags_input() { says '^  ! input\.document-camera = 41' && says_not 'input\.desktop-pc'; }
-check "only the input the projector lacks is flagged" flags_input
+flags_input() {
+  says '^  ! input\.document-camera = 41' && says_not 'input\.desktop-pc' && says '^  - input\.dvd = 3A: a class 2'
+}
+check "only the input the projector lacks is flagged, and a class 2 one said unchecked" flags_input
 check "the password is never printed" says_not Hush3dUp
 check "each projector is asked once, power included" test "$(sent left '^%1POWR \?$')$(sent right '^%1POWR \?$')" = 11
 check "nothing is switched" test "$(sent left ' [0-9]+$')$(sent right ' [0-9]+$')" = 00
