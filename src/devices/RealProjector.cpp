@@ -186,7 +186,6 @@ void RealProjector::Fail(Fault fault, std::string_view why) {
                                               : says.noAnswer);
   }
   fault_ = fault;
-  linkDown_ = true;
 }
 
 void RealProjector::Refused(pjlink::Refusal refusal) {
@@ -239,8 +238,7 @@ void RealProjector::Answered(const pjlink::Answer& answer) {
   if (refusal != nullptr && *refusal == pjlink::Refusal::Denied) return;
   fruitless_ = 0;
   retryAt_ = 0;  // it answers: the polls go at their own pace again
-  if (linkDown_) {
-    linkDown_ = false;
+  if (LinkDown()) {
     fault_ = Fault::None;
     says_.push_back(kProjectorFaultCaptions.at(side_).answersAgain);
   }

@@ -83,6 +83,10 @@ class RealProjector final : public ProjectorDrive {
   void Drop(Purpose purpose);
   bool UserWaiting() const;
   bool InTransition() const;
+  // Whether the last fault is one of reaching it: its buttons show that it does not answer.
+  bool LinkDown() const {
+    return fault_ == Fault::NoAnswer || fault_ == Fault::Refused || fault_ == Fault::Password;
+  }
   void QueuePoll();
   void Show(Form1& f, std::size_t side);
 
@@ -110,7 +114,6 @@ class RealProjector final : public ProjectorDrive {
   int busyRetries_ = 0;
   int stuckPolls_ = 0;  // polls after it took the command that still find it where it was
   Fault fault_ = Fault::None;
-  bool linkDown_ = false;               // the buttons show that it does not answer
   std::vector<std::string_view> says_;  // captions for the next Step to write, the last one staying
 };
 

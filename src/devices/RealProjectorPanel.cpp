@@ -5,6 +5,7 @@
 #include "devices/ProjectorCaptions.h"
 #include "devices/ProjectorFaults.h"
 #include "devices/RealProjector.h"
+#include "devices/SimulatedProjector.h"
 #include "state/Byte.h"
 
 namespace yunuri {
@@ -14,8 +15,6 @@ namespace {
 // projector reports that it got there.
 constexpr Byte kWarmUpRound = kWarmUpLast - 9;
 constexpr Byte kCoolDownRound = kCoolDownLast - 9;
-constexpr int kBlinkPeriod = 10;
-constexpr int kBlinkHalf = 5;
 constexpr int kBusyWait = 10;            // after "not now", the power command goes again this much later
 constexpr int kMostBusyRetries = 40;     // a warm-up or cool-down of a minute and more
 constexpr int kMostStuckPolls = 30;      // a projector that took ON or OFF and stays where it was
@@ -109,7 +108,7 @@ void RealProjector::Show(Form1& f, std::size_t side) {
   const bool headingOn = known_         ? *known_ == pjlink::Power::On || *known_ == pjlink::Power::Warming
                          : beforePress_ ? *beforePress_
                                         : projector::HeadingOn(phase);
-  if (linkDown_ && !target_) {
+  if (LinkDown() && !target_) {
     // Unreachable, it rests where it was; its buttons say that it does not answer.
     phase = headingOn ? kProjectorOn : kProjectorOff;
     f.SetPicture(f.Element(ArrayId::SWp1, p.onButton), Picture::unlinked(ArrayId::SWp1, p.onButton));
@@ -129,7 +128,7 @@ void RealProjector::Show(Form1& f, std::size_t side) {
               : phase == kCoolDownLast   ? kCoolDownRound
                                          : byteAdd(phase, 1);
     }
-    light(*blinkOn ? p.onButton : p.offButton, phase % kBlinkPeriod < kBlinkHalf);
+    BlinkPhase(f, *blinkOn ? p.onButton : p.offButton, phase);
     light(*blinkOn ? p.offButton : p.onButton, false);
     return;
   }

@@ -18,9 +18,9 @@ SimulatedProjector simulated;
 }  // namespace
 
 void BlinkPhase(Form1& f, int button, Byte value) {
-  if (value % kBlinkPeriod == 0) {
+  if (value % kBlinkPeriod < kBlinkHalf) {
     f.Light(ArrayId::SWp1, button);
-  } else if (value % kBlinkPeriod == kBlinkHalf) {
+  } else {
     f.Clear(ArrayId::SWp1, button);
   }
 }

@@ -20,7 +20,8 @@ class SimulatedProjector final : public ProjectorDrive {
 // The projector behind a side: the one attached, else the simulated one.
 ProjectorDrive& DriveOf(Form1& f, std::size_t side);
 
-// While a phase runs its button blinks: lit on multiples of ten, dark on values ending in five.
+// While a phase runs its button blinks: lit on values ending in 0 to 4, dark on those ending in 5 to 9. Read
+// from the value alone, so that a phase met midway (a real projector found warming up) blinks in step.
 void BlinkPhase(Form1& f, int button, Byte value);
 
 }  // namespace yunuri
