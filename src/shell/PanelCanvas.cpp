@@ -24,9 +24,6 @@ const QColor kRingDark(16, 24, 40);
 const QColor kRingLight(255, 255, 255);
 constexpr int kRingOutset = 4;
 
-// Around the panel in full screen.
-const QColor kGround(20, 18, 17);
-
 int ringOutset(qreal scale) {
   return std::max(kRingOutset, static_cast<int>(std::lround(kRingOutset * scale)));
 }
@@ -85,15 +82,18 @@ void PanelCanvas::paint(QPainter& painter, const QRect& exposed, qreal ratio, co
     QPainterPath ground;  // the widget less the panel
     ground.addRect(whole);
     ground.addRect(panel);
-    painter.fillPath(ground, kGround);
+    painter.fillPath(ground, kStatusLineGround);
   }
   painter.save();
   painter.translate(panel.topLeft());
   painter.scale(zoom_.scale(), zoom_.scale());
   paintPanel(painter, form_, cache_, cacheRatio_, zoom_.toPanel(QRectF(exposed).intersected(panel)));
   painter.restore();
-  if (statusLine.intersects(exposed))
-    painter.drawImage(statusLine.topLeft(), statusLineImage(statusLine.size()));
+  if (statusLine.intersects(exposed)) {
+    const QString text = assets::shownWithoutTitle(form_.Caption());
+    painter.drawImage(statusLine.topLeft(),
+                      statusLine_.image(text, statusLine.size(), window_.devicePixelRatioF()));
+  }
   if (!ring.isNull() && ring.intersects(exposed)) paintRing(painter, ring, ringOutset(zoom_.scale()) / 4.0);
   // What the first frame does not need waits until the panel has been on screen for a moment: the icon
   // (the frame shows it a little later) and the panel under the notice (painted on the painting thread long
@@ -104,27 +104,6 @@ void PanelCanvas::paint(QPainter& painter, const QRect& exposed, qreal ratio, co
   } else if (!afterFirstFrame_.isActive() && !releasePainter_.isActive()) {
     releasePainter_.start(kReleasePainterMs);
   }
-}
-
-const QImage& PanelCanvas::statusLineImage(QSize size) {
-  const QString text = assets::shownWithoutTitle(form_.Caption());
-  const qreal ratio = window_.devicePixelRatioF();
-  if (text == statusText_ && size == statusSize_ && ratio == statusImage_.devicePixelRatio())
-    return statusImage_;
-  statusText_ = text;
-  statusSize_ = size;
-  // On the ground it stands on, so that its letters are smoothed against that ground as painted in place.
-  QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  image.fill(kGround);
-  // Lettered where the pictures are: a font opened on the window's thread would stay mapped as long as the
-  // program runs, and the line changes only with a press.
-  assets::runOnPaintingThread([&] {
-    QPainter p(&image);
-    paintStatusLine(p, QRect(QPoint(), size), text);
-  });
-  statusImage_ = std::move(image);
-  return statusImage_;
 }
 
 void PanelCanvas::follow() {

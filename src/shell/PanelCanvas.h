@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include <QRect>
-#include <QString>
 #include <QTimer>
 
 #include "assets/PictureCache.h"
+#include "shell/StatusLine.h"
 
 class QPainter;
 class QWidget;
@@ -37,9 +36,6 @@ class PanelCanvas {
   void clear() { cache_.clear(); }
 
  private:
-  // The status line, lettered on the painting thread once for each caption and size.
-  const QImage& statusLineImage(QSize size);
-
   static constexpr int kAfterFirstFrameMs = 100;
   // How long after a paint the painting thread and its fonts are let go, if it painted anything since.
   static constexpr int kReleasePainterMs = 1000;
@@ -51,9 +47,7 @@ class PanelCanvas {
   qreal cacheRatio_;  // the ratio the cached pictures were drawn at
   QTimer afterFirstFrame_;
   QTimer releasePainter_;
-  QImage statusImage_;
-  QString statusText_;
-  QSize statusSize_;
+  LetteredStatusLine statusLine_;
   bool firstFrameShown_ = false;
   bool noticeKept_ = true;
   int paintCount_ = 0;

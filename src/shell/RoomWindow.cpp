@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "assets/Artwork.h"
-#include "assets/PaintingThread.h"
 #include "assets/RoomPicture.h"
 #include "assets/Words.h"
 #include "shell/FrameExtents.h"
@@ -25,8 +24,6 @@ namespace yunuri {
 namespace {
 
 constexpr std::string_view kRoomTitle = YUNURI_TR("Panel", "ゆぬり～  教室");
-// The ground the status line stands on, as under the panel.
-const QColor kGround(20, 18, 17);
 // Screen pixels between the panel's window and the room's.
 constexpr int kGap = 8;
 
@@ -105,23 +102,9 @@ void RoomWindow::placeBeside(const QWidget& panel) {
 
 void RoomWindow::paintEvent(QPaintEvent* /*event*/) {
   const QRect band = statusLineRect();
-  const QString text = assets::shownWithoutTitle(form_.Caption());
-  const qreal ratio = devicePixelRatioF();
-  if (text != lineText_ || line_.size() != (QSizeF(band.size()) * ratio).toSize() ||
-      line_.devicePixelRatio() != ratio) {
-    lineText_ = text;
-    QImage image((QSizeF(band.size()) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(kGround);
-    // Lettered where the pictures are, as the panel's own line is.
-    assets::runOnPaintingThread([&] {
-      QPainter p(&image);
-      paintStatusLine(p, QRect(QPoint(), band.size()), text);
-    });
-    line_ = std::move(image);
-  }
   QPainter painter(this);
-  painter.drawImage(band.topLeft(), line_);
+  painter.drawImage(band.topLeft(), line_.image(assets::shownWithoutTitle(form_.Caption()), band.size(),
+                                                devicePixelRatioF()));
 }
 
 void RoomWindow::changeEvent(QEvent* event) {

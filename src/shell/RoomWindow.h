@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
-#include <QString>
 #include <QWidget>
 #include <functional>
+
+#include "shell/StatusLine.h"
 
 class QKeyEvent;
 
@@ -45,8 +45,7 @@ class RoomWindow : public QWidget {
   RoomWidget* room_;
   std::function<void()> closed_;
   qreal scale_ = 1;
-  QImage line_;  // the status line as last lettered
-  QString lineText_;
+  LetteredStatusLine line_;
 };
 
 // F8, with no modifier: the room's picture on or off.

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "assets/Fonts.h"
+#include "assets/PaintingThread.h"
 #include "assets/Palette.h"
 
 namespace yunuri {
@@ -228,6 +229,23 @@ void paintStatusLine(QPainter& painter, const QRect& band, const QString& text) 
 QRect statusLineBand(QSize size, const QRect& panel) {
   const int panelBottom = panel.bottom() + 1;
   return {0, panelBottom, size.width(), size.height() - panelBottom};
+}
+
+const QImage& LetteredStatusLine::image(const QString& text, QSize size, qreal ratio) {
+  if (text == text_ && size == size_ && ratio == image_.devicePixelRatio()) return image_;
+  text_ = text;
+  size_ = size;
+  QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(kStatusLineGround);
+  // Lettered where the pictures are: a font opened on the window's thread would stay mapped as long as the
+  // program runs, and the line changes only with a press.
+  assets::runOnPaintingThread([&] {
+    QPainter p(&image);
+    paintStatusLine(p, QRect(QPoint(), size), text);
+  });
+  image_ = std::move(image);
+  return image_;
 }
 
 }  // namespace yunuri

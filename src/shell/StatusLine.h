@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -35,5 +37,20 @@ qreal statusLineWidth(const QFont& font, QStringView line);
 
 // Paints the caption in the band (the ground is already painted).
 void paintStatusLine(QPainter& painter, const QRect& band, const QString& text);
+
+// The dark ground the line stands on: around the panel in full screen, under the room's picture.
+inline const QColor kStatusLineGround(20, 18, 17);
+
+// The line lettered on its ground once for each text, size and ratio, so that its letters are smoothed
+// against that ground as painted in place.
+class LetteredStatusLine {
+ public:
+  const QImage& image(const QString& text, QSize size, qreal ratio);
+
+ private:
+  QImage image_;
+  QString text_;
+  QSize size_;
+};
 
 }  // namespace yunuri
