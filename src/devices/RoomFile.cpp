@@ -307,4 +307,9 @@ RoomRead ReadRoomFile(const std::string& path) {
   return ParseRoom(path, text, static_cast<std::uint32_t>(status.st_mode));
 }
 
+std::string AddressText(std::string_view host, std::uint16_t port) {
+  const bool v6 = host.find(':') != std::string_view::npos;
+  return (v6 ? "[" + std::string(host) + "]" : std::string(host)) + ":" + std::to_string(port);
+}
+
 }  // namespace yunuri::room

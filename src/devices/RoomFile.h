@@ -34,6 +34,9 @@ struct ProjectorLink {
   std::array<std::string, kSourceCount> inputs;
 };
 
+// An address as the file writes it: HOST:PORT, an IPv6 host between brackets.
+std::string AddressText(std::string_view host, std::uint16_t port);
+
 // A projector the file leaves out stays simulated.
 struct Room {
   std::array<std::optional<ProjectorLink>, kProjectors.size()> projectors;

@@ -247,9 +247,8 @@ void flagUnlisted(const room::ProjectorLink& link, const pjlink::Inputs& listed,
 
 // The report on one projector; true when it answered everything.
 bool report(std::string_view section, const room::ProjectorLink& link, std::FILE* out) {
-  const bool v6 = link.host.find(':') != std::string::npos;
-  std::fprintf(out, "[%s] %s%s%s:%u\n", std::string(section).c_str(), v6 ? "[" : "", link.host.c_str(),
-               v6 ? "]" : "", static_cast<unsigned>(link.port));
+  std::fprintf(out, "[%s] %s\n", std::string(section).c_str(),
+               room::AddressText(link.host, link.port).c_str());
   std::fflush(out);
   const Asked asked = ask(link);
   for (const pjlink::Answer& answer : asked.answers) {

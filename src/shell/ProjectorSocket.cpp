@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "assets/Log.h"
+#include "devices/RoomFile.h"
 
 namespace yunuri {
 namespace {
@@ -310,9 +311,8 @@ void TcpProjectorSocket::tellNews() {
 }
 
 void TcpProjectorSocket::Log(std::string_view line) {
-  const bool bracketed = host_.find(':') != std::string::npos;  // an IPv6 address
-  qCWarning(lcPanel, "%s %s%s%s:%u: %.*s", name_.c_str(), bracketed ? "[" : "", host_.c_str(),
-            bracketed ? "]" : "", static_cast<unsigned>(port_), static_cast<int>(line.size()), line.data());
+  qCWarning(lcPanel, "%s %s: %.*s", name_.c_str(), room::AddressText(host_, port_).c_str(),
+            static_cast<int>(line.size()), line.data());
 }
 
 }  // namespace yunuri

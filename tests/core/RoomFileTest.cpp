@@ -61,6 +61,9 @@ TEST(RoomFile, ReadsWhatItSays) {
   EXPECT_FALSE(other.room->projectors[0]);
   EXPECT_EQ(other.room->projectors[1]->host, "2001:db8::7");
   EXPECT_EQ(other.room->projectors[1]->port, 10000);
+  // Written back as the file wrote it, for the log and --check-room.
+  EXPECT_EQ(AddressText(other.room->projectors[1]->host, 10000), "[2001:db8::7]:10000");
+  EXPECT_EQ(AddressText("192.0.2.10", kDefaultPort), "192.0.2.10:4352");
   EXPECT_EQ(other.room->projectors[1]->inputs[kMultiVtr], "6Z");
   EXPECT_EQ(other.room->projectors[1]->inputs[kVideo], "59");
 
