@@ -120,16 +120,13 @@ void paintFace(QPainter& p, const Face& face, const QRectF& box, Finish finish, 
   p.restore();
 }
 
-// A ring with a bar across it: the sign for "no connection", drawn with lines rather than letters so that
-// it reads the same in every language and stays sharp at every zoom.
+// The sign for "no connection", on white so that it stands out of the greyed face.
 void paintNoLinkMark(QPainter& p, QPointF centre, qreal radius) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::white);
   p.setPen(QPen(colour::kRedInk, radius * 0.4));
-  p.drawEllipse(centre, radius, radius);
-  const qreal d = radius * 0.70710678;
-  p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
+  paintCrossedRing(p, centre, radius);
   p.restore();
 }
 

@@ -112,4 +112,10 @@ void paintWell(QPainter& p, const QRectF& box, qreal radius, const QColor& fill)
   p.restore();
 }
 
+void paintCrossedRing(QPainter& p, QPointF centre, qreal radius) {
+  p.drawEllipse(centre, radius, radius);
+  const qreal d = radius * 0.70710678;  // the ring's points at 45 degrees
+  p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
+}
+
 }  // namespace yunuri::assets

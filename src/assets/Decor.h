@@ -25,6 +25,10 @@ void paintCard(QPainter& p, const QRectF& box, qreal radius);
 // A drop shadow under a rounded rectangle.
 void paintSoftShadow(QPainter& p, const QRectF& box, qreal radius, int spread = 4);
 
+// A ring with a bar across it, top left to bottom right, in the painter's pen and brush: "none" (no
+// connection, no sound), drawn with lines rather than letters so that it reads the same in every language.
+void paintCrossedRing(QPainter& p, QPointF centre, qreal radius);
+
 // A recessed slot: dark, with an inner shadow at the top and a light lip at the bottom.
 void paintWell(QPainter& p, const QRectF& box, qreal radius, const QColor& fill);
 

@@ -97,9 +97,7 @@ void paintSpeakerSign(QPainter& p, QPointF at, qreal size, const QColor& ink) {
 void paintSilenced(QPainter& p, QPointF centre, qreal radius) {
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(colour::kRedInk, std::max(1.6, radius / 5), Qt::SolidLine, Qt::RoundCap));
-  p.drawEllipse(centre, radius, radius);
-  const qreal d = radius * 0.7071;
-  p.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
+  paintCrossedRing(p, centre, radius);
 }
 
 QPointF wooferOf(const QRectF& speaker) {
