@@ -5,7 +5,6 @@
 #include "assets/Artwork.h"
 #include "assets/Words.h"
 #include "shell/PanelAccessible.h"
-#include "state/Projector.h"
 #include "window/Form1.h"
 #include "window/Groups.h"
 
@@ -23,9 +22,8 @@ QString buttonName(const ButtonEntry& e) {
 constexpr std::string_view kNotAnswering = YUNURI_TR("Panel", "%1（応答なし）");
 
 QString projectorButtonName(const Form1& f, ArrayId array, int index, QString name) {
-  const bool powerButton =
-      array == ArrayId::SWp1 && index >= 0 && index < 2 * static_cast<int>(kProjectors.size());
-  if (!powerButton || f.ProjectorAnswering(static_cast<std::size_t>(index / 2))) return name;
+  const std::optional<std::size_t> side = ProjectorSideOf(array, index);
+  if (!side || f.ProjectorAnswering(*side)) return name;
   return accessibleText(kNotAnswering).arg(name);
 }
 

@@ -140,6 +140,12 @@ bool TextShowing(const Form1& f, const TextEntry& t) {
   return !on || (*on != BoxId::KABE && !isPopup(*on));
 }
 
+std::optional<std::size_t> ProjectorSideOf(ArrayId id, int index) {
+  const Projector* p = projectorOf(CatalogueEntry(id, index));
+  if (p == nullptr) return std::nullopt;
+  return static_cast<std::size_t>(p - kProjectors.data());
+}
+
 std::string_view ButtonDescription(const Form1& f, ArrayId id, int index) {
   const ButtonEntry& e = CatalogueEntry(id, index);
   if (const Projector* p = projectorOf(e)) {

@@ -140,6 +140,8 @@ Rect TextRect(const Form1& f, const TextEntry& t);
 // What a screen reader says of a button beyond its name: the catalogue's description, or, while its
 // projector is between phases, that phase.
 std::string_view ButtonDescription(const Form1& f, ArrayId id, int index);
+// The side (an index of kProjectors) whose power a button switches; nothing for any other button.
+std::optional<std::size_t> ProjectorSideOf(ArrayId id, int index);
 
 // Whether a top button's popup is wanted open.
 bool PopupWanted(const Form1& f, int popup);
