@@ -19,8 +19,6 @@ QString buttonName(const ButtonEntry& e) {
 }
 
 // A projector's ON and OFF while it cannot be reached: said with the button's name, as the buttons show it.
-constexpr std::string_view kNotAnswering = YUNURI_TR("Panel", "%1（応答なし）");
-
 QString projectorButtonName(const Form1& f, ArrayId array, int index, QString name) {
   const std::optional<std::size_t> side = ProjectorSideOf(array, index);
   if (!side || f.ProjectorAnswering(*side)) return name;

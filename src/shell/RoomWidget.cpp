@@ -14,6 +14,7 @@
 #include "shell/PanelAccessible.h"
 #include "state/Projector.h"
 #include "window/Form1.h"
+#include "window/Groups.h"
 #include "window/Sources.h"
 #include "window/Tr.h"
 
@@ -29,7 +30,6 @@ constexpr std::array<std::string_view, 2> kScreenSays = {YUNURI_TR("Panel", "左
 constexpr std::string_view kProjectorOffSays = YUNURI_TR("Panel", "プロジェクターOFF");
 constexpr std::string_view kWarmingSays = YUNURI_TR("Panel", "プロジェクター準備中");
 constexpr std::string_view kCoolingSays = YUNURI_TR("Panel", "プロジェクター冷却中");
-constexpr std::string_view kNotAnsweringSays = YUNURI_TR("Panel", "%1（応答なし）");
 constexpr std::string_view kMonitorSays = YUNURI_TR("Panel", "モニター：%1。");
 constexpr std::string_view kVolumeSays = YUNURI_TR("Panel", "音量 %1 %。");
 constexpr std::string_view kMutedSays = YUNURI_TR("Panel", "音量 %1 %、MUTE中。");
@@ -43,7 +43,7 @@ QString screenSays(const RoomView::Side& side) {
                   : projector::Warming(side.phase)    ? accessibleText(kWarmingSays)
                   : projector::Cooling(side.phase)    ? accessibleText(kCoolingSays)
                                                       : accessibleText(kProjectorOffSays);
-  if (!side.answering) shows = accessibleText(kNotAnsweringSays).arg(shows);
+  if (!side.answering) shows = accessibleText(kNotAnswering).arg(shows);
   return shows;
 }
 

@@ -127,6 +127,8 @@ inline constexpr TextEntry kUseRealDevice = {YUNURI_TR("Panel", "操作は実機
 // The volume meter as a screen reader names it, and what it adds while the sound is muted.
 inline constexpr std::string_view kMeterName = YUNURI_TR("Panel", "音量");
 inline constexpr std::string_view kMeterMuted = YUNURI_TR("Panel", "ミュート中 (muted)");
+// Said after the name of something a projector of the room file leaves unanswered.
+inline constexpr std::string_view kNotAnswering = YUNURI_TR("Panel", "%1（応答なし）");
 
 std::span<const GroupEntry> Groups();
 const GroupEntry& GroupOf(Group g);
